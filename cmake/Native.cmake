@@ -1,0 +1,24 @@
+# Native build: the portable core and its unit tests, under AddressSanitizer and UBSan.
+set(SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+
+add_library(skyliner_core STATIC ${CORE_SOURCES} src/platform/PosixFileSystem.cpp)
+target_include_directories(skyliner_core PUBLIC src)
+target_compile_options(skyliner_core PRIVATE ${SKYLINER_WARNINGS} ${SANITIZERS})
+target_link_options(skyliner_core PUBLIC ${SANITIZERS})
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+add_executable(core_tests
+    tests/core/AircraftFileTest.cpp
+    tests/core/FileReplacementTest.cpp
+    tests/core/InstallPathsTest.cpp
+    tests/core/ProfileReadTest.cpp
+    tests/core/ProfileWriteTest.cpp
+    tests/core/TestFiles.cpp
+)
+target_include_directories(core_tests PRIVATE tests/core)
+target_compile_options(core_tests PRIVATE ${SKYLINER_WARNINGS} ${SANITIZERS})
+target_link_libraries(core_tests PRIVATE skyliner_core GTest::gtest_main)
+gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
+

@@ -1,0 +1,40 @@
+# Windows build: one statically linked 32-bit GUI exe, and test executables run under Wine.
+add_compile_options(-msse2 -mfpmath=sse)
+add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX WIN32_LEAN_AND_MEAN)
+set(STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+add_library(skyliner_core STATIC ${CORE_SOURCES} src/platform/Win32FileSystem.cpp)
+target_include_directories(skyliner_core PUBLIC src)
+target_compile_options(skyliner_core PRIVATE ${SKYLINER_WARNINGS})
+
+# The thin Win32 layer: dialogs, launcher, registry.
+add_library(skyliner_win32 STATIC
+    src/app/SimulatorFolder.cpp
+)
+target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
+target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme)
+
+add_executable(FS9SkylinerConfig WIN32 src/app/Main.cpp src/res/Resources.rc)
+target_compile_options(FS9SkylinerConfig PRIVATE ${SKYLINER_WARNINGS})
+target_link_libraries(FS9SkylinerConfig PRIVATE skyliner_win32)
+target_link_options(FS9SkylinerConfig PRIVATE ${STATIC_LINK})
+
+# GoogleTest from the sources Debian ships, built with the cross compiler.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_executable(win32_tests
+    tests/windows/FileSystemTest.cpp
+    tests/windows/ProfileConformanceTest.cpp
+    tests/windows/SimulatorFolderTest.cpp
+)
+target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})
+target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main)
+target_link_options(win32_tests PRIVATE ${STATIC_LINK})
+add_test(NAME win32_tests COMMAND win32_tests)
+
+add_executable(profile_benchmark bench/ProfileBenchmark.cpp)
+target_compile_options(profile_benchmark PRIVATE ${SKYLINER_WARNINGS})
+target_link_libraries(profile_benchmark PRIVATE skyliner_core)
+target_link_options(profile_benchmark PRIVATE ${STATIC_LINK})

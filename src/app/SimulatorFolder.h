@@ -1,0 +1,7 @@
+#pragma once
+
+#include "app/InstallPaths.h"
+
+// Reads the simulator's registered folder (or falls back to the current directory) and
+// derives the preferences file from it.
+InstallPaths FindInstallPaths();

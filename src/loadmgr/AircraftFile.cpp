@@ -1,0 +1,102 @@
+#include "loadmgr/AircraftFile.h"
+
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+#include "platform/IntegerText.h"
+#include "platform/Profile.h"
+
+namespace {
+
+constexpr const char* kSection = "WEIGHT_AND_BALANCE";
+constexpr const char* kMissing = "<UNDEFINED>";
+constexpr std::size_t kValueBuffer = 99;
+
+constexpr double kKilogramsPerPound = 0.4536;
+constexpr double kHundredthsKilogramsPerPound = 45.36;  // percent of a kilogram capacity
+constexpr double kPoundsPerKilogram = 2.204585537918871;
+constexpr double kPassengersPerKilogram = 0.013333333333333334;  // one passenger is 75 kg
+constexpr std::uint32_t kPassengerKg = 75;
+
+// The entry's leading integer in pounds; nothing when the entry is missing, -1 when it
+// holds no number.
+std::optional<std::int32_t> ReadPounds(const Profile& file, const char* key) {
+    std::string text = file.ReadString(kSection, key, kMissing, kValueBuffer);
+    if (text == kMissing) return std::nullopt;
+    return ScanLeadingInt(text).value_or(-1);
+}
+
+std::int32_t ReadPassengers(const Profile& file, const char* key) {
+    std::optional<std::int32_t> pounds = ReadPounds(file, key);
+    if (!pounds || *pounds < 1) return 0;
+    return TruncateToInt(*pounds * kKilogramsPerPound * kPassengersPerKilogram + 0.5);
+}
+
+std::int32_t ReadHoldPercentage(const Profile& file, const char* key, std::int32_t capacityKg) {
+    std::optional<std::int32_t> pounds = ReadPounds(file, key);
+    if (!pounds || *pounds < 1) return 0;
+    return TruncateToInt(*pounds * kHundredthsKilogramsPerPound / capacityKg + 0.5);
+}
+
+std::string StationLoad(const char* format, double pounds) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, TruncateToInt(pounds));
+    return std::string("\"") + text + "\"";
+}
+
+double PassengerPounds(std::int32_t count) {
+    return static_cast<std::uint32_t>(count) * kPassengerKg * kPoundsPerKilogram;
+}
+
+double HoldPounds(std::int32_t percentage, std::int32_t capacityKg) {
+    std::uint32_t kilograms =
+        static_cast<std::uint32_t>(percentage) * static_cast<std::uint32_t>(capacityKg) / 100u;
+    return kilograms * kPoundsPerKilogram;
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (!file) return false;
+    std::fclose(file);
+    return true;
+}
+
+WeightAndBalance ReadWeightAndBalance(const std::string& path, std::int32_t defaultEmptyWeightLb,
+                                      std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg,
+                                      FileSystem& fileSystem) {
+    Profile file(path, fileSystem);
+    WeightAndBalance payload;
+    std::optional<std::int32_t> emptyPounds = ReadPounds(file, "empty_weight");
+    if (!emptyPounds) {
+        payload.emptyWeight = TruncateToInt(defaultEmptyWeightLb * kKilogramsPerPound);
+    } else {
+        std::int32_t pounds = *emptyPounds < 1 ? defaultEmptyWeightLb : *emptyPounds;
+        payload.emptyWeight = TruncateToInt(pounds * kKilogramsPerPound + 0.5);
+    }
+    payload.firstCabinCount = ReadPassengers(file, "station_load.4");
+    payload.secondCabinCount = ReadPassengers(file, "station_load.5");
+    payload.forwardHoldPercentage = ReadHoldPercentage(file, "station_load.2", forwardCapacityKg);
+    payload.aftHoldPercentage = ReadHoldPercentage(file, "station_load.3", aftCapacityKg);
+    return payload;
+}
+
+FileStatus WriteWeightAndBalance(const std::string& path, const WeightAndBalance& payload,
+                                 std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg,
+                                 FileSystem& fileSystem) {
+    std::vector<ProfileEntry> entries = {
+        {kSection, "station_load.4",
+         StationLoad("%d,   26.0, 0.0, 0.0, First", PassengerPounds(payload.firstCabinCount))},
+        {kSection, "station_load.5",
+         StationLoad("%d,  0.0, 0.0, 0.0, Coach", PassengerPounds(payload.secondCabinCount))},
+        {kSection, "station_load.2",
+         StationLoad("%d,   16.0, 0.0, 0.0, Baggage",
+                     HoldPounds(payload.forwardHoldPercentage, forwardCapacityKg))},
+        {kSection, "station_load.3",
+         StationLoad("%d,   0.0, 0.0, 0.0, Cargo",
+                     HoldPounds(payload.aftHoldPercentage, aftCapacityKg))},
+    };
+    return Profile(path, fileSystem).WriteAll(entries);
+}

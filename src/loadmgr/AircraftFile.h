@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/FileStatus.h"
+#include "platform/FileSystem.h"
+
+// The payload of one aircraft as the load manager edits it.
+struct WeightAndBalance {
+    std::int32_t emptyWeight = 0;            // kilograms
+    std::int32_t firstCabinCount = 0;        // passengers
+    std::int32_t secondCabinCount = 0;       // passengers
+    std::int32_t forwardHoldPercentage = 0;  // percent of the forward hold's capacity
+    std::int32_t aftHoldPercentage = 0;      // percent of the aft hold's capacity
+};
+
+// True when the file can be opened for reading.
+bool FileExists(const std::string& path);
+
+// Reads empty_weight and station_load.2 to .5 of [WEIGHT_AND_BALANCE] (pounds in the
+// file). Missing or unusable entries give the default empty weight and no load.
+WeightAndBalance ReadWeightAndBalance(const std::string& path, std::int32_t defaultEmptyWeightLb,
+                                      std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg,
+                                      FileSystem& fileSystem = SystemFileSystem());
+
+// Writes station_load.2 to .5 in one replacement of the file; empty_weight is never
+// written. The other entries of the file keep their bytes.
+FileStatus WriteWeightAndBalance(const std::string& path, const WeightAndBalance& payload,
+                                 std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg,
+                                 FileSystem& fileSystem = SystemFileSystem());

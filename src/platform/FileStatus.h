@@ -1,0 +1,18 @@
+#pragma once
+
+// Outcome of a file operation, shared by the file-system seam and everything above it,
+// so that a failure keeps its reason all the way to the message the user reads.
+enum class FileStatus {
+    Ok,
+    NotFound,       // the file does not exist (its folder does)
+    FolderMissing,  // the folder that should hold the file does not exist
+    ReadOnly,       // the file carries the read-only attribute
+    AccessDenied,   // the system refused access for another reason (permissions)
+    Locked,         // another program holds the file open without sharing it
+    DiskFull,       // no room left on the disk
+    AlreadyExists,  // an exclusive creation met an existing file
+    Failed,         // any other failure
+};
+
+// A short English phrase for a status, fit to follow "could not be written: ".
+const char* DescribeFileStatus(FileStatus status);

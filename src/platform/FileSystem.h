@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "platform/FileStatus.h"
+
+// The few file operations the profile engine needs, kept behind an interface so that
+// tests can inject failures and interrupt a write at any step. Paths are in the
+// platform's own form (ANSI code page on Windows).
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Whole content of an existing file. NotFound or FolderMissing when absent;
+    // Locked when another program holds it without sharing reading.
+    virtual FileStatus Read(const std::string& path, std::string& bytes) = 0;
+
+    // Whether an existing file may be replaced: ReadOnly, AccessDenied or Locked if not.
+    virtual FileStatus CheckWritable(const std::string& path) = 0;
+
+    // Creates a file that must not exist yet, writes all bytes and flushes them to disk.
+    // AlreadyExists when the name is taken; a failure leaves no file behind.
+    virtual FileStatus WriteNewFile(const std::string& path, const std::string& bytes) = 0;
+
+    // Gives `to` the attributes (permissions) of `from`.
+    virtual FileStatus CopyAttributes(const std::string& from, const std::string& to) = 0;
+
+    // Atomically puts `source` in the place of `target`, replacing it if it exists.
+    virtual FileStatus Replace(const std::string& source, const std::string& target) = 0;
+
+    // Overwrites an existing file in place with `bytes` and flushes it; the last resort
+    // where no file can be created beside it.
+    virtual FileStatus RewriteInPlace(const std::string& path, const std::string& bytes) = 0;
+
+    virtual FileStatus Remove(const std::string& path) = 0;
+};
+
+// The real file system of the platform the program was built for.
+FileSystem& SystemFileSystem();

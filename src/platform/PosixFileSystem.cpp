@@ -1,0 +1,147 @@
+// The file system of the native (POSIX) build, where the portable core is tested.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace {
+
+std::string ParentFolder(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+FileStatus StatusOfErrno(int error, const std::string& path) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR: {
+            struct stat info {};
+            if (stat(ParentFolder(path).c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+                return FileStatus::FolderMissing;
+            }
+            return FileStatus::NotFound;
+        }
+        case EACCES:
+        case EPERM: return FileStatus::AccessDenied;
+        case EROFS: return FileStatus::ReadOnly;
+        case ENOSPC:
+        case EDQUOT: return FileStatus::DiskFull;
+        case EEXIST: return FileStatus::AlreadyExists;
+        case ETXTBSY: return FileStatus::Locked;
+        default: return FileStatus::Failed;
+    }
+}
+
+FileStatus WriteAllBytes(int descriptor, const std::string& bytes, const std::string& path) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        ssize_t count = write(descriptor, bytes.data() + written, bytes.size() - written);
+        if (count < 0) {
+            if (errno == EINTR) continue;
+            return StatusOfErrno(errno, path);
+        }
+        written += static_cast<std::size_t>(count);
+    }
+    return FileStatus::Ok;
+}
+
+FileStatus Flush(int descriptor, const std::string& path) {
+    return fsync(descriptor) == 0 ? FileStatus::Ok : StatusOfErrno(errno, path);
+}
+
+// Makes a rename inside the folder durable.
+void SyncFolder(const std::string& path) {
+    int folder = open(ParentFolder(path).c_str(), O_RDONLY | O_DIRECTORY);
+    if (folder < 0) return;
+    fsync(folder);
+    close(folder);
+}
+
+class PosixFileSystem final : public FileSystem {
+public:
+    FileStatus Read(const std::string& path, std::string& bytes) override {
+        int descriptor = open(path.c_str(), O_RDONLY);
+        if (descriptor < 0) return StatusOfErrno(errno, path);
+        bytes.clear();
+        char buffer[65536];
+        FileStatus status = FileStatus::Ok;
+        for (;;) {
+            ssize_t count = read(descriptor, buffer, sizeof buffer);
+            if (count == 0) break;
+            if (count < 0) {
+                if (errno == EINTR) continue;
+                status = StatusOfErrno(errno, path);
+                break;
+            }
+            bytes.append(buffer, static_cast<std::size_t>(count));
+        }
+        close(descriptor);
+        return status;
+    }
+
+    // A file without any write permission bit is read-only for everybody, root included,
+    // as the read-only attribute is on Windows.
+    FileStatus CheckWritable(const std::string& path) override {
+        struct stat info {};
+        if (stat(path.c_str(), &info) != 0) return StatusOfErrno(errno, path);
+        if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return FileStatus::ReadOnly;
+        if (access(path.c_str(), W_OK) != 0) return StatusOfErrno(errno, path);
+        return FileStatus::Ok;
+    }
+
+    FileStatus WriteNewFile(const std::string& path, const std::string& bytes) override {
+        int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+        if (descriptor < 0) return StatusOfErrno(errno, path);
+        FileStatus status = WriteAllBytes(descriptor, bytes, path);
+        if (status == FileStatus::Ok) status = Flush(descriptor, path);
+        if (close(descriptor) != 0 && status == FileStatus::Ok) status = StatusOfErrno(errno, path);
+        if (status != FileStatus::Ok) unlink(path.c_str());
+        return status;
+    }
+
+    FileStatus CopyAttributes(const std::string& from, const std::string& to) override {
+        struct stat info {};
+        if (stat(from.c_str(), &info) != 0) return StatusOfErrno(errno, from);
+        if (chmod(to.c_str(), info.st_mode & 07777) != 0) return StatusOfErrno(errno, to);
+        // Only a privileged process can give the file its owner back; others keep theirs.
+        if (chown(to.c_str(), info.st_uid, info.st_gid) != 0) return FileStatus::Ok;
+        return FileStatus::Ok;
+    }
+
+    FileStatus Replace(const std::string& source, const std::string& target) override {
+        if (rename(source.c_str(), target.c_str()) != 0) return StatusOfErrno(errno, target);
+        SyncFolder(target);
+        return FileStatus::Ok;
+    }
+
+    FileStatus RewriteInPlace(const std::string& path, const std::string& bytes) override {
+        int descriptor = open(path.c_str(), O_WRONLY);
+        if (descriptor < 0) return StatusOfErrno(errno, path);
+        FileStatus status = WriteAllBytes(descriptor, bytes, path);
+        if (status == FileStatus::Ok && ftruncate(descriptor, static_cast<off_t>(bytes.size())) != 0) {
+            status = StatusOfErrno(errno, path);
+        }
+        if (status == FileStatus::Ok) status = Flush(descriptor, path);
+        close(descriptor);
+        return status;
+    }
+
+    FileStatus Remove(const std::string& path) override {
+        if (unlink(path.c_str()) != 0) return StatusOfErrno(errno, path);
+        return FileStatus::Ok;
+    }
+};
+
+}  // namespace
+
+FileSystem& SystemFileSystem() {
+    static PosixFileSystem fileSystem;
+    return fileSystem;
+}

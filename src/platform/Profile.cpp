@@ -1,0 +1,143 @@
+#include "platform/Profile.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/AnsiCodePage.h"
+#include "platform/FileReplacement.h"
+#include "platform/ProfileText.h"
+
+namespace {
+
+using profile_text::TrimSpaces;
+
+// A file that starts with the UTF-16LE byte-order mark is UTF-16LE text; everything else
+// is ANSI bytes (a UTF-8 mark is not recognised and belongs to the first line).
+bool IsUtf16(const std::string& bytes) {
+    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+           static_cast<unsigned char>(bytes[1]) == 0xFE;
+}
+
+std::u16string DecodeUtf16(const std::string& bytes) {
+    std::u16string text;
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                             (static_cast<unsigned char>(bytes[i + 1]) << 8)));
+    }
+    return text;
+}
+
+// Keeps an odd last byte, which is not part of any UTF-16 unit, where it was.
+std::string EncodeUtf16(const std::u16string& text, const std::string& original) {
+    std::string bytes("\xFF\xFE", 2);
+    for (char16_t unit : text) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    if (original.size() % 2 == 1) bytes.push_back(original.back());
+    return bytes;
+}
+
+std::optional<std::string> FindAnsiValue(const std::string& bytes, std::string_view section,
+                                         std::string_view key) {
+    if (IsUtf16(bytes)) {
+        std::u16string text = DecodeUtf16(bytes);
+        std::u16string wideSection = AnsiToUtf16(section);
+        std::u16string wideKey = AnsiToUtf16(key);
+        auto value = profile_text::FindValue<char16_t>(text, wideSection, wideKey);
+        if (!value) return std::nullopt;
+        return Utf16ToAnsi(*value);
+    }
+    return profile_text::FindValue<char>(bytes, section, key);
+}
+
+std::string WithEntries(const std::string& bytes, const std::vector<ProfileEntry>& entries) {
+    if (IsUtf16(bytes)) {
+        std::u16string text = DecodeUtf16(bytes);
+        bool markOnly = bytes.size() < 4;
+        for (const ProfileEntry& entry : entries) {
+            std::u16string section = AnsiToUtf16(TrimSpaces(entry.section));
+            std::u16string key = AnsiToUtf16(TrimSpaces(entry.key));
+            std::u16string value = AnsiToUtf16(entry.value);
+            profile_text::SetValue<char16_t>(text, section, key, value, markOnly && text.empty());
+        }
+        return EncodeUtf16(text, bytes);
+    }
+    std::string text = bytes;
+    for (const ProfileEntry& entry : entries) {
+        profile_text::SetValue<char>(text, TrimSpaces(entry.section), TrimSpaces(entry.key),
+                                     entry.value);
+    }
+    return text;
+}
+
+std::string CutToBuffer(std::string text, std::size_t bufferSize) {
+    if (text.size() > bufferSize - 1) text.resize(bufferSize - 1);
+    return text;
+}
+
+}  // namespace
+
+Profile::Profile(std::string path, FileSystem& fileSystem)
+    : path_(std::move(path)), fileSystem_(fileSystem) {}
+
+bool Profile::ReadText(std::string& bytes) const {
+    return fileSystem_.Read(path_, bytes) == FileStatus::Ok;
+}
+
+std::string Profile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view defaultText, std::size_t bufferSize) const {
+    if (bufferSize == 0) return {};
+    std::string bytes;
+    if (ReadText(bytes)) {
+        auto value = FindAnsiValue(bytes, TrimSpaces(section), TrimSpaces(key));
+        if (value) return CutToBuffer(std::move(*value), bufferSize);
+    }
+    std::size_t end = defaultText.find_last_not_of(' ');
+    std::string fallback(defaultText.substr(0, end == std::string_view::npos ? 0 : end + 1));
+    return CutToBuffer(std::move(fallback), bufferSize);
+}
+
+std::int32_t Profile::ReadInt(std::string_view section, std::string_view key,
+                              std::int32_t defaultValue) const {
+    // The platform reads the value into a buffer of 30 characters before parsing it.
+    constexpr std::size_t kIntBuffer = 30;
+    std::string bytes;
+    if (!ReadText(bytes)) return defaultValue;
+    auto value = FindAnsiValue(bytes, TrimSpaces(section), TrimSpaces(key));
+    if (!value || value->empty()) return defaultValue;
+    std::string text = CutToBuffer(std::move(*value), kIntBuffer);
+
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || (text[pos] >= '\t' && text[pos] <= '\r'))) ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+    std::uint32_t number = 0;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+        number = number * 10u + static_cast<std::uint32_t>(text[pos++] - '0');
+    }
+    if (negative) number = 0u - number;
+    return static_cast<std::int32_t>(number);
+}
+
+FileStatus Profile::Write(std::string_view section, std::string_view key, std::string_view value) {
+    return WriteAll({ProfileEntry{std::string(section), std::string(key), std::string(value)}});
+}
+
+FileStatus Profile::WriteAll(const std::vector<ProfileEntry>& entries) {
+    std::string bytes;
+    FileStatus status = fileSystem_.Read(path_, bytes);
+    bool exists = status == FileStatus::Ok;
+    if (status == FileStatus::NotFound) {
+        bytes.clear();
+    } else if (!exists) {
+        return status;
+    }
+    if (exists) {
+        status = fileSystem_.CheckWritable(path_);
+        if (status != FileStatus::Ok) return status;
+    }
+    std::string updated = WithEntries(bytes, entries);
+    if (exists && updated == bytes) return FileStatus::Ok;
+    return ReplaceFileContent(fileSystem_, path_, updated, exists);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileStatus.h"
+#include "platform/FileSystem.h"
+
+// One entry to write: section, key and the exact value text.
+struct ProfileEntry {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// An INI file read and written the way the platform's private-profile functions do it,
+// entry by entry, with the file read afresh for every operation. Beyond the platform:
+// every byte outside the changed lines is kept, a write replaces the file atomically
+// where the folder allows it, and every write reports why it failed.
+class Profile {
+public:
+    explicit Profile(std::string path, FileSystem& fileSystem = SystemFileSystem());
+
+    const std::string& Path() const { return path_; }
+
+    // The value of `key` in `section`, blanks trimmed and one pair of enclosing quotes
+    // removed, cut to bufferSize - 1 characters; `defaultText` (trailing spaces removed,
+    // cut the same way) when the file, section or key is missing.
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultText, std::size_t bufferSize) const;
+
+    // The leading decimal integer of the value, wrapping modulo 2^32; 0 when the value
+    // holds no digits; `defaultValue` when the entry is missing or empty.
+    std::int32_t ReadInt(std::string_view section, std::string_view key,
+                         std::int32_t defaultValue) const;
+
+    // Sets one entry: replaced in its own line, or added after the last entry of its
+    // section, or appended with a new section; a missing file is created.
+    FileStatus Write(std::string_view section, std::string_view key, std::string_view value);
+
+    // Many entries with one read and one replacement of the file, giving the same bytes
+    // as writing them one at a time in this order.
+    FileStatus WriteAll(const std::vector<ProfileEntry>& entries);
+
+private:
+    bool ReadText(std::string& bytes) const;
+
+    std::string path_;
+    FileSystem& fileSystem_;
+};

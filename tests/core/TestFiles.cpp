@@ -1,0 +1,38 @@
+#include "TestFiles.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace fs = std::filesystem;
+
+ScratchFolder::ScratchFolder() {
+    std::random_device seed;
+    root_ = (fs::temp_directory_path() / ("skyliner-test-" + std::to_string(seed()))).string();
+    fs::create_directories(root_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(root_, ignored);
+}
+
+std::string ScratchFolder::Put(const std::string& name, const std::string& bytes) const {
+    std::ofstream(Path(name), std::ios::binary) << bytes;
+    return Path(name);
+}
+
+std::string ScratchFolder::Take(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool ScratchFolder::Has(const std::string& name) const { return fs::exists(Path(name)); }
+
+int ScratchFolder::FileCount() const {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(root_)) ++count;
+    return count;
+}

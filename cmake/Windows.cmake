@@ -28,7 +28,9 @@ add_executable(win32_tests
     tests/windows/FileSystemTest.cpp
     tests/windows/ProfileConformanceTest.cpp
     tests/windows/SimulatorFolderTest.cpp
+    tests/core/TestFiles.cpp
 )
+target_include_directories(win32_tests PRIVATE tests/core)
 target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main)
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})

@@ -167,8 +167,10 @@ void SetValue(std::basic_string<Char>& text, std::basic_string_view<Char> sectio
     std::basic_string_view<Char> view(text);
     SectionScan<Char> scan = ScanSection(view, section, key);
     if (scan.entry) {
-        // The line keeps its key text and spacing up to the '='; the value after it is replaced.
+        // The line keeps its key text, its spacing around the '=' and its line break; only
+        // the value itself is replaced.
         std::size_t valueBegin = scan.entry->equals + 1;
+        while (valueBegin < scan.entry->end && IsBlank(text[valueBegin])) ++valueBegin;
         text.replace(valueBegin, scan.entry->end - valueBegin, value);
         return;
     }

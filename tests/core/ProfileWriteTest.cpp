@@ -29,7 +29,8 @@ protected:
 TEST_F(ProfileWriteTest, ExistingValuesChangeInTheirOwnLine) {
     const WriteCase cases[] = {
         {"[S]\r\nk=1\r\nm=2\r\n", "S", "k", "9", "[S]\r\nk=9\r\nm=2\r\n"},
-        {"[s]\r\nKEY = 1 \r\n", "S", "key", "9", "[s]\r\nKEY =9\r\n"},
+        {"[s]\r\nKEY = 1 \r\n", "S", "key", "9", "[s]\r\nKEY = 9\r\n"},
+        {"[S]\r\nk=\t \r\n", "S", "k", "9", "[S]\r\nk=\t 9\r\n"},
         {"  [S]\n\n  k=1\n\n[T]\nk=1\n", "S", "k", "22", "  [S]\n\n  k=22\n\n[T]\nk=1\n"},
         {"[S]\rk=1\r", "S", "k", "x", "[S]\rk=x\r"},
         {"[S]\r\nk=1", "S", "k", "long value", "[S]\r\nk=long value"},

@@ -19,6 +19,10 @@ ScratchFolder::~ScratchFolder() {
     fs::remove_all(root_, ignored);
 }
 
+std::string ScratchFolder::Path(const std::string& name) const {
+    return (fs::path(root_) / name).make_preferred().string();
+}
+
 std::string ScratchFolder::Put(const std::string& name, const std::string& bytes) const {
     std::ofstream(Path(name), std::ios::binary) << bytes;
     return Path(name);

@@ -10,7 +10,7 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    std::string Path(const std::string& name) const { return root_ + "/" + name; }
+    std::string Path(const std::string& name) const;
     std::string Put(const std::string& name, const std::string& bytes) const;
     std::string Take(const std::string& name) const;
     bool Has(const std::string& name) const;

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs, as root on Debian 12, what building, running and testing need, and only what
+# is missing: the native and the mingw-w64 toolchains, GoogleTest, 32-bit Wine, Xvfb.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev
+          g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+          wine wine64 wine32:i386 xvfb fonts-wine imagemagick)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages: ${missing[*]}. Run this as root, or install them." >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+fi
+apt-get update -qq
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,3 @@
+#include "app/AircraftSelection.h"
+
+std::int32_t AircraftSelection = kNoAircraft;

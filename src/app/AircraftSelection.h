@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+// The aircraft variant chosen in the selector: 0 none, 1 A318, 2 A319, 3 A320, 4 A321,
+// 5 ACJ. It is 0 whenever the launcher is idle.
+extern std::int32_t AircraftSelection;
+
+enum : std::int32_t {
+    kNoAircraft = 0,
+    kA318 = 1,
+    kA319 = 2,
+    kA320 = 3,
+    kA321 = 4,
+    kACJ = 5,
+    kVariantCount = 5,
+};

@@ -16,9 +16,30 @@ add_executable(core_tests
     tests/core/ProfileReadTest.cpp
     tests/core/ProfileWriteTest.cpp
     tests/core/TestFiles.cpp
+    tests/core/VariantsTest.cpp
+    tests/core/fuel/ClimbDescentTest.cpp
+    tests/core/fuel/CruisePerformanceTest.cpp
+    tests/core/fuel/FuelDigest.cpp
+    tests/core/fuel/FuelDigestTest.cpp
+    tests/core/fuel/FuelDistributionTest.cpp
+    tests/core/fuel/TripFuelTest.cpp
 )
 target_include_directories(core_tests PRIVATE tests/core)
 target_compile_options(core_tests PRIVATE ${SKYLINER_WARNINGS} ${SANITIZERS})
 target_link_libraries(core_tests PRIVATE skyliner_core GTest::gtest_main)
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
 
+# Calls of PlanTripFuel per second. Built from the sources rather than skyliner_core so
+# that the figures are not those of the sanitizers.
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+    add_executable(fuel_benchmark
+        bench/FuelBenchmark.cpp
+        src/app/AircraftSelection.cpp
+        src/platform/IntegerText.cpp
+        ${FUEL_SOURCES}
+    )
+    target_include_directories(fuel_benchmark PRIVATE src)
+    target_compile_options(fuel_benchmark PRIVATE ${SKYLINER_WARNINGS} -O2)
+    target_link_libraries(fuel_benchmark PRIVATE benchmark::benchmark)
+endif()

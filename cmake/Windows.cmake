@@ -9,15 +9,28 @@ target_compile_options(skyliner_core PRIVATE ${SKYLINER_WARNINGS})
 
 # The thin Win32 layer: dialogs, launcher, registry.
 add_library(skyliner_win32 STATIC
+    src/app/AircraftSelector.cpp
+    src/app/ConfiguratorApp.cpp
+    src/app/ConfiguratorDlg.cpp
+    src/app/LauncherFlows.cpp
     src/app/SimulatorFolder.cpp
+    src/ui/ColorEdit.cpp
+    src/ui/ModalDialog.cpp
+    src/ui/UserInterface.cpp
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme)
 
-add_executable(FS9SkylinerConfig WIN32 src/app/Main.cpp src/res/Resources.rc)
+# Dialog templates, bitmaps, icon and manifest; the test executables carry them too.
+set(RESOURCES src/res/Resources.rc)
+set_source_files_properties(${RESOURCES} PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/res/ResourceIds.h;${CMAKE_SOURCE_DIR}/src/res/Launcher.rc;${CMAKE_SOURCE_DIR}/src/res/AircraftSelector.rc")
+
+add_executable(FS9SkylinerConfig WIN32 src/app/Main.cpp ${RESOURCES})
+target_include_directories(FS9SkylinerConfig PRIVATE src/res)
 target_compile_options(FS9SkylinerConfig PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(FS9SkylinerConfig PRIVATE skyliner_win32)
-target_link_options(FS9SkylinerConfig PRIVATE ${STATIC_LINK})
+target_link_options(FS9SkylinerConfig PRIVATE ${STATIC_LINK} -s)
 
 # GoogleTest from the sources Debian ships, built with the cross compiler.
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -25,12 +38,18 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_executable(win32_tests
+    ${RESOURCES}
+    tests/windows/AircraftSelectorTest.cpp
+    tests/windows/FakeUserInterface.cpp
+    tests/windows/FuelConsistencyTest.cpp
+    tests/core/fuel/FuelDigest.cpp
+    tests/windows/LauncherTest.cpp
     tests/windows/FileSystemTest.cpp
     tests/windows/ProfileConformanceTest.cpp
     tests/windows/SimulatorFolderTest.cpp
     tests/core/TestFiles.cpp
 )
-target_include_directories(win32_tests PRIVATE tests/core)
+target_include_directories(win32_tests PRIVATE tests/core src/res)
 target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main)
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})

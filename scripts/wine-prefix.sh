@@ -11,6 +11,9 @@ if [ ! -f "$WINEPREFIX/.skyliner-ready" ]; then
   wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1280x1024 /f >/dev/null 2>&1
+  # The caption buttons are drawn with Marlett, and Tahoma is the dialogs' bold face;
+  # Wine ships both but does not put them in a new prefix here.
+  cp /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -w
   touch "$WINEPREFIX/.skyliner-ready"
 fi

@@ -15,3 +15,7 @@ enum : std::int32_t {
     kACJ = 5,
     kVariantCount = 5,
 };
+
+// The zero-fuel weight (kg) that the load manager of each variant last saved in this run,
+// indexed by AircraftSelection - 1; 0 = none yet. The fuel planner starts from it.
+extern std::int32_t VariantZfw[kVariantCount];

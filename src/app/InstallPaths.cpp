@@ -1,5 +1,8 @@
 #include "app/InstallPaths.h"
 
+std::string FsRootPath;
+std::string PrefsPath;
+
 InstallPaths ComputeInstallPaths(const std::optional<std::string>& registeredExePath,
                                  const std::string& currentDirectory) {
     InstallPaths paths;

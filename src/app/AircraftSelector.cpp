@@ -1,0 +1,34 @@
+#include "app/AircraftSelector.h"
+
+#include "app/AircraftSelection.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+constexpr int kButtons[] = {IDC_SELECT_A318, IDC_SELECT_A319, IDC_SELECT_A320, IDC_SELECT_A321, IDC_SELECT_ACJ};
+constexpr int kBitmaps[] = {IDB_SELECT_A318, IDB_SELECT_A319, IDB_SELECT_A320, IDB_SELECT_A321, IDB_SELECT_ACJ};
+
+// Loaded on the first selector of the process and kept for every later one.
+HBITMAP selectorImages[5] = {};
+
+}  // namespace
+
+CAircraftSelector::CAircraftSelector(HWND parent) : ModalDialog(IDD_AIRCRAFT_SELECTOR, parent) {}
+
+bool CAircraftSelector::OnInitDialog() {
+    for (int i = 0; i < 5; ++i) {
+        if (!selectorImages[i]) selectorImages[i] = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kBitmaps[i]));
+        SendMessageA(Item(kButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(selectorImages[i]));
+    }
+    return true;
+}
+
+bool CAircraftSelector::OnCommand(int id, int code, HWND control) {
+    if (id >= IDC_SELECT_A318 && id <= IDC_SELECT_ACJ && code == BN_CLICKED) {
+        SelectAircraft(id);
+        return true;
+    }
+    return ModalDialog::OnCommand(id, code, control);
+}
+
+void CAircraftSelector::SelectAircraft(int id) { AircraftSelection = kA318 + (id - IDC_SELECT_A318); }

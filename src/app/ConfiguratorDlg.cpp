@@ -1,0 +1,74 @@
+#include "app/ConfiguratorDlg.h"
+
+#include "app/InstallPaths.h"
+#include "app/LauncherFlows.h"
+#include "app/SimulatorFolder.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+constexpr int kButtons[] = {IDC_AIRCRAFT_CONFIGURATION, IDC_LOAD_MANAGER, IDC_FUEL_PLANNER, IDC_KEY_ASSIGNMENTS};
+constexpr int kBitmaps[] = {IDB_CONFIGURATION, IDB_LOAD_MANAGER, IDB_FUEL_PLANNER, IDB_KEY_CONFIG};
+
+// Loaded on the first initialisation of the launcher and kept for the process.
+HBITMAP launcherImages[4] = {};
+
+// The Configuration dialog's procedure; none until that dialog is part of the program.
+constexpr DLGPROC kConfigurationProcedure = nullptr;
+
+}  // namespace
+
+CConfiguratorDlg::CConfiguratorDlg(HWND parent)
+    : ModalDialog(IDD_LAUNCHER, parent),
+      icon_(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APPLICATION_ICON))) {}
+
+bool CConfiguratorDlg::OnInitDialog() {
+    SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    for (int i = 0; i < 4; ++i) {
+        if (!launcherImages[i]) launcherImages[i] = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kBitmaps[i]));
+        SendMessageA(Item(kButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(launcherImages[i]));
+    }
+    InstallPaths paths = FindInstallPaths();
+    FsRootPath = paths.fsRoot;
+    PrefsPath = paths.prefs;
+    return true;
+}
+
+bool CConfiguratorDlg::OnCommand(int id, int code, HWND control) {
+    if (code == BN_CLICKED) {
+        switch (id) {
+            case IDC_AIRCRAFT_CONFIGURATION: OnAircraftConfiguration(Window(), kConfigurationProcedure); return true;
+            case IDC_LOAD_MANAGER: OnLoadManager(Window()); return true;
+            case IDC_FUEL_PLANNER: OnFuelPlanner(Window()); return true;
+            case IDC_KEY_ASSIGNMENTS: OnKeyAssignments(Window()); return true;
+            default: break;
+        }
+    }
+    return ModalDialog::OnCommand(id, code, control);
+}
+
+bool CConfiguratorDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
+    if (message == WM_PAINT && IsIconic(Window())) {
+        PaintMinimised();
+        result = TRUE;
+        return true;
+    }
+    if (message == WM_QUERYDRAGICON) {
+        result = reinterpret_cast<INT_PTR>(icon_);
+        return true;
+    }
+    return false;
+}
+
+void CConfiguratorDlg::PaintMinimised() {
+    PAINTSTRUCT paint;
+    HDC context = BeginPaint(Window(), &paint);
+    SendMessageA(Window(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(context), 0);
+    RECT client;
+    GetClientRect(Window(), &client);
+    int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(context, x, y, icon_);
+    EndPaint(Window(), &paint);
+}

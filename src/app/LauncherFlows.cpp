@@ -1,0 +1,66 @@
+#include "app/LauncherFlows.h"
+
+#include "app/AircraftSelection.h"
+#include "app/AircraftSelector.h"
+#include "app/InstallPaths.h"
+#include "loadmgr/Variants.h"
+#include "ui/UserInterface.h"
+
+namespace {
+
+constexpr int kConfigurationTemplate = 145;
+
+const char* const kConfigurationNote =
+    "NOTE: Any change made in the configuration window will be taken into account\n"
+    "           only next time the aircraft is loaded in Flight Simulator.";
+
+// Said by the buttons whose dialogs are not part of this version yet, so that nothing
+// pretends to have done what it cannot do.
+void NotAvailableMessage(HWND owner, const char* what) {
+    ShowMessage(std::string("The ") + what + " is not available in this version of FS9 Skyliner Config yet.",
+                "FS9 Skyliner Config", MB_ICONINFORMATION, owner);
+}
+
+// The installed test of the selected variant; shows the not-installed message when it fails.
+bool SelectedVariantInstalled(HWND owner) {
+    const VariantParameters* variant = FindVariant(AircraftSelection);
+    if (variant && IsVariantInstalled(*variant, FsRootPath)) return true;
+    NotInstalledMessage(owner);
+    return false;
+}
+
+}  // namespace
+
+void NotInstalledMessage(HWND owner) {
+    ShowMessage("Sorry, this aircraft is not installed on your system", "ERROR", MB_ICONEXCLAMATION, owner);
+}
+
+void ChooseAircraft() {
+    while (AircraftSelection == kNoAircraft) {
+        CAircraftSelector selector;
+        selector.DoModal();
+    }
+}
+
+void OnAircraftConfiguration(HWND owner, DLGPROC procedure) {
+    if (!procedure) {
+        NotAvailableMessage(owner, "aircraft configuration window");
+        return;
+    }
+    INT_PTR result = CurrentUserInterface().RunModalTemplate(kConfigurationTemplate, procedure, owner, 0);
+    if (result == IDOK) ShowMessage(kConfigurationNote, "WARNING", MB_ICONINFORMATION, owner);
+}
+
+void OnLoadManager(HWND owner) {
+    ChooseAircraft();
+    if (SelectedVariantInstalled(owner)) NotAvailableMessage(owner, "load manager");
+    AircraftSelection = kNoAircraft;
+}
+
+void OnFuelPlanner(HWND owner) {
+    ChooseAircraft();
+    if (SelectedVariantInstalled(owner)) NotAvailableMessage(owner, "fuel planner");
+    AircraftSelection = kNoAircraft;
+}
+
+void OnKeyAssignments(HWND owner) { NotAvailableMessage(owner, "key assignment window"); }

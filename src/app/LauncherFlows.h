@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+// What the launcher's buttons do. Each flow runs to its end and returns to the launcher;
+// messages and dialogs are owned by `owner`, the launcher.
+
+// The Configuration dialog, then the note that changes apply at the next loading of the
+// aircraft if it ended with OK. `procedure` is the dialog's procedure, null while the
+// program has no Configuration dialog.
+void OnAircraftConfiguration(HWND owner, DLGPROC procedure);
+
+// Variant-bound flows: choose the variant, check that it is installed, run the dialog,
+// and leave AircraftSelection at 0 whatever happened.
+void OnLoadManager(HWND owner);
+void OnFuelPlanner(HWND owner);
+
+void OnKeyAssignments(HWND owner);
+
+// Runs the selector until a variant is chosen.
+void ChooseAircraft();
+
+void NotInstalledMessage(HWND owner);

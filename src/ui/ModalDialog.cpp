@@ -1,0 +1,122 @@
+#include "ui/ModalDialog.h"
+
+#include <exception>
+#include <string>
+
+#include "ui/UserInterface.h"
+
+ModalDialog::ModalDialog(int templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
+
+ModalDialog::~ModalDialog() {
+    if (modeless_ && window_) DestroyWindow(window_);
+}
+
+INT_PTR ModalDialog::DoModal() {
+    return CurrentUserInterface().RunModal(*this, parent_ ? parent_ : MainWindow());
+}
+
+INT_PTR ModalDialog::RunModalLoop(HWND owner) {
+    modeless_ = false;
+    result_ = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner, DialogProcedure,
+                              reinterpret_cast<LPARAM>(this));
+    return result_;
+}
+
+HWND ModalDialog::CreateForTest(HWND owner) {
+    modeless_ = true;
+    result_ = 0;
+    HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
+                                     DialogProcedure, reinterpret_cast<LPARAM>(this));
+    if (window) ShowWindow(window, SW_SHOW);
+    return window;
+}
+
+void ModalDialog::EndDialog(INT_PTR result) {
+    result_ = result;
+    if (!window_) return;
+    if (modeless_) {
+        DestroyWindow(window_);
+    } else {
+        ::EndDialog(window_, result);
+    }
+}
+
+bool ModalDialog::OnCommand(int id, int code, HWND) {
+    if (code != BN_CLICKED) return false;
+    if (id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+bool ModalDialog::OnNotify(const NMHDR&, LRESULT&) { return false; }
+
+void ModalDialog::OnHScroll(int, HWND) {}
+
+bool ModalDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
+
+INT_PTR CALLBACK ModalDialog::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ModalDialog* dialog = nullptr;
+    if (message == WM_INITDIALOG) {
+        dialog = reinterpret_cast<ModalDialog*>(lParam);
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        dialog->window_ = window;
+    } else {
+        dialog = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    }
+    if (!dialog) return FALSE;
+    if (message == WM_NCDESTROY) {
+        dialog->window_ = nullptr;
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+        return FALSE;
+    }
+    try {
+        return dialog->Handle(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        ShowMessage(std::string("Unexpected error: ") + error.what(), "Error", MB_ICONSTOP, window);
+    } catch (...) {
+        ShowMessage("Unexpected error.", "Error", MB_ICONSTOP, window);
+    }
+    return FALSE;
+}
+
+INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            for (auto& [id, control] : bindings_) control->Attach(GetDlgItem(window_, id));
+            return OnInitDialog() ? TRUE : FALSE;
+        case WM_COMMAND:
+            return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
+        case WM_NOTIFY: {
+            LRESULT result = 0;
+            if (!OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) return FALSE;
+            SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
+            return TRUE;
+        }
+        case WM_HSCROLL:
+            OnHScroll(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return TRUE;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX: {
+            HDC context = reinterpret_cast<HDC>(wParam);
+            HWND control = reinterpret_cast<HWND>(lParam);
+            for (auto& [id, bound] : bindings_) {
+                if (bound->Handle() == control) {
+                    if (HBRUSH brush = bound->ReflectColor(context)) return reinterpret_cast<INT_PTR>(brush);
+                }
+            }
+            return reinterpret_cast<INT_PTR>(OnControlColor(context, control));
+        }
+        default: {
+            INT_PTR result = FALSE;
+            return OnMessage(message, wParam, lParam, result) ? result : FALSE;
+        }
+    }
+}

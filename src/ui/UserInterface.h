@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class ModalDialog;
+
+// Message boxes and nested modal runs go through this seam, so that tests can watch them
+// without blocking. The program uses the real ones.
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+    virtual int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT style) = 0;
+    virtual INT_PTR RunModal(ModalDialog& dialog, HWND owner) = 0;
+    virtual INT_PTR RunModalTemplate(int templateId, DLGPROC procedure, HWND owner, LPARAM initialValue) = 0;
+};
+
+// The seam in force; `replacement` null restores the real one.
+UserInterface& CurrentUserInterface();
+void UseUserInterface(UserInterface* replacement);
+
+// The launcher: owner of every dialog and message box created without a parent.
+HWND MainWindow();
+void SetMainWindow(HWND window);
+
+// A message box with an OK button only, owned by `owner` or else by the main window.
+int ShowMessage(const std::string& text, const std::string& caption, UINT icon, HWND owner = nullptr);

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "FakeUserInterface.h"
+#include "RegisteredFolder.h"
+#include "ResourceIds.h"
+#include "TestFiles.h"
+#include "app/AircraftSelection.h"
+#include "app/ConfiguratorDlg.h"
+#include "app/InstallPaths.h"
+#include "app/LauncherFlows.h"
+
+namespace {
+
+const char* const kNotInstalled = "Sorry, this aircraft is not installed on your system";
+
+TEST(LauncherTest, InitialisationSetsIconsImagesAndPaths) {
+    RegisteredFolder registry;
+    registry.Set("C:\\Games\\FS9");
+    CConfiguratorDlg launcher;
+    ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
+
+    ASSERT_NE(launcher.Icon(), nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(launcher.Window(), WM_GETICON, ICON_BIG, 0)), launcher.Icon());
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(launcher.Window(), WM_GETICON, ICON_SMALL, 0)), launcher.Icon());
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(launcher.Window(), WM_QUERYDRAGICON, 0, 0)), launcher.Icon());
+
+    HBITMAP first[4];
+    for (int i = 0; i < 4; ++i) {
+        first[i] = reinterpret_cast<HBITMAP>(
+            SendMessageA(launcher.Item(IDC_AIRCRAFT_CONFIGURATION + i), BM_GETIMAGE, IMAGE_BITMAP, 0));
+        BITMAP info{};
+        ASSERT_TRUE(GetObjectA(first[i], sizeof info, &info)) << i;
+        EXPECT_EQ(info.bmWidth, 450);
+        EXPECT_EQ(info.bmHeight, 69);
+    }
+    EXPECT_EQ(FsRootPath, "C:\\Games\\FS9");
+    EXPECT_EQ(PrefsPath, "C:\\Games\\FS9\\Velmora\\Skyliner\\Prefs.cfg");
+
+    CConfiguratorDlg second;
+    ASSERT_NE(second.CreateForTest(nullptr), nullptr);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(reinterpret_cast<HBITMAP>(
+                      SendMessageA(second.Item(IDC_AIRCRAFT_CONFIGURATION + i), BM_GETIMAGE, IMAGE_BITMAP, 0)),
+                  first[i]);
+    }
+}
+
+// The flows against a simulator folder that holds the A320 and, of the A319, only its
+// IAE version.
+class LauncherFlowsTest : public ::testing::Test {
+protected:
+    LauncherFlowsTest() {
+        CreateDirectoryA(folder.Path("Aircraft").c_str(), nullptr);
+        for (const char* variant : {"Velmora Quill A320", "Velmora Quill A319IAE"}) {
+            CreateDirectoryA(folder.Path(std::string("Aircraft\\") + variant).c_str(), nullptr);
+            folder.Put(std::string("Aircraft\\") + variant + "\\Aircraft.cfg", "[WEIGHT_AND_BALANCE]\r\n");
+        }
+        FsRootPath = folder.Path("");
+        FsRootPath.pop_back();  // no trailing separator, as the registry usually has it
+        launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        AircraftSelection = kNoAircraft;
+    }
+    ~LauncherFlowsTest() override { DestroyWindow(launcher); }
+
+    void Choose(int button) {
+        ui.Script(IDD_AIRCRAFT_SELECTOR, [button](ModalDialog& selector) { Press(selector, button); });
+    }
+    void ExpectOnlyMessage(const char* text, const char* caption, UINT style) {
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, text);
+        EXPECT_EQ(ui.messages[0].caption, caption);
+        EXPECT_EQ(ui.messages[0].style, MB_OK | style);
+        EXPECT_EQ(ui.messages[0].owner, launcher);
+    }
+
+    ScratchFolder folder;
+    FakeUserInterface ui;
+    HWND launcher = nullptr;
+};
+
+TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
+    for (void (*flow)(HWND) : {OnLoadManager, OnFuelPlanner}) {
+        ui.modalRuns.clear();
+        ui.messages.clear();
+        ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog&) {});
+        ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog& selector) {
+            CloseBox(selector);
+            EXPECT_EQ(selector.Window(), nullptr);
+        });
+        Choose(IDC_SELECT_A320);
+        flow(launcher);
+        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_AIRCRAFT_SELECTOR, IDD_AIRCRAFT_SELECTOR}));
+        EXPECT_EQ(AircraftSelection, kNoAircraft);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_NE(ui.messages[0].text, kNotInstalled);
+    }
+}
+
+TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
+    for (void (*flow)(HWND) : {OnLoadManager, OnFuelPlanner}) {
+        ui.modalRuns.clear();
+        ui.messages.clear();
+        Choose(IDC_SELECT_A318);
+        flow(launcher);
+        EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR});
+        ExpectOnlyMessage(kNotInstalled, "ERROR", MB_ICONEXCLAMATION);
+        EXPECT_EQ(AircraftSelection, kNoAircraft);
+    }
+}
+
+TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
+    Choose(IDC_SELECT_A319);
+    OnFuelPlanner(launcher);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text, kNotInstalled);
+    EXPECT_EQ(AircraftSelection, kNoAircraft);
+}
+
+TEST_F(LauncherFlowsTest, TheKeyButtonNeverAsksForAVariant) {
+    AircraftSelection = kNoAircraft;
+    OnKeyAssignments(launcher);
+    EXPECT_TRUE(ui.modalRuns.empty());
+    EXPECT_EQ(AircraftSelection, kNoAircraft);
+}
+
+INT_PTR CALLBACK SomeProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+TEST_F(LauncherFlowsTest, TheConfigurationNoteFollowsOnlyOK) {
+    ui.templateResult = IDCANCEL;
+    OnAircraftConfiguration(launcher, SomeProcedure);
+    EXPECT_EQ(ui.modalRuns, std::vector<int>{145});
+    EXPECT_TRUE(ui.messages.empty());
+
+    ui.templateResult = IDOK;
+    OnAircraftConfiguration(launcher, SomeProcedure);
+    ExpectOnlyMessage("NOTE: Any change made in the configuration window will be taken into account\n"
+                      "           only next time the aircraft is loaded in Flight Simulator.",
+                      "WARNING", MB_ICONINFORMATION);
+}
+
+}  // namespace

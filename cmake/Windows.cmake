@@ -39,7 +39,9 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 add_executable(win32_tests
     ${RESOURCES}
+    tests/windows/TestDialogs.rc
     tests/windows/AircraftSelectorTest.cpp
+    tests/windows/ColorEditTest.cpp
     tests/windows/FakeUserInterface.cpp
     tests/windows/FuelConsistencyTest.cpp
     tests/core/fuel/FuelDigest.cpp

@@ -1,6 +1,5 @@
 #include "platform/IntegerText.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -10,14 +9,12 @@ std::optional<std::int32_t> ScanLeadingInt(std::string_view text) {
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
     if (pos >= text.size() || text[pos] < '0' || text[pos] > '9') return std::nullopt;
-    std::int64_t magnitude = 0;
-    constexpr std::int64_t kLimit = std::int64_t{1} << 31;
+    std::uint32_t number = 0;
     while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        magnitude = std::min<std::int64_t>(magnitude * 10 + (text[pos++] - '0'), kLimit);
+        number = number * 10u + static_cast<std::uint32_t>(text[pos++] - '0');
     }
-    std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<std::int32_t>::max()) value = std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(value);
+    if (negative) number = 0u - number;
+    return static_cast<std::int32_t>(number);
 }
 
 std::int32_t TruncateToInt(double value) {

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-// The leading decimal integer of a text, read the way "%d" reads it: white space
-// skipped, an optional sign, then digits up to the first other character. Nothing when
-// no digit follows. Numbers beyond 32 bits saturate instead of overflowing.
+// The leading decimal integer of a text, read the way "%d" and the platform's integer
+// profile read take it: white space skipped, an optional sign, then digits up to the
+// first other character, wrapping modulo 2^32. Nothing when no digit follows.
 std::optional<std::int32_t> ScanLeadingInt(std::string_view text);
 
 // A double truncated toward zero, saturated to the 32-bit range (NaN gives 0).

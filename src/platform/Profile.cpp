@@ -5,6 +5,7 @@
 
 #include "platform/AnsiCodePage.h"
 #include "platform/FileReplacement.h"
+#include "platform/IntegerText.h"
 #include "platform/ProfileText.h"
 
 namespace {
@@ -106,18 +107,7 @@ std::int32_t Profile::ReadInt(std::string_view section, std::string_view key,
     if (!ReadText(bytes)) return defaultValue;
     auto value = FindAnsiValue(bytes, TrimSpaces(section), TrimSpaces(key));
     if (!value || value->empty()) return defaultValue;
-    std::string text = CutToBuffer(std::move(*value), kIntBuffer);
-
-    std::size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || (text[pos] >= '\t' && text[pos] <= '\r'))) ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
-    std::uint32_t number = 0;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        number = number * 10u + static_cast<std::uint32_t>(text[pos++] - '0');
-    }
-    if (negative) number = 0u - number;
-    return static_cast<std::int32_t>(number);
+    return ScanLeadingInt(CutToBuffer(std::move(*value), kIntBuffer)).value_or(0);
 }
 
 FileStatus Profile::Write(std::string_view section, std::string_view key, std::string_view value) {

@@ -33,11 +33,10 @@ TEST(AircraftSelectorTest, TheLastVariantPressedWins) {
 
 TEST(AircraftSelectorTest, ClosingAtOnceChoosesNothing) {
     AircraftSelection = kNoAircraft;
-    for (UINT close : {0u, 1u}) {
+    for (void (*close)(const ModalDialog&) : {+[](const ModalDialog& d) { Press(d, IDCANCEL); }, &CloseBox, &PressEscape}) {
         CAircraftSelector selector;
         ASSERT_NE(selector.CreateForTest(nullptr), nullptr);
-        if (close == 0) Press(selector, IDCANCEL);
-        else CloseBox(selector);
+        close(selector);
         EXPECT_EQ(selector.Window(), nullptr);
         EXPECT_EQ(AircraftSelection, kNoAircraft);
     }

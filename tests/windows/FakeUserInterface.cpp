@@ -34,6 +34,13 @@ void CloseBox(const ModalDialog& dialog) {
     PumpMessages();
 }
 
+void PressEscape(const ModalDialog& dialog) {
+    MSG escape{GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
+    if (!escape.hwnd || !IsChild(dialog.Window(), escape.hwnd)) escape.hwnd = dialog.Window();
+    IsDialogMessageA(dialog.Window(), &escape);
+    PumpMessages();
+}
+
 void PumpMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {

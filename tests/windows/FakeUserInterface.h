@@ -46,5 +46,8 @@ void Press(const ModalDialog& dialog, int id);
 // Closes a dialog with its close box, as the window manager asks it to.
 void CloseBox(const ModalDialog& dialog);
 
+// Presses Escape in a dialog, as its modal loop would deliver it.
+void PressEscape(const ModalDialog& dialog);
+
 // Delivers the messages that are waiting, as a modal loop would.
 void PumpMessages();

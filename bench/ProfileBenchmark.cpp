@@ -117,37 +117,28 @@ int main() {
     });
     Report("5 weight-and-balance reads, file just written", oursRead, platformRead);
 
-    auto freshPrefs = [&] { PutFile(prefs, kCommon); };
-    double oursNew = MedianMilliseconds(kRuns, freshPrefs, [&] {
-        Profile file(prefs);
-        for (const ProfileEntry& entry : KeyEntries(0)) file.Write(entry.section, entry.key, entry.value);
-    });
-    double platformNew = MedianMilliseconds(kRuns, freshPrefs, [&] {
-        for (const ProfileEntry& entry : KeyEntries(0)) {
-            WritePrivateProfileStringA(entry.section.c_str(), entry.key.c_str(), entry.value.c_str(), prefs.c_str());
-        }
-    });
-    Report("182 writes of new [Keys] entries, one at a time", oursNew, platformNew);
-
-    auto fullPrefs = [&] {
+    // The key dialog's save: 182 entries into [Keys], one at a time through each
+    // implementation, and as one batch through ours.
+    auto keyWrites = [&](const char* what, const std::function<void()>& prepare, int round) {
+        const std::vector<ProfileEntry> entries = KeyEntries(round);
+        double ours = MedianMilliseconds(kRuns, prepare, [&] {
+            Profile file(prefs);
+            for (const ProfileEntry& entry : entries) file.Write(entry.section, entry.key, entry.value);
+        });
+        double platform = MedianMilliseconds(kRuns, prepare, [&] {
+            for (const ProfileEntry& entry : entries) {
+                WritePrivateProfileStringA(entry.section.c_str(), entry.key.c_str(), entry.value.c_str(), prefs.c_str());
+            }
+        });
+        double batch = MedianMilliseconds(kRuns, prepare, [&] { Profile(prefs).WriteAll(entries); });
+        Report((std::string("182 ") + what + ", one at a time").c_str(), ours, platform);
+        std::printf("| %-52s | %9.2f ms | %12s |\n", (std::string("182 ") + what + ", one batch").c_str(), batch, "-");
+    };
+    keyWrites("new [Keys] entries", [&] { PutFile(prefs, kCommon); }, 0);
+    keyWrites("replaced [Keys] values", [&] {
         PutFile(prefs, kCommon);
         Profile(prefs).WriteAll(KeyEntries(0));
-    };
-    double oursReplace = MedianMilliseconds(kRuns, fullPrefs, [&] {
-        Profile file(prefs);
-        for (const ProfileEntry& entry : KeyEntries(1)) file.Write(entry.section, entry.key, entry.value);
-    });
-    double platformReplace = MedianMilliseconds(kRuns, fullPrefs, [&] {
-        for (const ProfileEntry& entry : KeyEntries(1)) {
-            WritePrivateProfileStringA(entry.section.c_str(), entry.key.c_str(), entry.value.c_str(), prefs.c_str());
-        }
-    });
-    Report("182 writes replacing [Keys] values, one at a time", oursReplace, platformReplace);
-
-    double oursBatchNew = MedianMilliseconds(kRuns, freshPrefs, [&] { Profile(prefs).WriteAll(KeyEntries(0)); });
-    double oursBatchReplace = MedianMilliseconds(kRuns, fullPrefs, [&] { Profile(prefs).WriteAll(KeyEntries(1)); });
-    std::printf("| %-52s | %9.2f ms | %12s |\n", "182 new [Keys] entries as one batch", oursBatchNew, "-");
-    std::printf("| %-52s | %9.2f ms | %12s |\n", "182 replaced [Keys] values as one batch", oursBatchReplace, "-");
+    }, 1);
 
     DeleteFileA(aircraft.c_str());
     DeleteFileA(prefs.c_str());

@@ -26,17 +26,6 @@ TEST(VariantsTest, CandidateFilesAreAppendedToTheFolderAsTheyStand) {
     EXPECT_EQ(CandidateFiles(*FindVariant(kACJ), "X")[0], "X\\Aircraft\\Velmora Quill A319CJ\\Aircraft.cfg");
 }
 
-// The A319 and the ACJ differ only in their cabins and files.
-TEST(VariantsTest, TheCorporateVariantSharesTheA319Airframe) {
-    const VariantParameters& a319 = *FindVariant(kA319);
-    const VariantParameters& acj = *FindVariant(kACJ);
-    EXPECT_EQ(acj.defaultEmptyWeightLb, a319.defaultEmptyWeightLb);
-    EXPECT_EQ(acj.forwardHoldKg, a319.forwardHoldKg);
-    EXPECT_EQ(acj.aftHoldKg, a319.aftHoldKg);
-    EXPECT_NE(acj.firstCabinCapacity, a319.firstCabinCapacity);
-    EXPECT_EQ(acj.alternativeFile, nullptr);
-}
-
 TEST(VariantsTest, AnyCandidateFileMakesTheVariantInstalled) {
     ScratchFolder folder;
     // On POSIX the backslashes of the relative paths are ordinary file-name characters,

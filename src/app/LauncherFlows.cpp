@@ -35,11 +35,15 @@ void NotInstalledMessage(HWND owner) {
     ShowMessage("Sorry, this aircraft is not installed on your system", "ERROR", MB_ICONEXCLAMATION, owner);
 }
 
-void ChooseAircraft() {
+bool ChooseAircraft() {
     while (AircraftSelection == kNoAircraft) {
         CAircraftSelector selector;
-        selector.DoModal();
+        if (selector.DoModal() == -1) {
+            ShowMessage("The aircraft selector could not be opened.", "Error", MB_ICONSTOP);
+            return false;
+        }
     }
+    return true;
 }
 
 void OnAircraftConfiguration(HWND owner, DLGPROC procedure) {
@@ -52,14 +56,12 @@ void OnAircraftConfiguration(HWND owner, DLGPROC procedure) {
 }
 
 void OnLoadManager(HWND owner) {
-    ChooseAircraft();
-    if (SelectedVariantInstalled(owner)) NotAvailableMessage(owner, "load manager");
+    if (ChooseAircraft() && SelectedVariantInstalled(owner)) NotAvailableMessage(owner, "load manager");
     AircraftSelection = kNoAircraft;
 }
 
 void OnFuelPlanner(HWND owner) {
-    ChooseAircraft();
-    if (SelectedVariantInstalled(owner)) NotAvailableMessage(owner, "fuel planner");
+    if (ChooseAircraft() && SelectedVariantInstalled(owner)) NotAvailableMessage(owner, "fuel planner");
     AircraftSelection = kNoAircraft;
 }
 

@@ -17,7 +17,8 @@ void OnFuelPlanner(HWND owner);
 
 void OnKeyAssignments(HWND owner);
 
-// Runs the selector until a variant is chosen.
-void ChooseAircraft();
+// Runs the selector until a variant is chosen; false only when the selector cannot be
+// shown at all (told to the user), which would otherwise loop for ever.
+bool ChooseAircraft();
 
 void NotInstalledMessage(HWND owner);

@@ -21,7 +21,7 @@ std::optional<std::string> ReadRegisteredExePath() {
             return std::nullopt;
         }
         std::string value(size + 1, '\0');
-        DWORD read = size;
+        DWORD read = size + 1;  // room for a terminator the stored value may lack
         LSTATUS status = SHGetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", &type, &value[0], &read);
         if (status == ERROR_MORE_DATA) continue;
         if (status != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;

@@ -1,37 +1,80 @@
 #include "platform/FileReplacement.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstdio>
+#include <random>
 
 namespace {
 
-// Names for the temporary file beside the target; a name left over by an interrupted
-// write is skipped, not reused.
-std::string TemporaryName(const std::string& path, unsigned attempt) {
-    static std::atomic<unsigned> counter{0};
-    return path + ".~" + std::to_string(counter++) + "-" + std::to_string(attempt) + ".tmp";
+// A short name in the target's folder, so that a long file name cannot make it too long;
+// random per process, so that names left by an interrupted run are not met again.
+std::string TemporaryName(const std::string& path) {
+    static std::atomic<unsigned> counter{std::random_device{}()};
+    std::size_t separator = path.find_last_of("\\/");
+    std::string folder = separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+    char name[24];
+    std::snprintf(name, sizeof name, "~sky%08x.tmp", counter++);
+    return folder + name;
+}
+
+// The existing file edited in place. Growth comes first, past the old end, so that a full
+// disk is found before any old byte changes; then only the changed range is written; a
+// shrink comes last.
+FileStatus RewriteInPlace(FileSystem& fileSystem, const std::string& path, const std::string& oldBytes,
+                          const std::string& bytes) {
+    std::size_t common = std::min(oldBytes.size(), bytes.size());
+    std::size_t firstChange = std::mismatch(oldBytes.begin(), oldBytes.begin() + common, bytes.begin()).first -
+                              oldBytes.begin();
+    if (bytes.size() > oldBytes.size()) {
+        FileStatus status = fileSystem.WriteInPlace(path, oldBytes.size(), bytes.substr(oldBytes.size()));
+        if (status != FileStatus::Ok) {
+            fileSystem.Truncate(path, oldBytes.size());
+            return status;
+        }
+    }
+    if (firstChange < common) {
+        FileStatus status = fileSystem.WriteInPlace(path, firstChange, bytes.substr(firstChange, common - firstChange));
+        if (status != FileStatus::Ok) return status;
+    }
+    if (bytes.size() < oldBytes.size()) return fileSystem.Truncate(path, bytes.size());
+    return FileStatus::Ok;
+}
+
+bool RefusedByFolder(FileStatus status) { return status == FileStatus::AccessDenied; }
+
+bool RefusedByOtherProgram(FileStatus status) {
+    return status == FileStatus::AccessDenied || status == FileStatus::Locked;
 }
 
 }  // namespace
 
 FileStatus ReplaceFileContent(FileSystem& fileSystem, const std::string& path,
-                              const std::string& bytes, bool fileExists) {
-    constexpr unsigned kAttempts = 8;
+                              const std::optional<std::string>& oldBytes, const std::string& bytes) {
+    constexpr int kAttempts = 4;
     FileStatus status = FileStatus::Failed;
     std::string temporary;
-    for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
-        temporary = TemporaryName(path, attempt);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        temporary = TemporaryName(path);
         status = fileSystem.WriteNewFile(temporary, bytes);
         if (status != FileStatus::AlreadyExists) break;
     }
-    if (status == FileStatus::Ok) {
-        if (fileExists) fileSystem.CopyAttributes(path, temporary);
-        status = fileSystem.Replace(temporary, path);
-        if (status == FileStatus::Ok) return FileStatus::Ok;
-        fileSystem.Remove(temporary);
-    }
-    // A full disk or a missing folder will not be cured by writing in place.
-    if (!fileExists || status == FileStatus::DiskFull || status == FileStatus::FolderMissing) {
+    if (status != FileStatus::Ok) {
+        if (oldBytes && RefusedByFolder(status)) return RewriteInPlace(fileSystem, path, *oldBytes, bytes);
+        // The file was just read, so its folder exists: that is not the reason.
+        if (oldBytes && status == FileStatus::FolderMissing) return FileStatus::Failed;
         return status;
     }
-    return fileSystem.RewriteInPlace(path, bytes);
+    if (oldBytes) {
+        status = fileSystem.CopyAttributes(path, temporary);
+        if (status != FileStatus::Ok) {
+            fileSystem.Remove(temporary);
+            return RewriteInPlace(fileSystem, path, *oldBytes, bytes);
+        }
+    }
+    status = fileSystem.Replace(temporary, path);
+    if (status == FileStatus::Ok) return status;
+    fileSystem.Remove(temporary);
+    if (oldBytes && RefusedByOtherProgram(status)) return RewriteInPlace(fileSystem, path, *oldBytes, bytes);
+    return status;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "platform/FileStatus.h"
@@ -28,9 +29,12 @@ public:
     // Atomically puts `source` in the place of `target`, replacing it if it exists.
     virtual FileStatus Replace(const std::string& source, const std::string& target) = 0;
 
-    // Overwrites an existing file in place with `bytes` and flushes it; the last resort
-    // where no file can be created beside it.
-    virtual FileStatus RewriteInPlace(const std::string& path, const std::string& bytes) = 0;
+    // Writes `bytes` into an existing file at `offset` (growing it if they reach past its
+    // end) and flushes them to disk; the last resort where no file can be swapped in.
+    virtual FileStatus WriteInPlace(const std::string& path, std::size_t offset, const std::string& bytes) = 0;
+
+    // Cuts an existing file to `size` bytes and flushes it.
+    virtual FileStatus Truncate(const std::string& path, std::size_t size) = 0;
 
     virtual FileStatus Remove(const std::string& path) = 0;
 };

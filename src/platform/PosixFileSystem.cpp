@@ -32,7 +32,8 @@ FileStatus StatusOfErrno(int error, const std::string& path) {
         case EPERM: return FileStatus::AccessDenied;
         case EROFS: return FileStatus::ReadOnly;
         case ENOSPC:
-        case EDQUOT: return FileStatus::DiskFull;
+        case EDQUOT:
+        case EFBIG: return FileStatus::DiskFull;
         case EEXIST: return FileStatus::AlreadyExists;
         case ETXTBSY: return FileStatus::Locked;
         default: return FileStatus::Failed;
@@ -121,13 +122,21 @@ public:
         return FileStatus::Ok;
     }
 
-    FileStatus RewriteInPlace(const std::string& path, const std::string& bytes) override {
+    FileStatus WriteInPlace(const std::string& path, std::size_t offset, const std::string& bytes) override {
         int descriptor = open(path.c_str(), O_WRONLY);
         if (descriptor < 0) return StatusOfErrno(errno, path);
-        FileStatus status = WriteAllBytes(descriptor, bytes, path);
-        if (status == FileStatus::Ok && ftruncate(descriptor, static_cast<off_t>(bytes.size())) != 0) {
-            status = StatusOfErrno(errno, path);
-        }
+        FileStatus status = FileStatus::Ok;
+        if (lseek(descriptor, static_cast<off_t>(offset), SEEK_SET) < 0) status = StatusOfErrno(errno, path);
+        if (status == FileStatus::Ok) status = WriteAllBytes(descriptor, bytes, path);
+        if (status == FileStatus::Ok) status = Flush(descriptor, path);
+        close(descriptor);
+        return status;
+    }
+
+    FileStatus Truncate(const std::string& path, std::size_t size) override {
+        int descriptor = open(path.c_str(), O_WRONLY);
+        if (descriptor < 0) return StatusOfErrno(errno, path);
+        FileStatus status = ftruncate(descriptor, static_cast<off_t>(size)) == 0 ? FileStatus::Ok : StatusOfErrno(errno, path);
         if (status == FileStatus::Ok) status = Flush(descriptor, path);
         close(descriptor);
         return status;

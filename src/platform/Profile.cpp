@@ -115,6 +115,7 @@ FileStatus Profile::Write(std::string_view section, std::string_view key, std::s
 }
 
 FileStatus Profile::WriteAll(const std::vector<ProfileEntry>& entries) {
+    if (entries.empty()) return FileStatus::Ok;
     std::string bytes;
     FileStatus status = fileSystem_.Read(path_, bytes);
     bool exists = status == FileStatus::Ok;
@@ -129,5 +130,5 @@ FileStatus Profile::WriteAll(const std::vector<ProfileEntry>& entries) {
     }
     std::string updated = WithEntries(bytes, entries);
     if (exists && updated == bytes) return FileStatus::Ok;
-    return ReplaceFileContent(fileSystem_, path_, updated, exists);
+    return ReplaceFileContent(fileSystem_, path_, exists ? std::optional<std::string>(bytes) : std::nullopt, updated);
 }

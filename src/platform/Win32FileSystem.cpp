@@ -97,6 +97,9 @@ public:
         return FileStatus::Ok;
     }
 
+    // A rename within the folder: the new content appears at once and whole. (ReplaceFile
+    // would keep more of the old file, but some of its failures leave no file at the
+    // target at all.)
     FileStatus Replace(const std::string& source, const std::string& target) override {
         if (!MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return StatusOfLastError();
@@ -104,13 +107,28 @@ public:
         return FileStatus::Ok;
     }
 
-    FileStatus RewriteInPlace(const std::string& path, const std::string& bytes) override {
+    FileStatus WriteInPlace(const std::string& path, std::size_t offset, const std::string& bytes) override {
         HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) return StatusOfLastError();
-        FileStatus status = WriteAllBytes(file, bytes);
-        if (status == FileStatus::Ok && !SetEndOfFile(file)) status = StatusOfLastError();
-        if (status == FileStatus::Ok && !FlushFileBuffers(file)) status = StatusOfLastError();
+        FileStatus status = FileStatus::Ok;
+        if (SetFilePointer(file, static_cast<LONG>(offset), nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) {
+            status = StatusOfLastError();
+        }
+        if (status == FileStatus::Ok) status = WriteAllBytes(file, bytes);
+        CloseHandle(file);
+        return status;
+    }
+
+    FileStatus Truncate(const std::string& path, std::size_t size) override {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return StatusOfLastError();
+        FileStatus status = FileStatus::Ok;
+        if (SetFilePointer(file, static_cast<LONG>(size), nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER ||
+            !SetEndOfFile(file) || !FlushFileBuffers(file)) {
+            status = StatusOfLastError();
+        }
         CloseHandle(file);
         return status;
     }

@@ -8,7 +8,11 @@
 ModalDialog::ModalDialog(int templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
 
 ModalDialog::~ModalDialog() {
-    if (modeless_ && window_) DestroyWindow(window_);
+    if (modeless_ && window_) {
+        // The members that handled its messages are gone by now: it closes unattended.
+        SetWindowLongPtrA(window_, DWLP_USER, 0);
+        DestroyWindow(window_);
+    }
 }
 
 INT_PTR ModalDialog::DoModal() {

@@ -47,10 +47,24 @@ public:
         files.erase(source);
         return FileStatus::Ok;
     }
-    FileStatus RewriteInPlace(const std::string& path, const std::string& bytes) override {
-        if (auto refusal = Refused("RewriteInPlace")) return *refusal;
-        Change([&] { files[path].replace(0, bytes.size() / 2, bytes.substr(0, bytes.size() / 2)); });
-        files[path] = bytes;
+    // A refused write in place still gets half of its bytes to the disk, as a full disk does.
+    FileStatus WriteInPlace(const std::string& path, std::size_t offset, const std::string& bytes) override {
+        std::string& file = files[path];
+        auto write = [&](std::size_t count) {
+            if (file.size() < offset + count) file.resize(offset + count);
+            file.replace(offset, count, bytes.substr(0, count));
+        };
+        if (auto refusal = Refused("WriteInPlace")) {
+            write(bytes.size() / 2);
+            return *refusal;
+        }
+        Change([&] { write(bytes.size() / 2); });
+        write(bytes.size());
+        return FileStatus::Ok;
+    }
+    FileStatus Truncate(const std::string& path, std::size_t size) override {
+        Change([] {});
+        files[path].resize(size);
         return FileStatus::Ok;
     }
     FileStatus Remove(const std::string& path) override {
@@ -117,28 +131,69 @@ TEST(FileReplacementTest, FailuresAreReportedAndTheFileKept) {
     }
 }
 
-TEST(FileReplacementTest, WhereNoFileCanBeMadeBesideItTheFileIsRewrittenInPlace) {
-    for (const char* refused : {"WriteNewFile", "Replace"}) {
+TEST(FileReplacementTest, OnlyARefusingFolderOrProgramLeadsToAWriteInPlace) {
+    const std::string expected = "[WEIGHT_AND_BALANCE]\r\nempty_weight=1\r\n"
+                                 "station_load.4=\"0, 26.0, 0.0, 0.0, First\"\r\n";
+    struct Refusal {
+        const char* operation;
+        FileStatus status;
+        FileStatus result;  // Ok where the file is written in place
+    };
+    const Refusal refusals[] = {
+        {"WriteNewFile", FileStatus::AccessDenied, FileStatus::Ok},
+        {"Replace", FileStatus::Locked, FileStatus::Ok},
+        {"Replace", FileStatus::AccessDenied, FileStatus::Ok},
+        {"CopyAttributes", FileStatus::AccessDenied, FileStatus::Ok},
+        {"WriteNewFile", FileStatus::Failed, FileStatus::Failed},
+        {"WriteNewFile", FileStatus::FolderMissing, FileStatus::Failed},  // a name too long, say
+        {"Replace", FileStatus::Failed, FileStatus::Failed},
+    };
+    for (const Refusal& refusal : refusals) {
         FakeFileSystem fileSystem;
         fileSystem.files[kPath] = kOld;
-        fileSystem.refusals[refused] = FileStatus::AccessDenied;
-        EXPECT_EQ(Profile(kPath, fileSystem).Write("WEIGHT_AND_BALANCE", "empty_weight", "1"), FileStatus::Ok);
-        EXPECT_EQ(fileSystem.files[kPath], "[WEIGHT_AND_BALANCE]\r\nempty_weight=1\r\n"
-                                           "station_load.4=\"0, 26.0, 0.0, 0.0, First\"\r\n");
-        EXPECT_EQ(fileSystem.files.size(), 1u);
+        fileSystem.refusals[refusal.operation] = refusal.status;
+        EXPECT_EQ(Profile(kPath, fileSystem).Write("WEIGHT_AND_BALANCE", "empty_weight", "1"), refusal.result)
+            << refusal.operation;
+        EXPECT_EQ(fileSystem.files[kPath], refusal.result == FileStatus::Ok ? expected : kOld) << refusal.operation;
+        EXPECT_EQ(fileSystem.files.size(), 1u) << refusal.operation;
     }
-    FakeFileSystem nothingWorks;
-    nothingWorks.files[kPath] = kOld;
-    nothingWorks.refusals["WriteNewFile"] = FileStatus::AccessDenied;
-    nothingWorks.refusals["RewriteInPlace"] = FileStatus::AccessDenied;
-    EXPECT_EQ(Profile(kPath, nothingWorks).Write("WEIGHT_AND_BALANCE", "empty_weight", "1"),
-              FileStatus::AccessDenied);
+}
+
+TEST(FileReplacementTest, AWriteInPlaceThatRunsOutOfRoomLeavesTheOldFile) {
+    FakeFileSystem fileSystem;
+    fileSystem.files[kPath] = kOld;
+    fileSystem.refusals["WriteNewFile"] = FileStatus::AccessDenied;
+    fileSystem.refusals["WriteInPlace"] = FileStatus::DiskFull;
+    EXPECT_EQ(Profile(kPath, fileSystem).Write("WEIGHT_AND_BALANCE", "station_load.5", "\"8267,  0.0, 0.0, 0.0, Coach\""),
+              FileStatus::DiskFull);
+    EXPECT_EQ(fileSystem.files[kPath], kOld);
+}
+
+TEST(FileReplacementTest, AWriteInPlaceTouchesOnlyWhatChanges) {
+    for (const char* value : {"1", "93500000"}) {  // shorter, then longer than before
+        FakeFileSystem fileSystem;
+        fileSystem.files[kPath] = kOld;
+        fileSystem.refusals["WriteNewFile"] = FileStatus::AccessDenied;
+        ASSERT_EQ(Profile(kPath, fileSystem).Write("WEIGHT_AND_BALANCE", "empty_weight", value), FileStatus::Ok);
+        // Interrupted at any step, the bytes before the changed value are never touched.
+        for (int crashAt = 0; crashAt < fileSystem.changes; ++crashAt) {
+            FakeFileSystem crashing;
+            crashing.files[kPath] = kOld;
+            crashing.refusals["WriteNewFile"] = FileStatus::AccessDenied;
+            crashing.crashAtChange = crashAt;
+            EXPECT_THROW(Profile(kPath, crashing).Write("WEIGHT_AND_BALANCE", "empty_weight", value), Crash);
+            EXPECT_EQ(crashing.files[kPath].substr(0, 35), kOld.substr(0, 35)) << value << " " << crashAt;
+        }
+    }
 }
 
 TEST(FileReplacementTest, ANewFileIsNeverHalfWrittenAndAnUnchangedFileNotTouched) {
     FakeFileSystem fileSystem;
     fileSystem.crashAtChange = 0;
     EXPECT_THROW(Profile(kPath, fileSystem).Write("S", "k", "v"), Crash);
+    EXPECT_EQ(fileSystem.files.count(kPath), 0u);
+
+    EXPECT_EQ(Profile(kPath, fileSystem).WriteAll({}), FileStatus::Ok);
     EXPECT_EQ(fileSystem.files.count(kPath), 0u);
 
     FakeFileSystem unchanged;

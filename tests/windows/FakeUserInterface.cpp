@@ -11,6 +11,8 @@ int FakeUserInterface::ShowMessage(HWND owner, const std::string& text, const st
 
 INT_PTR FakeUserInterface::RunModal(ModalDialog& dialog, HWND owner) {
     modalRuns.push_back(dialog.TemplateId());
+    modalOwners.push_back(owner);
+    if (dialogsFail) return -1;
     EXPECT_NE(dialog.CreateForTest(owner), nullptr) << "template " << dialog.TemplateId();
     if (!steps_.empty() && steps_.front().first == dialog.TemplateId()) {
         Step step = std::move(steps_.front().second);

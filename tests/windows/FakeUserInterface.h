@@ -31,6 +31,8 @@ public:
     std::vector<ShownMessage> messages;
     std::vector<int> modalRuns;  // template ids, in order
     INT_PTR templateResult = IDCANCEL;
+    bool dialogsFail = false;  // every modal run fails as when its template cannot be loaded
+    std::vector<HWND> modalOwners;
 
     int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT style) override;
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override;

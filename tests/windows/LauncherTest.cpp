@@ -58,9 +58,13 @@ protected:
         FsRootPath = folder.Path("");
         FsRootPath.pop_back();  // no trailing separator, as the registry usually has it
         launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        SetMainWindow(launcher);
         AircraftSelection = kNoAircraft;
     }
-    ~LauncherFlowsTest() override { DestroyWindow(launcher); }
+    ~LauncherFlowsTest() override {
+        SetMainWindow(nullptr);
+        DestroyWindow(launcher);
+    }
 
     void Choose(int button) {
         ui.Script(IDD_AIRCRAFT_SELECTOR, [button](ModalDialog& selector) { Press(selector, button); });
@@ -81,19 +85,35 @@ protected:
 TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
     for (void (*flow)(HWND) : {OnLoadManager, OnFuelPlanner}) {
         ui.modalRuns.clear();
+        ui.modalOwners.clear();
         ui.messages.clear();
-        ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog&) {});
+        ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog&) {});  // closed with its bottom button
         ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog& selector) {
             CloseBox(selector);
             EXPECT_EQ(selector.Window(), nullptr);
         });
+        ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog& selector) {
+            PressEscape(selector);
+            EXPECT_EQ(selector.Window(), nullptr);
+        });
         Choose(IDC_SELECT_A320);
         flow(launcher);
-        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_AIRCRAFT_SELECTOR, IDD_AIRCRAFT_SELECTOR}));
+        EXPECT_EQ(ui.modalRuns, std::vector<int>(4, IDD_AIRCRAFT_SELECTOR));
+        EXPECT_EQ(ui.modalOwners, std::vector<HWND>(4, launcher)) << "the launcher owns the selector";
         EXPECT_EQ(AircraftSelection, kNoAircraft);
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_NE(ui.messages[0].text, kNotInstalled);
+        EXPECT_EQ(ui.messages[0].style, MB_OK | MB_ICONINFORMATION);
+        EXPECT_EQ(ui.messages[0].owner, launcher);
     }
+}
+
+TEST_F(LauncherFlowsTest, ASelectorThatCannotOpenEndsTheFlowInsteadOfLooping) {
+    ui.dialogsFail = true;
+    OnLoadManager(launcher);
+    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR});
+    ExpectOnlyMessage("The aircraft selector could not be opened.", "Error", MB_ICONSTOP);
+    EXPECT_EQ(AircraftSelection, kNoAircraft);
 }
 
 TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {

@@ -18,13 +18,9 @@ root_windows="Z:$(realpath "$scratch/FS9" | tr / '\\')"
 headless=""
 if [ -z "${DISPLAY:-}" ]; then
   headless=1
-  display=""
-  for n in $(seq 90 140); do [ -e "/tmp/.X$n-lock" ] || { display=$n; break; }; done
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$display"
+  source scripts/virtual-display.sh
+  start_virtual_display
   trap 'wineserver -k 2>/dev/null || true; kill $xvfb_pid 2>/dev/null || true' EXIT
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
 fi
 
 scripts/wine-prefix.sh

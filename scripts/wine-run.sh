@@ -11,13 +11,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 own_display=""
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] || { own_display=$n; break; }
-  done
-  Xvfb ":$own_display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$own_display"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$own_display" ] && break; sleep 0.1; done
+  source "$(dirname "$0")/virtual-display.sh"
+  start_virtual_display
+  own_display=1
 fi
 cleanup() {
   if [ -n "$own_display" ]; then

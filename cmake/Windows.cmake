@@ -49,6 +49,7 @@ add_executable(win32_tests
     tests/windows/FileSystemTest.cpp
     tests/windows/ProfileConformanceTest.cpp
     tests/windows/SimulatorFolderTest.cpp
+    tests/core/ProfileCorpus.cpp
     tests/core/TestFiles.cpp
 )
 target_include_directories(win32_tests PRIVATE tests/core src/res)

@@ -1,0 +1,118 @@
+#include "ProfileCorpus.h"
+
+namespace {
+
+const char* const kMissing = "<UNDEFINED>";
+
+std::string Utf16(const std::u16string& text) {
+    std::string bytes("\xFF\xFE", 2);
+    for (char16_t unit : text) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::vector<ReadCase> ReadCorpus() {
+    const std::string quotes =
+        "[Q]\r\nq1=\"1322,   26.0, 0.0, 0.0, First\"\r\nq2='single'\r\nq3=\"unbalanced\r\nq5='mixed\"\r\n"
+        "q6=  \"  spaced inside  \"  \r\nq7=\"\"\r\nq8=\"\r\nq9=\"a\" \"b\"\r\nq10=\"\"x\"\"\r\nq11=\"a\" ; c\r\n";
+    const std::string blanks = "[S]\r\na=  12  \r\nb=\t12\t\r\nc=\v12\v\r\n  d  =  two  words \r\ne=\r\nf=   \r\n";
+    const std::string duplicates = "[D]\r\nk=first\r\nK=second\r\n[d]\r\nk=third\r\nlater=4\r\n";
+    const std::string comments = "; top\r\n[C]\r\n;k1=commented\r\n  ; in=dented\r\n#hash=h\r\n//slash=s\r\nv=a ; b\r\n";
+    return {
+        {"blanks", blanks, "S", "a", "12"},
+        {"tabs", blanks, "S", "b", "12"},
+        {"vertical tabs", blanks, "S", "c", "12"},
+        {"inner blanks", blanks, "S", "d", "two  words"},
+        {"empty value", blanks, "S", "e", ""},
+        {"blank value", blanks, "S", "f", ""},
+        {"quoted", quotes, "Q", "q1", "1322,   26.0, 0.0, 0.0, First"},
+        {"single quotes", quotes, "Q", "q2", "single"},
+        {"unbalanced", quotes, "Q", "q3", "\"unbalanced"},
+        {"mixed quotes", quotes, "Q", "q5", "'mixed\""},
+        {"blanks inside quotes", quotes, "Q", "q6", "  spaced inside  "},
+        {"empty quotes", quotes, "Q", "q7", ""},
+        {"one quote", quotes, "Q", "q8", "\""},
+        {"two quoted parts", quotes, "Q", "q9", "a\" \"b"},
+        {"doubled quotes", quotes, "Q", "q10", "\"x\""},
+        {"quote then text", quotes, "Q", "q11", "\"a\" ; c"},
+        {"semicolon in value", comments, "C", "v", "a ; b"},
+        {"hash key", comments, "C", "#hash", "h"},
+        {"slash key", comments, "C", "//slash", "s"},
+        {"comment is no key", comments, "C", ";k1", kMissing, true},
+        {"letter case", "[Common]\r\nUnitSystem=1\r\n", "common", "UNITSYSTEM", "1"},
+        {"indented", "  [ S ]  trailing\r\n  k  =  v\r\n", "S", "k", "v"},
+        {"arguments trimmed", "[S]\r\nk=v\r\n", "  S  ", "  k  ", "v"},
+        {"tab in section argument", "[S]\r\nk=v\r\n", "S\t", "k", kMissing, true},
+        {"tab in key argument", "[S]\r\nk=v\r\n", "S", "\tk", kMissing, true},
+        {"key with spaces", "[S]\r\nname with spaces=sp\r\n", "S", "name with spaces", "sp"},
+        {"header without bracket", "[open\r\nk=open\r\n", "open", "k", "open", true},
+        {"header with two brackets", "[a]b]\r\nk=ab\r\n", "a", "k", "ab", true},
+        {"bracket without header", "X]\r\nk=x\r\n", "X]", "k", kMissing},
+        {"lf", "[L]\nk=lf\nm=2\n", "L", "m", "2"},
+        {"cr", "[R]\rk=cr\rm=2\r", "R", "m", "2"},
+        {"no final break", "[E]\r\nk=end", "E", "k", "end"},
+        {"first key wins", duplicates, "D", "k", "first"},
+        {"first section wins", duplicates, "d", "k", "first"},
+        {"later section unseen", duplicates, "D", "later", kMissing},
+        {"line without equals", "[N]\r\nlonely line\r\nk=v\r\n", "N", "lonely line", kMissing},
+        {"before any header", "k=orphan\r\n[H]\r\nk=v\r\n", "", "k", kMissing, true},
+        {"missing section", "[S]\r\nk=v\r\n", "T", "k", kMissing},
+        {"missing key", "[S]\r\nk=v\r\n", "S", "x", kMissing},
+        {"utf-8 mark on header", "\xEF\xBB\xBF[B]\r\nk=bom\r\n", "B", "k", kMissing, true},
+        {"utf-8 mark on blank line", "\xEF\xBB\xBF\r\n[B]\r\nk=bom\r\n", "B", "k", "bom"},
+        {"utf-16", Utf16(u"[U]\r\nk=wide\r\n"), "u", "K", "wide"},
+        {"long value", "[S]\r\nlong=" + std::string(120, 'L') + "\r\n", "S", "long", std::string(98, 'L')},
+    };
+}
+
+std::vector<IntCase> IntCorpus() {
+    return {
+        {" 12abc", 12}, {"-5", -5}, {"+7", 7}, {"\t-7\t", -7}, {"\"42\"", 42}, {"'-3'", -3}, {"\" 8 \"", 8},
+        {"1322,   26.0, 0.0, 0.0, First", 1322}, {"12 34", 12}, {"3.9", 3}, {"0012", 12}, {"-  5", 0},
+        {"--1", 0}, {"abc", 0}, {"<UNDEFINED>", 0}, {"-0", 0}, {"99999999999", 1215752191},
+        {"2147483648", -2147483647 - 1}, {"-2147483649", 2147483647}, {"4294967296", 0}, {"4294967297", 1},
+        {"-4294967297", -1}, {"42A94967297", 42}, {"B4294967297", 0}, {"-9999", -9999}, {"", -9999},
+        {"0x10", 0, true},  // Wine reads with an automatic base; Windows is not known to
+    };
+}
+
+std::vector<WriteCase> WriteCorpus() {
+    return {
+        {"replace", "[S]\r\nk=1\r\nm=2\r\n", {{"S", "k", "9"}}, "[S]\r\nk=9\r\nm=2\r\n"},
+        {"key keeps its letter case", "[s]\r\nKEY=1\r\n", {{"S", "key", "9"}}, "[s]\r\nKEY=9\r\n"},
+        {"spacing around equals stays", "[s]\r\nKEY = 1 \r\n", {{"S", "key", "9"}}, "[s]\r\nKEY = 9\r\n", true},
+        {"lf and blank lines stay", "  [S]\n\n  k=1\n\n[T]\nk=1\n", {{"S", "k", "22"}},
+         "  [S]\n\n  k=22\n\n[T]\nk=1\n", true},
+        {"cr stays", "[S]\rk=1\r", {{"S", "k", "x"}}, "[S]\rk=x\r", true},
+        {"no final break", "[S]\r\nk=1", {{"S", "k", "long value"}}, "[S]\r\nk=long value", true},
+        {"first of duplicate keys", "[S]\r\nk=first\r\nk=second\r\n", {{"S", "k", "3"}}, "[S]\r\nk=3\r\nk=second\r\n"},
+        {"first of duplicate sections", "[S]\r\nk=1\r\n[S]\r\nk=2\r\n", {{"S", "k", "3"}, {"S", "n", "4"}},
+         "[S]\r\nk=3\r\nn=4\r\n[S]\r\nk=2\r\n"},
+        {"value written as given", "[S]\r\na=1\r\n", {{"S", "a", "  padded"}}, "[S]\r\na=  padded\r\n", true},
+        {"new keys before comments and blanks", "[S]\r\na=1\r\n; note\r\n\r\n[T]\r\nx=1\r\n",
+         {{"S", "b", "2"}, {"S", "c", "3"}}, "[S]\r\na=1\r\nb=2\r\nc=3\r\n; note\r\n\r\n[T]\r\nx=1\r\n", true},
+        {"new key in an empty section", "[S]\r\n\r\n[T]\r\n", {{"S", "b", "2"}}, "[S]\r\nb=2\r\n\r\n[T]\r\n", true},
+        {"new key after an unbroken header", "[S]", {{"S", "b", "2"}}, "[S]\r\nb=2\r\n"},
+        {"new key after an unbroken entry", "[S]\r\na=1", {{"S", "b", "2"}}, "[S]\r\na=1\r\nb=2\r\n"},
+        {"new key before a line without equals", "[S]\na=1\nlone line\n", {{"S", "b", "2"}},
+         "[S]\na=1\nb=2\r\nlone line\n", true},
+        {"commented key is new", "[S]\r\n;b=old\r\n", {{"S", "b", "2"}}, "[S]\r\nb=2\r\n;b=old\r\n", true},
+        {"arguments trimmed", "[S]\r\na=1\r\n", {{" S ", " NewKey ", "v"}, {"Fresh  ", "n", "1"}},
+         "[S]\r\na=1\r\nNewKey=v\r\n[Fresh]\r\nn=1\r\n", true},
+        {"new section", "[S]\r\na=1\r\n", {{"T", "b", "2"}}, "[S]\r\na=1\r\n[T]\r\nb=2\r\n"},
+        {"new section after an unbroken end", "[S]\r\na=1", {{"T", "b", "2"}}, "[S]\r\na=1\r\n[T]\r\nb=2\r\n"},
+        {"new section in an empty file", "", {{"T", "b", "2"}}, "[T]\r\nb=2\r\n"},
+        {"new section after free text", "free text\n\n", {{"T", "b", "2"}}, "free text\n\n[T]\r\nb=2\r\n", true},
+        {"new section after a utf-8 mark", "\xEF\xBB\xBF", {{"T", "b", "2"}}, "\xEF\xBB\xBF\r\n[T]\r\nb=2\r\n", true},
+        {"quoted station load", "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n",
+         {{"WEIGHT_AND_BALANCE", "station_load.4", "\"1322,   26.0, 0.0, 0.0, First\""}},
+         "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\nstation_load.4=\"1322,   26.0, 0.0, 0.0, First\"\r\n"},
+        {"utf-16 stays utf-16", Utf16(u"[S]\r\nk=\u4E2D\r\n"), {{"S", "k", "caf\xE9"}, {"T", "n", "1"}},
+         Utf16(u"[S]\r\nk=caf\u00E9\r\n[T]\r\nn=1\r\n")},
+        {"utf-16 mark alone", "\xFF\xFE", {{"T", "n", "1"}}, Utf16(u"\r\n[T]\r\nn=1\r\n"), true},
+    };
+}

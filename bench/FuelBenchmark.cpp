@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/AircraftSelection.h"
+#include "loadmgr/AircraftSelection.h"
 #include "fuel/TripFuel.h"
 
 namespace {

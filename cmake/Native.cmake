@@ -36,7 +36,7 @@ find_package(benchmark QUIET)
 if(benchmark_FOUND)
     add_executable(fuel_benchmark
         bench/FuelBenchmark.cpp
-        src/app/AircraftSelection.cpp
+        src/loadmgr/AircraftSelection.cpp
         src/platform/IntegerText.cpp
         ${FUEL_SOURCES}
     )

@@ -15,7 +15,9 @@ add_library(skyliner_win32 STATIC
     src/app/LauncherFlows.cpp
     src/app/SimulatorFolder.cpp
     src/ui/ColorEdit.cpp
+    src/ui/DialogItems.cpp
     src/ui/ModalDialog.cpp
+    src/ui/PlainDialog.cpp
     src/ui/UserInterface.cpp
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
@@ -42,6 +44,8 @@ add_executable(win32_tests
     tests/windows/TestDialogs.rc
     tests/windows/AircraftSelectorTest.cpp
     tests/windows/ColorEditTest.cpp
+    tests/windows/DialogLayerTest.cpp
+    tests/windows/DialogTemplate.cpp
     tests/windows/FakeUserInterface.cpp
     tests/windows/FuelConsistencyTest.cpp
     tests/core/fuel/FuelDigest.cpp

@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target profile_benchmark
-scripts/wine-run.sh build/windows/profile_benchmark.exe
+source scripts/wine-env.sh
+cmake --preset "$windows_preset" >/dev/null
+cmake --build --preset "$windows_preset" --target profile_benchmark
+scripts/wine-run.sh "build/$windows_preset/profile_benchmark.exe"

@@ -3,10 +3,11 @@
 # Wine prefix, and brings up a virtual display when there is none (sets `headless`).
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/setup.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target FS9SkylinerConfig
+source scripts/wine-env.sh
+cmake --preset "$windows_preset" >/dev/null
+cmake --build --preset "$windows_preset" --target FS9SkylinerConfig
 
-build=build/windows
+build=build/$windows_preset
 scratch=$build/demo-run
 rm -rf "$scratch"
 mkdir -p "$scratch"
@@ -24,6 +25,9 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 scripts/wine-prefix.sh
-wine reg add 'HKLM\SOFTWARE\Microsoft\Microsoft Games\Flight Simulator\9.0' \
-  /v "EXE Path" /t REG_SZ /d "$root_windows" /f /reg:32 >/dev/null 2>&1
+# The registry view of the program's own bitness.
+view=/reg:32
+[ "$windows_preset" = windows64 ] && view=/reg:64
+$wine reg add 'HKLM\SOFTWARE\Microsoft\Microsoft Games\Flight Simulator\9.0' \
+  /v "EXE Path" /t REG_SZ /d "$root_windows" /f $view >/dev/null 2>&1
 echo "Simulator folder: $root_windows (a scratch copy of demo/FS9)"

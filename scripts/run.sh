@@ -6,9 +6,9 @@ set -euo pipefail
 source "$(dirname "$0")/demo-session.sh"
 
 if [ -z "$headless" ]; then
-  exec wine "$build/FS9SkylinerConfig.exe"
+  exec $wine "$build/FS9SkylinerConfig.exe"
 fi
-wine "$build/FS9SkylinerConfig.exe" &
+$wine "$build/FS9SkylinerConfig.exe" &
 sleep "${SKYLINER_SCREENSHOT_DELAY:-6}"
 shot=$PWD/$build/screenshot.png
 import -window root "$shot"

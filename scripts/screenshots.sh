@@ -11,7 +11,7 @@ mkdir -p "$out"
 # Crops a screenshot of the virtual desktop to the windows on it.
 shoot() { import -window root png:- | convert - -fuzz 3% -trim +repage -bordercolor white -border 8 "$out/$1"; }
 
-wine "$build/FS9SkylinerConfig.exe" &
+$wine "$build/FS9SkylinerConfig.exe" &
 sleep 6
 shoot launcher.png
 # The launcher is centred on the 1280 x 1024 desktop; its Load Manager button is just

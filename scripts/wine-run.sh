@@ -8,6 +8,7 @@ build_dir=$(cd "$(dirname "$program")" && pwd)
 export WINEPREFIX=${SKYLINER_WINEPREFIX:-$build_dir/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "$0")/wine-env.sh"
 
 own_display=""
 if [ -z "${DISPLAY:-}" ]; then
@@ -24,4 +25,4 @@ cleanup() {
 trap cleanup EXIT
 
 "$(dirname "$0")/wine-prefix.sh"
-wine "$program" "$@"
+$wine "$program" "$@"

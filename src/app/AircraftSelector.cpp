@@ -1,6 +1,6 @@
 #include "app/AircraftSelector.h"
 
-#include "app/AircraftSelection.h"
+#include "loadmgr/AircraftSelection.h"
 #include "res/ResourceIds.h"
 
 namespace {

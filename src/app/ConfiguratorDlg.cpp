@@ -1,6 +1,6 @@
 #include "app/ConfiguratorDlg.h"
 
-#include "app/InstallPaths.h"
+#include "platform/InstallPaths.h"
 #include "app/LauncherFlows.h"
 #include "app/SimulatorFolder.h"
 #include "res/ResourceIds.h"

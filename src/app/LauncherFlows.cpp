@@ -1,8 +1,8 @@
 #include "app/LauncherFlows.h"
 
-#include "app/AircraftSelection.h"
+#include "loadmgr/AircraftSelection.h"
 #include "app/AircraftSelector.h"
-#include "app/InstallPaths.h"
+#include "platform/InstallPaths.h"
 #include "loadmgr/Variants.h"
 #include "ui/UserInterface.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/InstallPaths.h"
+#include "platform/InstallPaths.h"
 
 // Reads the simulator's registered folder (or falls back to the current directory) and
 // derives the preferences file from it.

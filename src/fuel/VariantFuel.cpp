@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/AircraftSelection.h"
+#include "loadmgr/AircraftSelection.h"
 #include "platform/IntegerText.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "loadmgr/Variants.h"
 
-#include "app/AircraftSelection.h"
+#include "loadmgr/AircraftSelection.h"
 #include "loadmgr/AircraftFile.h"
 
 namespace {

@@ -86,6 +86,11 @@ bool Profile::ReadText(std::string& bytes) const {
     return fileSystem_.Read(path_, bytes) == FileStatus::Ok;
 }
 
+FileStatus Profile::CheckReadable() const {
+    std::string bytes;
+    return fileSystem_.Read(path_, bytes);
+}
+
 std::string Profile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view defaultText, std::size_t bufferSize) const {
     if (bufferSize == 0) return {};

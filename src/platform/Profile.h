@@ -26,6 +26,11 @@ public:
 
     const std::string& Path() const { return path_; }
 
+    // Whether the file can be read now: Ok; NotFound or FolderMissing when it is absent
+    // (the reads then give their defaults); otherwise why it cannot be read, which a
+    // dialog must say rather than open on defaults that would overwrite the real values.
+    FileStatus CheckReadable() const;
+
     // The value of `key` in `section`, blanks trimmed and one pair of enclosing quotes
     // removed, cut to bufferSize - 1 characters; `defaultText` (trailing spaces removed,
     // cut the same way) when the file, section or key is missing.

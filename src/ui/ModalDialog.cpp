@@ -5,6 +5,19 @@
 
 #include "ui/UserInterface.h"
 
+namespace {
+
+// The user can act on the first sentence; the detail helps whoever reads a report of it.
+void ShowUnexpectedError(HWND window, const char* detail) {
+    std::string text =
+        "Something unexpected went wrong in this window, so your last action may not have been "
+        "completed. The window stays open: check what it shows and try again, or close it with Cancel.";
+    if (detail && *detail) text += std::string("\n\nDetail: ") + detail;
+    ShowMessage(text, "Error", MB_ICONSTOP, window);
+}
+
+}  // namespace
+
 ModalDialog::ModalDialog(int templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
 
 ModalDialog::~ModalDialog() {
@@ -16,7 +29,7 @@ ModalDialog::~ModalDialog() {
 }
 
 INT_PTR ModalDialog::DoModal() {
-    return CurrentUserInterface().RunModal(*this, parent_ ? parent_ : MainWindow());
+    return CurrentUserInterface().RunModal(*this, parent_ ? parent_ : DefaultOwner());
 }
 
 INT_PTR ModalDialog::RunModalLoop(HWND owner) {
@@ -65,11 +78,14 @@ void ModalDialog::OnHScroll(int, HWND) {}
 bool ModalDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
 
 INT_PTR CALLBACK ModalDialog::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Also when the dialog object has already let go of its window (see the destructor).
+    if (message == WM_NCDESTROY) LeaveDialog(window);
     ModalDialog* dialog = nullptr;
     if (message == WM_INITDIALOG) {
         dialog = reinterpret_cast<ModalDialog*>(lParam);
         SetWindowLongPtrA(window, DWLP_USER, lParam);
         dialog->window_ = window;
+        EnterDialog(window);
     } else {
         dialog = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(window, DWLP_USER));
     }
@@ -82,9 +98,9 @@ INT_PTR CALLBACK ModalDialog::DialogProcedure(HWND window, UINT message, WPARAM 
     try {
         return dialog->Handle(message, wParam, lParam);
     } catch (const std::exception& error) {
-        ShowMessage(std::string("Unexpected error: ") + error.what(), "Error", MB_ICONSTOP, window);
+        ShowUnexpectedError(window, error.what());
     } catch (...) {
-        ShowMessage("Unexpected error.", "Error", MB_ICONSTOP, window);
+        ShowUnexpectedError(window, nullptr);
     }
     return FALSE;
 }

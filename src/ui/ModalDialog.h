@@ -18,7 +18,7 @@ public:
     ModalDialog& operator=(const ModalDialog&) = delete;
 
     // Runs the dialog through the user-interface seam, owned by the parent or else by the
-    // main window; returns how it ended (IDOK, IDCANCEL, ...).
+    // innermost running dialog; returns how it ended (IDOK, IDCANCEL, ...).
     INT_PTR DoModal();
 
     int TemplateId() const { return templateId_; }

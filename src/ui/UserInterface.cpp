@@ -1,6 +1,10 @@
 #include "ui/UserInterface.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "ui/ModalDialog.h"
+#include "ui/PlainDialog.h"
 
 namespace {
 
@@ -11,14 +15,14 @@ public:
     }
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override { return dialog.RunModalLoop(owner); }
     INT_PTR RunModalTemplate(int templateId, DLGPROC procedure, HWND owner, LPARAM initialValue) override {
-        return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, procedure,
-                               initialValue);
+        return PlainDialog(templateId, procedure, initialValue).RunModalLoop(owner);
     }
 };
 
 RealUserInterface realUserInterface;
 UserInterface* current = &realUserInterface;
 HWND mainWindow = nullptr;
+std::vector<HWND> runningDialogs;  // innermost last
 
 }  // namespace
 
@@ -30,6 +34,17 @@ HWND MainWindow() { return mainWindow; }
 
 void SetMainWindow(HWND window) { mainWindow = window; }
 
+HWND DefaultOwner() { return runningDialogs.empty() ? MainWindow() : runningDialogs.back(); }
+
+void EnterDialog(HWND dialog) {
+    LeaveDialog(dialog);
+    runningDialogs.push_back(dialog);
+}
+
+void LeaveDialog(HWND dialog) {
+    runningDialogs.erase(std::remove(runningDialogs.begin(), runningDialogs.end(), dialog), runningDialogs.end());
+}
+
 int ShowMessage(const std::string& text, const std::string& caption, UINT icon, HWND owner) {
-    return CurrentUserInterface().ShowMessage(owner ? owner : MainWindow(), text, caption, MB_OK | icon);
+    return CurrentUserInterface().ShowMessage(owner ? owner : DefaultOwner(), text, caption, MB_OK | icon);
 }

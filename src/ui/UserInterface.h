@@ -20,9 +20,18 @@ public:
 UserInterface& CurrentUserInterface();
 void UseUserInterface(UserInterface* replacement);
 
-// The launcher: owner of every dialog and message box created without a parent.
+// The launcher, the main window.
 HWND MainWindow();
 void SetMainWindow(HWND window);
 
-// A message box with an OK button only, owned by `owner` or else by the main window.
+// The owner of a dialog or message box shown without one: the innermost dialog that is
+// running, so that it is disabled under the new window; the main window when none is.
+HWND DefaultOwner();
+
+// Kept by the dialog procedures: a dialog is innermost from its initialisation until it
+// is destroyed, or until a dialog nested in it starts.
+void EnterDialog(HWND dialog);
+void LeaveDialog(HWND dialog);
+
+// A message box with an OK button only, owned by `owner` or else by the default owner.
 int ShowMessage(const std::string& text, const std::string& caption, UINT icon, HWND owner = nullptr);

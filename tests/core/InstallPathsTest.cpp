@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/InstallPaths.h"
+#include "platform/InstallPaths.h"
 
 TEST(InstallPathsTest, RegisteredFolderIsTakenVerbatim) {
     InstallPaths paths = ComputeInstallPaths(std::string("C:\\Games\\FS9\\"), "C:\\ignored");

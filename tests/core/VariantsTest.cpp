@@ -2,7 +2,7 @@
 
 
 #include "TestFiles.h"
-#include "app/AircraftSelection.h"
+#include "loadmgr/AircraftSelection.h"
 #include "loadmgr/Variants.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "FakeUserInterface.h"
 #include "ResourceIds.h"
-#include "app/AircraftSelection.h"
+#include "loadmgr/AircraftSelection.h"
 #include "app/AircraftSelector.h"
 
 namespace {

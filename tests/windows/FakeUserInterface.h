@@ -17,22 +17,25 @@ struct ShownMessage {
 };
 
 // Stands in for message boxes and modal runs while installed: messages are recorded, and
-// each modal run is played by the next scripted step for its template (by default the
-// dialog opens and is cancelled at once).
+// each modal run creates the dialog as a visible modeless window, plays the next scripted
+// step for its template, then cancels the dialog as Escape does if it is still open (so by default a
+// dialog opens and is cancelled at once). Dialogs with a plain procedure are played the
+// same way, with steps given their window.
 class FakeUserInterface : public UserInterface {
 public:
     using Step = std::function<void(ModalDialog&)>;
+    using PlainStep = std::function<void(HWND)>;
 
     FakeUserInterface() { UseUserInterface(this); }
     ~FakeUserInterface() override { UseUserInterface(nullptr); }
 
     void Script(int templateId, Step step) { steps_.push_back({templateId, std::move(step)}); }
+    void Script(int templateId, PlainStep step) { plainSteps_.push_back({templateId, std::move(step)}); }
 
     std::vector<ShownMessage> messages;
     std::vector<int> modalRuns;  // template ids, in order
-    INT_PTR templateResult = IDCANCEL;
-    bool dialogsFail = false;  // every modal run fails as when its template cannot be loaded
     std::vector<HWND> modalOwners;
+    bool dialogsFail = false;  // every modal run fails as when its template cannot be loaded
 
     int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT style) override;
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override;
@@ -40,15 +43,19 @@ public:
 
 private:
     std::deque<std::pair<int, Step>> steps_;
+    std::deque<std::pair<int, PlainStep>> plainSteps_;
 };
 
 // Presses a button of a dialog as a user would (the button must be enabled and visible).
+void Press(HWND dialog, int id);
 void Press(const ModalDialog& dialog, int id);
 
 // Closes a dialog with its close box, as the window manager asks it to.
+void CloseBox(HWND dialog);
 void CloseBox(const ModalDialog& dialog);
 
-// Presses Escape in a dialog, as its modal loop would deliver it.
+// Presses a key in a dialog, as its modal loop would deliver it (Escape, Enter, ...).
+void PressKey(HWND dialog, WPARAM virtualKey);
 void PressEscape(const ModalDialog& dialog);
 
 // Delivers the messages that are waiting, as a modal loop would.

@@ -4,10 +4,11 @@
 #include "RegisteredFolder.h"
 #include "ResourceIds.h"
 #include "TestFiles.h"
-#include "app/AircraftSelection.h"
+#include "loadmgr/AircraftSelection.h"
 #include "app/ConfiguratorDlg.h"
-#include "app/InstallPaths.h"
+#include "platform/InstallPaths.h"
 #include "app/LauncherFlows.h"
+#include "ui/PlainDialog.h"
 
 namespace {
 
@@ -143,16 +144,24 @@ TEST_F(LauncherFlowsTest, TheKeyButtonNeverAsksForAVariant) {
     EXPECT_EQ(AircraftSelection, kNoAircraft);
 }
 
-INT_PTR CALLBACK SomeProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+// Stands in for the Configuration dialog's procedure: OK and Cancel end it.
+INT_PTR CALLBACK StandInProcedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) return TRUE;
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        EndPlainDialog(window, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
 
 TEST_F(LauncherFlowsTest, TheConfigurationNoteFollowsOnlyOK) {
-    ui.templateResult = IDCANCEL;
-    OnAircraftConfiguration(launcher, SomeProcedure);
+    OnAircraftConfiguration(launcher, StandInProcedure);
     EXPECT_EQ(ui.modalRuns, std::vector<int>{145});
+    EXPECT_EQ(ui.modalOwners, std::vector<HWND>{launcher});
     EXPECT_TRUE(ui.messages.empty());
 
-    ui.templateResult = IDOK;
-    OnAircraftConfiguration(launcher, SomeProcedure);
+    ui.Script(145, [](HWND dialog) { Press(dialog, IDOK); });
+    OnAircraftConfiguration(launcher, StandInProcedure);
     ExpectOnlyMessage("NOTE: Any change made in the configuration window will be taken into account\n"
                       "           only next time the aircraft is loaded in Flight Simulator.",
                       "WARNING", MB_ICONINFORMATION);

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/AircraftSelection.h"
+#include "loadmgr/AircraftSelection.h"
 
 // Selects a variant for the lifetime of the object and puts the previous selection back,
 // so that one test's variant never leaks into the next.

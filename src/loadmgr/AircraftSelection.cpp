@@ -1,4 +1,5 @@
-#include "app/AircraftSelection.h"
+#include "loadmgr/AircraftSelection.h"
 
 std::int32_t AircraftSelection = kNoAircraft;
 std::int32_t VariantZfw[kVariantCount] = {};
+std::int32_t LoadManagerZfw = 0;

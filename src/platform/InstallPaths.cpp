@@ -1,4 +1,4 @@
-#include "app/InstallPaths.h"
+#include "platform/InstallPaths.h"
 
 std::string FsRootPath;
 std::string PrefsPath;

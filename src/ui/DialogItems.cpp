@@ -1,0 +1,57 @@
+#include "ui/DialogItems.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <vector>
+
+std::string ItemText(HWND dialog, int id) {
+    HWND item = GetDlgItem(dialog, id);
+    int length = GetWindowTextLengthA(item);
+    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
+    int copied = GetWindowTextA(item, text.data(), length + 1);
+    return std::string(text.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+}
+
+void SetItemText(HWND dialog, int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
+
+void SetItemNumber(HWND dialog, int id, unsigned value) { SetDlgItemInt(dialog, id, value, FALSE); }
+
+bool IsItemChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void SetItemChecked(HWND dialog, int id, bool checked) {
+    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Trackbar::SetRange(int minimum, int maximum, bool redraw) {
+    SendMessageA(Handle(), TBM_SETRANGEMIN, FALSE, minimum);
+    SendMessageA(Handle(), TBM_SETRANGEMAX, redraw ? TRUE : FALSE, maximum);
+}
+
+void Trackbar::SetPosition(int position, bool redraw) {
+    SendMessageA(Handle(), TBM_SETPOS, redraw ? TRUE : FALSE, position);
+}
+
+int Trackbar::Position() const { return static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0)); }
+
+void ProgressBar::SetRange(int minimum, int maximum) {
+    SendMessageA(Handle(), PBM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
+}
+
+void ProgressBar::SetPosition(int position) { SendMessageA(Handle(), PBM_SETPOS, static_cast<WPARAM>(position), 0); }
+
+void ProgressBar::SetBarColor(COLORREF color) {
+    RemoveTheme();
+    SendMessageA(Handle(), PBM_SETBARCOLOR, 0, static_cast<LPARAM>(color));
+}
+
+void ProgressBar::SetBackgroundColor(COLORREF color) {
+    RemoveTheme();
+    SendMessageA(Handle(), PBM_SETBKCOLOR, 0, static_cast<LPARAM>(color));
+}
+
+void ProgressBar::RemoveTheme() {
+    if (unthemed_ == Handle()) return;
+    SetWindowTheme(Handle(), L" ", L" ");
+    unthemed_ = Handle();
+}

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "DialogTemplate.h"
+#include "FakeUserInterface.h"
+#include "ResourceIds.h"
+#include "app/ConfiguratorApp.h"
+#include "ui/DialogItems.h"
+#include "ui/ModalDialog.h"
+#include "ui/PlainDialog.h"
+
+namespace {
+
+constexpr int kTestTemplate = 900;
+constexpr int kPlainTemplate = 145;
+
+// A test dialog whose OK runs `onOK` instead of closing.
+class Probe : public ModalDialog {
+public:
+    std::function<void()> onOK;
+    Probe() : ModalDialog(kTestTemplate) {}
+
+protected:
+    void OnOK() override {
+        if (onOK) onOK();
+    }
+};
+
+INT_PTR CALLBACK ClosingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) return TRUE;
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        EndPlainDialog(window, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+TEST(DialogLayerTest, NestedDialogsAndMessagesBelongToTheInnermostDialog) {
+    FakeUserInterface ui;
+    HWND launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    SetMainWindow(launcher);
+
+    HWND outerWindow = nullptr, innerWindow = nullptr, plainWindow = nullptr;
+    ui.Script(kTestTemplate, [&](ModalDialog& outer) {
+        outerWindow = outer.Window();
+        ShowMessage("outer", "T", MB_ICONINFORMATION);
+        Probe inner;
+        ui.Script(kTestTemplate, [&](ModalDialog& nested) {
+            innerWindow = nested.Window();
+            ShowMessage("inner", "T", MB_ICONINFORMATION);
+            ui.Script(kPlainTemplate, [&](HWND plain) {
+                plainWindow = plain;
+                ShowMessage("plain", "T", MB_ICONINFORMATION);
+            });
+            EXPECT_EQ(CurrentUserInterface().RunModalTemplate(kPlainTemplate, ClosingProcedure, DefaultOwner(), 0),
+                      IDCANCEL);
+        });
+        inner.DoModal();
+        ShowMessage("outer again", "T", MB_ICONINFORMATION);
+    });
+    Probe outer;
+    outer.DoModal();
+    ShowMessage("idle", "T", MB_ICONINFORMATION);
+
+    EXPECT_EQ(ui.modalOwners, (std::vector<HWND>{launcher, outerWindow, innerWindow}));
+    ASSERT_EQ(ui.messages.size(), 5u);
+    EXPECT_EQ(ui.messages[0].owner, outerWindow);
+    EXPECT_EQ(ui.messages[1].owner, innerWindow);
+    EXPECT_EQ(ui.messages[2].owner, plainWindow);
+    EXPECT_EQ(ui.messages[3].owner, outerWindow);
+    EXPECT_EQ(ui.messages[4].owner, launcher);
+
+    SetMainWindow(nullptr);
+    DestroyWindow(launcher);
+}
+
+TEST(DialogLayerTest, TheFakeDrivesAPlainDialogProcedureAndReadsHowItEnded) {
+    FakeUserInterface ui;
+    ui.Script(kPlainTemplate, [](HWND dialog) {
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        Press(dialog, IDOK);
+    });
+    EXPECT_EQ(ui.RunModalTemplate(kPlainTemplate, ClosingProcedure, nullptr, 0), IDOK);
+    EXPECT_EQ(ui.RunModalTemplate(kPlainTemplate, ClosingProcedure, nullptr, 0), IDCANCEL) << "unscripted: Cancel";
+    EXPECT_EQ(DefaultOwner(), MainWindow()) << "no dialog is left running";
+}
+
+// Presses OK in the innermost running dialog once its modal loop runs.
+void CALLBACK PressOkInInnermost(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    PostMessageA(DefaultOwner(), WM_COMMAND, IDOK, 0);
+}
+
+void CALLBACK CloseMainWindow(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EXPECT_NE(MainWindow(), nullptr);
+    EXPECT_EQ(DefaultOwner(), MainWindow());
+    PostMessageA(MainWindow(), WM_COMMAND, IDCANCEL, 0);
+}
+
+// The real modal loops, without the fake: a nested dialog is owned by the one under it,
+// which is disabled while the nested one runs.
+TEST(DialogLayerTest, RealModalRunsNestAndEnd) {
+    Probe outer;
+    Probe inner;
+    bool outerEnabledUnderInner = true;
+    HWND innerOwner = nullptr, outerWindow = nullptr;
+    inner.onOK = [&] {
+        outerEnabledUnderInner = IsWindowEnabled(outer.Window());
+        innerOwner = GetWindow(inner.Window(), GW_OWNER);
+        inner.EndDialog(IDOK);
+    };
+    outer.onOK = [&] {
+        outerWindow = outer.Window();
+        SetTimer(nullptr, 0, 10, PressOkInInnermost);
+        EXPECT_EQ(inner.DoModal(), IDOK);
+        outer.EndDialog(IDCANCEL);
+    };
+    SetTimer(nullptr, 0, 10, PressOkInInnermost);
+    EXPECT_EQ(outer.DoModal(), IDCANCEL);
+    EXPECT_FALSE(outerEnabledUnderInner);
+    EXPECT_EQ(innerOwner, outerWindow);
+    EXPECT_EQ(DefaultOwner(), MainWindow());
+}
+
+TEST(DialogLayerTest, TheApplicationRunsTheLauncherAsMainWindowUntilItCloses) {
+    SetTimer(nullptr, 0, 10, CloseMainWindow);
+    EXPECT_EQ(CConfiguratorApp().Run(), 0);
+    EXPECT_EQ(MainWindow(), nullptr);
+}
+
+class Thrower : public ModalDialog {
+public:
+    Thrower() : ModalDialog(kTestTemplate) {}
+
+protected:
+    void OnOK() override { throw std::out_of_range("vector::_M_range_check"); }
+};
+
+TEST(DialogLayerTest, AnUnexpectedErrorIsExplainedAndTheDialogStaysUsable) {
+    FakeUserInterface ui;
+    Thrower dialog;
+    ASSERT_NE(dialog.CreateForTest(nullptr), nullptr);
+    SendMessageA(dialog.Window(), WM_COMMAND, IDOK, 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].owner, dialog.Window());
+    EXPECT_EQ(ui.messages[0].style, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_EQ(ui.messages[0].text.rfind("Something unexpected went wrong in this window", 0), 0u);
+    EXPECT_NE(ui.messages[0].text.find("Detail: vector::_M_range_check"), std::string::npos);
+    EXPECT_NE(dialog.Window(), nullptr);
+    SendMessageA(dialog.Window(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(dialog.Window(), nullptr);
+}
+
+TEST(DialogLayerTest, ItemHelpers) {
+    Probe dialog;
+    ASSERT_NE(dialog.CreateForTest(nullptr), nullptr);
+    SetItemNumber(dialog.Window(), 901, 4294967295u);
+    EXPECT_EQ(ItemText(dialog.Window(), 901), "4294967295");
+    SetItemText(dialog.Window(), 903, "ab\xE9");
+    EXPECT_EQ(ItemText(dialog.Window(), 903), "ab\xE9");
+}
+
+// The launcher's and the selector's templates as the Parts lay them out.
+TEST(DialogLayerTest, LauncherAndSelectorTemplates) {
+    DialogTemplate launcher = ReadDialogTemplate(IDD_LAUNCHER);
+    EXPECT_EQ(launcher.caption, "FS9 Skyliner Config");
+    EXPECT_EQ(launcher.font, "MS Shell Dlg");
+    EXPECT_EQ(launcher.width, 319);
+    EXPECT_EQ(launcher.height, 227);
+    EXPECT_FALSE(launcher.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    const int launcherIds[] = {IDC_AIRCRAFT_CONFIGURATION, IDC_LOAD_MANAGER, IDC_FUEL_PLANNER, IDC_KEY_ASSIGNMENTS, IDCANCEL};
+    const short launcherTops[] = {7, 55, 104, 153, 204};
+    ASSERT_EQ(launcher.items.size(), 5u);
+    for (int i = 0; i < 5; ++i) {
+        const TemplateItem& item = launcher.items[i];
+        EXPECT_EQ(item.id, launcherIds[i]);
+        EXPECT_EQ(item.windowClass, "Button");
+        EXPECT_EQ(item.y, launcherTops[i]);
+        EXPECT_EQ(item.width, 305);
+        EXPECT_TRUE(item.style & WS_TABSTOP);
+        EXPECT_EQ((item.style & BS_BITMAP) != 0, i < 4);
+    }
+    EXPECT_EQ(launcher.items[4].text, "Exit");
+
+    DialogTemplate selector = ReadDialogTemplate(IDD_AIRCRAFT_SELECTOR);
+    ASSERT_EQ(selector.items.size(), 6u);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(selector.items[i].id, IDC_SELECT_A318 + i);
+        EXPECT_EQ(selector.items[i].style & 0xF, static_cast<DWORD>(BS_AUTORADIOBUTTON));
+        EXPECT_TRUE(selector.items[i].style & BS_PUSHLIKE);
+        EXPECT_EQ((selector.items[i].style & WS_GROUP) != 0, i == 0) << "one group";
+    }
+}
+
+TEST(DialogLayerTest, ColouredProgressBarsLoseTheirTheme) {
+    Probe dialog;
+    ASSERT_NE(dialog.CreateForTest(nullptr), nullptr);
+    HWND bar = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 10, dialog.Window(), nullptr,
+                               nullptr, nullptr);
+    ProgressBar progress;
+    progress.Attach(bar);
+    progress.SetRange(0, 8);
+    progress.SetPosition(12);
+    EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), 8) << "clamped to the range";
+    progress.SetBarColor(RGB(255, 200, 130));
+    progress.SetBackgroundColor(RGB(255, 255, 255));
+    // What the bar shows on screen: full, so its middle has the bar colour.
+    SetWindowPos(dialog.Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC screen = GetDC(bar);
+    EXPECT_EQ(GetPixel(screen, 25, 5), RGB(255, 200, 130));
+    ReleaseDC(bar, screen);
+}
+
+}  // namespace

@@ -14,3 +14,8 @@ const char* DescribeFileStatus(FileStatus status) {
     }
     return "the system reported an error";
 }
+
+std::string DescribeFileFailure(FileAccess access, const std::string& path, FileStatus status) {
+    return std::string("The file\n") + path + "\ncould not be " + (access == FileAccess::Read ? "read" : "written") +
+           ": " + DescribeFileStatus(status) + ".";
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // Outcome of a file operation, shared by the file-system seam and everything above it,
 // so that a failure keeps its reason all the way to the message the user reads.
 enum class FileStatus {
@@ -16,3 +18,9 @@ enum class FileStatus {
 
 // A short English phrase for a status, fit to follow "could not be written: ".
 const char* DescribeFileStatus(FileStatus status);
+
+enum class FileAccess { Read, Write };
+
+// The sentence a message box gives for a failed read or write: the file's path on a line
+// of its own, then the reason. Dialogs add what the user can do about it.
+std::string DescribeFileFailure(FileAccess access, const std::string& path, FileStatus status);

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int kTestTemplate = 900;
-constexpr int kPlainTemplate = 145;
+constexpr int kPlainTemplate = 904;
 
 // A test dialog whose OK runs `onOK` instead of closing.
 class Probe : public ModalDialog {

@@ -21,7 +21,6 @@ add_executable(core_tests
     tests/core/fuel/ClimbDescentTest.cpp
     tests/core/fuel/CruisePerformanceTest.cpp
     tests/core/fuel/FuelDigest.cpp
-    tests/core/fuel/FuelDigestTest.cpp
     tests/core/fuel/FuelDistributionTest.cpp
     tests/core/fuel/TripFuelTest.cpp
 )

@@ -156,15 +156,6 @@ TEST(DialogLayerTest, AnUnexpectedErrorIsExplainedAndTheDialogStaysUsable) {
     EXPECT_EQ(dialog.Window(), nullptr);
 }
 
-TEST(DialogLayerTest, ItemHelpers) {
-    Probe dialog;
-    ASSERT_NE(dialog.CreateForTest(nullptr), nullptr);
-    SetItemNumber(dialog.Window(), 901, 4294967295u);
-    EXPECT_EQ(ItemText(dialog.Window(), 901), "4294967295");
-    SetItemText(dialog.Window(), 903, "ab\xE9");
-    EXPECT_EQ(ItemText(dialog.Window(), 903), "ab\xE9");
-}
-
 // The launcher's and the selector's templates as the Parts lay them out.
 TEST(DialogLayerTest, LauncherAndSelectorTemplates) {
     DialogTemplate launcher = ReadDialogTemplate(IDD_LAUNCHER);

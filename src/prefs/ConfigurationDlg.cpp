@@ -42,7 +42,8 @@ void ShowValue(HWND dialog, const RadioGroup& group, std::int32_t value) {
     for (int button : group.ids) SetItemChecked(dialog, button, buttonValue++ == value);
 }
 
-// A Modifier of 0 (no modifier chosen) shows as Control-Shift, what the add-on uses then.
+// A Modifier of 0 (none, a lock key is used) shows Control-Shift checked, the modifier
+// that giving up the lock key brings.
 void ShowModifier(HWND dialog, std::int32_t modifier) {
     ShowValue(dialog, kModifierButtons, modifier == 0 ? 3 : modifier);
 }
@@ -53,8 +54,9 @@ Trackbar SliderOf(HWND dialog, int id) {
     return slider;
 }
 
-// What the two labels beside the sliders show, kept for the whole run: a label is only
-// rewritten when its value changed.
+// What the two labels beside the sliders show, kept for the whole run: a slider rewrites
+// its label only when its value changed. Every write of a label records its value, the
+// one at the start too, so that an earlier opening never passes for what is on screen.
 std::int32_t shownVolume = 0;
 std::int32_t shownIrsTime = 0;
 

@@ -16,6 +16,7 @@ add_executable(core_tests
     tests/core/ProfileCorpus.cpp
     tests/core/ProfileReadTest.cpp
     tests/core/ProfileWriteTest.cpp
+    tests/core/PreferencesTest.cpp
     tests/core/TestFiles.cpp
     tests/core/VariantsTest.cpp
     tests/core/fuel/ClimbDescentTest.cpp

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Regenerates the launcher banners, the aircraft selector tiles and the application icon
-# in src/res from the SVGs in src/res/images. The results are committed, so building never
-# needs any of these tools; rerun this only after editing an SVG, and commit both.
+# Regenerates the launcher banners, the Configuration dialog's header, the aircraft selector
+# tiles and the application icon in src/res from the SVGs in src/res/images. The results are
+# committed, so building never needs any of these tools; rerun this only after editing an
+# SVG, and commit both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 images=src/res/images
@@ -61,6 +62,10 @@ banner banner-configuration Configuration.bmp 24
 banner banner-load-manager  LoadManager.bmp   24
 banner banner-fuel-planner  FuelPlanner.bmp   24
 banner banner-key-config    KeyConfig.bmp     8
+
+render header-configuration
+to_bmp24 header-configuration ConfigurationHeader.bmp
+check_bmp ConfigurationHeader.bmp 638 100 24
 
 for designator in A318 A319 A320 A321 ACJ; do
   name=select-${designator,,}

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a virtual display: the
-# launcher, then the aircraft selector opened by its Load Manager button.
+# launcher, the Configuration dialog opened by its first button, then the aircraft
+# selector opened by its Load Manager button.
 set -euo pipefail
 unset DISPLAY
 source "$(dirname "$0")/demo-session.sh"
@@ -14,8 +15,14 @@ shoot() { import -window root png:- | convert - -fuzz 3% -trim +repage -borderco
 $wine "$build/FS9SkylinerConfig.exe" &
 sleep 6
 shoot launcher.png
-# The launcher is centred on the 1280 x 1024 desktop; its Load Manager button is just
-# above the middle.
+# The launcher is centred on the 1280 x 1024 desktop; its first button, Aircraft
+# Configuration, is a little above the middle. Escape closes the dialog without saving.
+xdotool mousemove 640 387 click 1
+sleep 2
+shoot configuration.png
+xdotool key Escape
+sleep 1
+# Its Load Manager button is just above the middle.
 xdotool mousemove 640 465 click 1
 sleep 2
 shoot selector.png

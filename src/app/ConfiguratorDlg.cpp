@@ -3,6 +3,7 @@
 #include "platform/InstallPaths.h"
 #include "app/LauncherFlows.h"
 #include "app/SimulatorFolder.h"
+#include "prefs/ConfigurationDlg.h"
 #include "res/ResourceIds.h"
 
 namespace {
@@ -13,8 +14,7 @@ constexpr int kBitmaps[] = {IDB_CONFIGURATION, IDB_LOAD_MANAGER, IDB_FUEL_PLANNE
 // Loaded on the first initialisation of the launcher and kept for the process.
 HBITMAP launcherImages[4] = {};
 
-// The Configuration dialog's procedure; none until that dialog is part of the program.
-constexpr DLGPROC kConfigurationProcedure = nullptr;
+constexpr DLGPROC kConfigurationProcedure = ConfigurationDlgProc;
 
 }  // namespace
 

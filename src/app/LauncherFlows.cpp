@@ -4,6 +4,7 @@
 #include "app/AircraftSelector.h"
 #include "platform/InstallPaths.h"
 #include "loadmgr/Variants.h"
+#include "prefs/ConfigurationDlg.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -51,6 +52,7 @@ void OnAircraftConfiguration(HWND owner, DLGPROC procedure) {
         NotAvailableMessage(owner, "aircraft configuration window");
         return;
     }
+    if (!PreferencesFileReadable(owner)) return;
     INT_PTR result = CurrentUserInterface().RunModalTemplate(kConfigurationTemplate, procedure, owner, 0);
     if (result == IDOK) ShowMessage(kConfigurationNote, "WARNING", MB_ICONINFORMATION, owner);
 }

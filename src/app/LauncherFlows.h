@@ -6,7 +6,8 @@
 // messages and dialogs are owned by `owner`, the launcher.
 
 // The Configuration dialog, then the note that changes apply at the next loading of the
-// aircraft if it ended with OK. `procedure` is the dialog's procedure, null while the
+// aircraft if it ended with OK; a Prefs.cfg that cannot be read is reported instead of
+// opening the dialog. `procedure` is the dialog's procedure, null while the
 // program has no Configuration dialog.
 void OnAircraftConfiguration(HWND owner, DLGPROC procedure);
 

@@ -8,7 +8,7 @@
 #include "app/ConfiguratorDlg.h"
 #include "platform/InstallPaths.h"
 #include "app/LauncherFlows.h"
-#include "ui/PlainDialog.h"
+#include "prefs/ConfigurationDlg.h"
 
 namespace {
 
@@ -144,24 +144,15 @@ TEST_F(LauncherFlowsTest, TheKeyButtonNeverAsksForAVariant) {
     EXPECT_EQ(AircraftSelection, kNoAircraft);
 }
 
-// Stands in for the Configuration dialog's procedure: OK and Cancel end it.
-INT_PTR CALLBACK StandInProcedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) return TRUE;
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndPlainDialog(window, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
-}
-
 TEST_F(LauncherFlowsTest, TheConfigurationNoteFollowsOnlyOK) {
-    OnAircraftConfiguration(launcher, StandInProcedure);
-    EXPECT_EQ(ui.modalRuns, std::vector<int>{145});
+    PrefsPath = folder.Path("Prefs.cfg");
+    OnAircraftConfiguration(launcher, ConfigurationDlgProc);
+    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_CONFIGURATION});
     EXPECT_EQ(ui.modalOwners, std::vector<HWND>{launcher});
     EXPECT_TRUE(ui.messages.empty());
 
-    ui.Script(145, [](HWND dialog) { Press(dialog, IDOK); });
-    OnAircraftConfiguration(launcher, StandInProcedure);
+    ui.Script(IDD_CONFIGURATION, [](HWND dialog) { Press(dialog, IDOK); });
+    OnAircraftConfiguration(launcher, ConfigurationDlgProc);
     ExpectOnlyMessage("NOTE: Any change made in the configuration window will be taken into account\n"
                       "           only next time the aircraft is loaded in Flight Simulator.",
                       "WARNING", MB_ICONINFORMATION);

@@ -13,8 +13,9 @@ namespace {
 constexpr LPARAM kNoCommand = -1;
 
 const char* const kSaveAdvice =
-    "\n\nYour assignments are still in this window. Make sure the file is not read-only and "
-    "not open in another program, then press OK again, or press Cancel to leave without saving.";
+    "\n\nYour assignments are still in this window. Check that the add-on's folder exists and that the "
+    "file is neither read-only nor open in another program, then press OK again, or press Cancel to "
+    "leave without saving.";
 
 }  // namespace
 

@@ -15,6 +15,9 @@ add_library(skyliner_win32 STATIC
     src/app/LauncherFlows.cpp
     src/app/SimulatorFolder.cpp
     src/prefs/ConfigurationDlg.cpp
+    src/keys/KeyAssignerDlg.cpp
+    src/keys/KeyConfigDlg.cpp
+    src/keys/SystemKeyboardLayout.cpp
     src/ui/ColorEdit.cpp
     src/ui/DialogItems.cpp
     src/ui/ModalDialog.cpp
@@ -27,7 +30,7 @@ target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32
 # Dialog templates, bitmaps, icon and manifest; the test executables carry them too.
 set(RESOURCES src/res/Resources.rc)
 set_source_files_properties(${RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/res/ResourceIds.h;${CMAKE_SOURCE_DIR}/src/res/Launcher.rc;${CMAKE_SOURCE_DIR}/src/res/AircraftSelector.rc;${CMAKE_SOURCE_DIR}/src/res/Configuration.rc")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/res/ResourceIds.h;${CMAKE_SOURCE_DIR}/src/res/Launcher.rc;${CMAKE_SOURCE_DIR}/src/res/AircraftSelector.rc;${CMAKE_SOURCE_DIR}/src/res/Configuration.rc;${CMAKE_SOURCE_DIR}/src/res/KeyAssignments.rc")
 
 add_executable(FS9SkylinerConfig WIN32 src/app/Main.cpp ${RESOURCES})
 target_include_directories(FS9SkylinerConfig PRIVATE src/res)
@@ -50,6 +53,7 @@ add_executable(win32_tests
     tests/windows/DialogTemplate.cpp
     tests/windows/FakeUserInterface.cpp
     tests/windows/FuelConsistencyTest.cpp
+    tests/windows/KeyAssignmentsTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/windows/LauncherTest.cpp
     tests/windows/FileSystemTest.cpp
@@ -63,6 +67,17 @@ target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main)
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})
 add_test(NAME win32_tests COMMAND win32_tests)
+# The key names under the French keyboard layout, which Wine takes from the locale. The
+# host need not have generated the French locale: the build compiles its own copy.
+find_program(LOCALEDEF localedef REQUIRED)
+set(TEST_LOCALES ${CMAKE_BINARY_DIR}/locale)
+add_custom_command(OUTPUT ${TEST_LOCALES}/fr_FR.UTF-8/LC_CTYPE
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TEST_LOCALES}
+    COMMAND ${LOCALEDEF} -i fr_FR -f UTF-8 ${TEST_LOCALES}/fr_FR.UTF-8
+    COMMENT "Compiling the French locale for the Windows tests")
+add_custom_target(test_locales ALL DEPENDS ${TEST_LOCALES}/fr_FR.UTF-8/LC_CTYPE)
+add_test(NAME win32_tests_french_keys COMMAND win32_tests --gtest_filter=KeyAssignmentsTest.FrenchLayout*)
+set_tests_properties(win32_tests_french_keys PROPERTIES ENVIRONMENT "LANG=fr_FR.UTF-8;LOCPATH=${TEST_LOCALES}")
 
 add_executable(profile_benchmark bench/ProfileBenchmark.cpp)
 target_compile_options(profile_benchmark PRIVATE ${SKYLINER_WARNINGS})

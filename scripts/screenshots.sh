@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a virtual display: the
 # launcher, the Configuration dialog opened by its first button, then the aircraft
-# selector opened by its Load Manager button.
+# selector opened by its Load Manager button; then, in a second run, the key assignments
+# and the key capture opened by the Key Config button.
 set -euo pipefail
 unset DISPLAY
 source "$(dirname "$0")/demo-session.sh"
@@ -13,6 +14,7 @@ mkdir -p "$out"
 shoot() { import -window root png:- | convert - -fuzz 3% -trim +repage -bordercolor white -border 8 "$out/$1"; }
 
 $wine "$build/FS9SkylinerConfig.exe" &
+program=$!
 sleep 6
 shoot launcher.png
 # The launcher is centred on the 1280 x 1024 desktop; its first button, Aircraft
@@ -26,4 +28,26 @@ sleep 1
 xdotool mousemove 640 465 click 1
 sleep 2
 shoot selector.png
+# The selector asks until a variant is chosen: start afresh for the key dialogs.
+kill "$program"
+wait "$program" 2>/dev/null || true
+sleep 2
+
+$wine "$build/FS9SkylinerConfig.exe" &
+program=$!
+sleep 6
+# The Key Config button is the launcher's fourth.
+xdotool mousemove 640 622 click 1
+sleep 2
+# From OK to the list, down to "[MCDU] INIT Key", then Change Assignment (Alt+C) and a
+# combination pressed in the capture field.
+xdotool key Tab Tab Down Down Down Down
+sleep 1
+shoot key-assignments.png
+xdotool key alt+c
+sleep 2
+xdotool key ctrl+shift+F5
+sleep 1
+shoot key-capture.png
+kill "$program"
 echo "Screenshots in $out"

@@ -2,6 +2,8 @@
 
 #include "loadmgr/AircraftSelection.h"
 #include "app/AircraftSelector.h"
+#include "keys/KeyConfigDlg.h"
+#include "platform/Profile.h"
 #include "platform/InstallPaths.h"
 #include "loadmgr/Variants.h"
 #include "prefs/ConfigurationDlg.h"
@@ -67,4 +69,16 @@ void OnFuelPlanner(HWND owner) {
     AircraftSelection = kNoAircraft;
 }
 
-void OnKeyAssignments(HWND owner) { NotAvailableMessage(owner, "key assignment window"); }
+void OnKeyAssignments(HWND owner) {
+    // Opened on defaults, the dialog would save them over assignments it could not read.
+    FileStatus status = Profile(PrefsPath).CheckReadable();
+    if (status != FileStatus::Ok && status != FileStatus::NotFound && status != FileStatus::FolderMissing) {
+        ShowMessage(DescribeFileFailure(FileAccess::Read, PrefsPath, status) +
+                        "\n\nThe key assignments cannot be changed until the file can be read. Close any program "
+                        "that is using it and check that you are allowed to read it, then try again.",
+                    "ERROR", MB_ICONSTOP, owner);
+        return;
+    }
+    CKeyConfig dialog;
+    dialog.DoModal();
+}

@@ -55,3 +55,32 @@ void ProgressBar::RemoveTheme() {
     SetWindowTheme(Handle(), L" ", L" ");
     unthemed_ = Handle();
 }
+
+int ComboBox::AddItem(const std::string& text, LPARAM data) {
+    auto position = static_cast<int>(SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    if (position >= 0) SendMessageA(Handle(), CB_SETITEMDATA, static_cast<WPARAM>(position), data);
+    return position;
+}
+
+void ComboBox::Select(int position) { SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(position), 0); }
+
+int ComboBox::Selection() const {
+    auto position = static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+    return position == CB_ERR ? -1 : position;
+}
+
+LPARAM ComboBox::ItemData(int position) const {
+    return SendMessageA(Handle(), CB_GETITEMDATA, static_cast<WPARAM>(position), 0);
+}
+
+int ComboBox::Count() const { return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
+
+std::string ComboBox::Text(int position) const {
+    auto length = SendMessageA(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
+    if (length == CB_ERR) return {};
+    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+WORD HotKeyControl::HotKey() const { return LOWORD(SendMessageA(Handle(), HKM_GETHOTKEY, 0, 0)); }

@@ -40,3 +40,28 @@ private:
     void RemoveTheme();
     HWND unthemed_ = nullptr;  // the bar whose theme is off
 };
+
+// A drop-down list of a dialog template whose items each carry a number of their own.
+class ComboBox : public DialogControl {
+public:
+    // The position of the new item, at the end of an unsorted list.
+    int AddItem(const std::string& text, LPARAM data = 0);
+    // -1 selects nothing.
+    void Select(int position);
+    // The selected position; -1 when nothing is selected.
+    int Selection() const;
+    LPARAM ItemData(int position) const;
+    int Count() const;
+    std::string Text(int position) const;
+};
+
+// A hot-key control: the key combination the user last pressed in it.
+class HotKeyControl : public DialogControl {
+public:
+    BYTE VirtualKey() const { return LOBYTE(HotKey()); }
+    // HOTKEYF_SHIFT, HOTKEYF_CONTROL, HOTKEYF_ALT and HOTKEYF_EXT.
+    BYTE ModifierFlags() const { return HIBYTE(HotKey()); }
+
+private:
+    WORD HotKey() const;
+};

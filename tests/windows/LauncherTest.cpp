@@ -137,10 +137,13 @@ TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
     EXPECT_EQ(AircraftSelection, kNoAircraft);
 }
 
-TEST_F(LauncherFlowsTest, TheKeyButtonNeverAsksForAVariant) {
+TEST_F(LauncherFlowsTest, TheKeyButtonOpensTheKeyDialogAndNeverAsksForAVariant) {
     AircraftSelection = kNoAircraft;
+    PrefsPath = folder.Path("Velmora\\Skyliner\\Prefs.cfg");  // not there: the defaults are shown
     OnKeyAssignments(launcher);
-    EXPECT_TRUE(ui.modalRuns.empty());
+    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_KEY_CONFIG});
+    EXPECT_EQ(ui.modalOwners, std::vector<HWND>{launcher});
+    EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(AircraftSelection, kNoAircraft);
 }
 

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/FileStatus.h"
+#include "platform/FileSystem.h"
+
+// Modifier of a key assignment. There is no code for ALT: the cockpit cannot use it.
+using ModifierCode = std::int32_t;
+constexpr ModifierCode kNoModifier = 0;
+constexpr ModifierCode kShiftModifier = 1;
+constexpr ModifierCode kCtrlModifier = 2;
+constexpr ModifierCode kShiftCtrlModifier = 3;
+
+// The set-1 scan code of a physical key, plus 0x80 for keys sent with the extended prefix
+// (Page Up is 201). Assignments are stored this way, whatever the keyboard layout. 0 is no key.
+using KeyCode = std::int32_t;
+
+// One assignable cockpit command with its current assignment.
+struct KeyCommand {
+    const char* name;  // as listed to the user; empty for a spare slot
+    ModifierCode modifier;
+    KeyCode key;
+};
+
+// Slots of the table, as stored in [Keys]: the named commands first, then spare slots.
+constexpr int kKeyCommandSlots = 91;
+using KeyCommands = std::array<KeyCommand, kKeyCommandSlots>;
+
+// The commands and their assignments for the whole run: the defaults at start, then
+// what the preferences file holds each time the key dialog opens, and each key captured.
+extern KeyCommands KeyCommandTable;
+
+// The table as the process starts.
+const KeyCommands& DefaultKeyCommands();
+
+// The slot whose key the assigner is capturing.
+extern std::int32_t CurrentCommand;
+
+// Loads the [Keys] section of the preferences file at `path`: a slot takes the two values
+// the file gives it, and keeps its own when either entry is missing (or reads as -9999).
+// The caller checks beforehand that an existing file can be read at all.
+void ReadKeyAssignments(const std::string& path, FileSystem& fileSystem = SystemFileSystem());
+
+// Writes both entries of every slot, modifier before key and in slot order, with one
+// replacement of the file; the other sections keep their bytes.
+FileStatus WriteKeyAssignments(const std::string& path, FileSystem& fileSystem = SystemFileSystem());

@@ -1,0 +1,81 @@
+#include "keys/KeyConfigDlg.h"
+
+#include "keys/KeyCommands.h"
+#include "keys/KeyNames.h"
+#include "keys/KeyAssignerDlg.h"
+#include "keys/SystemKeyboardLayout.h"
+#include "platform/InstallPaths.h"
+#include "res/ResourceIds.h"
+#include "ui/UserInterface.h"
+
+namespace {
+
+constexpr LPARAM kNoCommand = -1;
+
+const char* const kSaveAdvice =
+    "\n\nYour assignments are still in this window. Check that the add-on's folder exists and that the "
+    "file is neither read-only nor open in another program, then press OK again, or press Cancel to "
+    "leave without saving.";
+
+}  // namespace
+
+CKeyConfig::CKeyConfig(HWND parent) : ModalDialog(IDD_KEY_CONFIG, parent) {
+    FollowSystemKeyboardLayout();
+    Bind(IDC_KEY_COMMAND_LIST, commands_);
+}
+
+bool CKeyConfig::OnInitDialog() {
+    commands_.AddItem("Select a command", kNoCommand);
+    ReadKeyAssignments(PrefsPath);
+    for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
+        if (*KeyCommandTable[slot].name) commands_.AddItem(KeyCommandTable[slot].name, slot);
+    }
+    commands_.Select(0);
+    return true;
+}
+
+bool CKeyConfig::OnCommand(int id, int code, HWND control) {
+    if (id == IDC_KEY_COMMAND_LIST && code == CBN_SELCHANGE) {
+        ShowAssignment();
+        return true;
+    }
+    if (id == IDC_KEY_CHANGE && code == BN_CLICKED) {
+        ChangeAssignment();
+        return true;
+    }
+    return ModalDialog::OnCommand(id, code, control);
+}
+
+void CKeyConfig::OnOK() {
+    FileStatus status = WriteKeyAssignments(PrefsPath);
+    if (status != FileStatus::Ok) {
+        ShowMessage(DescribeFileFailure(FileAccess::Write, PrefsPath, status) + kSaveAdvice, "ERROR", MB_ICONSTOP);
+        return;
+    }
+    EndDialog(IDOK);
+}
+
+int CKeyConfig::SelectedSlot() const {
+    int position = commands_.Selection();
+    return position < 0 ? -1 : static_cast<int>(commands_.ItemData(position));
+}
+
+void CKeyConfig::ShowAssignment() {
+    int slot = SelectedSlot();
+    SetItemText(Window(), IDC_KEY_ASSIGNMENT, slot < 0 ? std::string() : AssignmentText(slot));
+}
+
+void CKeyConfig::ChangeAssignment() {
+    int slot = SelectedSlot();
+    if (slot < 0) {
+        ShowMessage("Please select a command first.", "ERROR", MB_ICONSTOP);
+        return;
+    }
+    CurrentCommand = slot;
+    {
+        CKeyAssigner assigner;
+        assigner.DoModal();
+    }
+    // Also after Cancel: the field always shows what the slot holds.
+    SetItemText(Window(), IDC_KEY_ASSIGNMENT, AssignmentText(CurrentCommand));
+}

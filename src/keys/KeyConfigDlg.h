@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/DialogItems.h"
+#include "ui/ModalDialog.h"
+
+// Lists the cockpit commands with the assignment of the chosen one, opens the assigner
+// for it, and saves every assignment to the preferences file on OK. A save that fails is
+// told and leaves the dialog open with what the user captured, to try again or cancel.
+class CKeyConfig : public ModalDialog {
+public:
+    explicit CKeyConfig(HWND parent = nullptr);
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnOK() override;
+
+private:
+    // The slot of the chosen command; -1 while "Select a command" is chosen.
+    int SelectedSlot() const;
+    void ShowAssignment();
+    void ChangeAssignment();
+
+    ComboBox commands_;
+};

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TestFiles.h"
+#include "keys/KeyCommands.h"
+#include "platform/Profile.h"
+
+namespace {
+
+class KeyCommandsTest : public ::testing::Test {
+protected:
+    KeyCommandsTest() { KeyCommandTable = DefaultKeyCommands(); }
+    ~KeyCommandsTest() override { KeyCommandTable = DefaultKeyCommands(); }
+    ScratchFolder folder;
+};
+
+TEST_F(KeyCommandsTest, AMissingFileGetsAllSlotsInOrderAndOtherBytesAreKept) {
+    ASSERT_EQ(WriteKeyAssignments(folder.Path("Prefs.cfg")), FileStatus::Ok);
+    const std::string written = folder.Take("Prefs.cfg");
+    EXPECT_EQ(written.rfind("[Keys]\r\nCommand.00-Modifier=3\r\nCommand.00-Key=20\r\nCommand.01-Modifier=3\r\n", 0), 0u);
+    EXPECT_NE(written.find("Command.84-Key=0\r\nCommand.85-Modifier=0\r\nCommand.85-Key=0\r\n"), std::string::npos);
+    EXPECT_EQ(written.rfind("Command.90-Modifier=0\r\nCommand.90-Key=0\r\n"), written.size() - 41);
+    std::size_t lines = 0;
+    for (std::size_t at = written.find('\n'); at != std::string::npos; at = written.find('\n', at + 1)) ++lines;
+    EXPECT_EQ(lines, 1u + 182u);
+
+    const std::string common = "; preferences\r\n[Common]\r\n  Modifier = 2 ; lock\r\n\r\n";
+    const std::string tail = "[Other]\nkeep=this\n";
+    folder.Put("Prefs.cfg", common + "[keys]\r\nCommand.05-Key=99\r\nCustom=1\r\n\r\n" + tail);
+    KeyCommandTable[5].key = 7;
+    ASSERT_EQ(WriteKeyAssignments(folder.Path("Prefs.cfg")), FileStatus::Ok);
+    const std::string updated = folder.Take("Prefs.cfg");
+    EXPECT_EQ(updated.rfind(common + "[keys]\r\n", 0), 0u);
+    EXPECT_EQ(updated.substr(updated.size() - tail.size()), tail);
+    EXPECT_NE(updated.find("Command.05-Key=7\r\nCustom=1\r\n"), std::string::npos) << "replaced in its own line";
+}
+
+TEST_F(KeyCommandsTest, ASlotTakesTheFileValuesOnlyWhenBothEntriesRead) {
+    KeyCommandTable[40] = {KeyCommandTable[40].name, 2, 59};  // captured earlier in the run
+    ReadKeyAssignments(folder.Path("absent/Prefs.cfg"));
+    folder.Put("Prefs.cfg",
+               "[Keys]\r\n"
+               "Command.00-Modifier=1\r\nCommand.00-Key=45\r\n"
+               "Command.12-Modifier=0\r\n"  // no key entry
+               "Command.13-Key=5\r\n"       // no modifier entry
+               "Command.14-Modifier=-9999\r\nCommand.14-Key=5\r\n"
+               "Command.15-Modifier=1\r\nCommand.15-Key=-9999\r\n"
+               "Command.16-Modifier=\r\nCommand.16-Key=5\r\n"
+               "Command.17-Modifier=7\r\nCommand.17-Key=-3\r\n"  // not checked: kept as read
+               "Command.90-Modifier=1\r\nCommand.90-Key=2\r\n"
+               "[Common]\r\nCommand.19-Modifier=1\r\nCommand.19-Key=2\r\n");
+    KeyCommands expected = DefaultKeyCommands();
+    expected[0] = {expected[0].name, 1, 45};
+    expected[17] = {expected[17].name, 7, -3};
+    expected[40] = {expected[40].name, 2, 59};
+    expected[90] = {expected[90].name, 1, 2};
+
+    ReadKeyAssignments(folder.Path("Prefs.cfg"));
+    for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
+        EXPECT_EQ(KeyCommandTable[slot].modifier, expected[slot].modifier) << slot;
+        EXPECT_EQ(KeyCommandTable[slot].key, expected[slot].key) << slot;
+    }
+    ASSERT_EQ(WriteKeyAssignments(folder.Path("Prefs.cfg")), FileStatus::Ok);
+    EXPECT_EQ(Profile(folder.Path("Prefs.cfg")).ReadString("Keys", "Command.17-Key", "", 99), "-3");
+}
+
+}  // namespace

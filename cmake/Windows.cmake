@@ -14,6 +14,7 @@ add_library(skyliner_win32 STATIC
     src/app/ConfiguratorDlg.cpp
     src/app/LauncherFlows.cpp
     src/app/SimulatorFolder.cpp
+    src/fuel/FuelPlanner.cpp
     src/ui/ColorEdit.cpp
     src/ui/DialogItems.cpp
     src/ui/ModalDialog.cpp
@@ -27,6 +28,7 @@ target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32
 set(RESOURCES src/res/Resources.rc)
 set_source_files_properties(${RESOURCES} PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/res/ResourceIds.h;${CMAKE_SOURCE_DIR}/src/res/Launcher.rc;${CMAKE_SOURCE_DIR}/src/res/AircraftSelector.rc")
+set_property(SOURCE ${RESOURCES} APPEND PROPERTY OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/res/FuelPlanner.rc")
 
 add_executable(FS9SkylinerConfig WIN32 src/app/Main.cpp ${RESOURCES})
 target_include_directories(FS9SkylinerConfig PRIVATE src/res)
@@ -48,6 +50,7 @@ add_executable(win32_tests
     tests/windows/DialogTemplate.cpp
     tests/windows/FakeUserInterface.cpp
     tests/windows/FuelConsistencyTest.cpp
+    tests/windows/FuelPlannerTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/windows/LauncherTest.cpp
     tests/windows/FileSystemTest.cpp

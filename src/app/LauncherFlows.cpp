@@ -2,6 +2,7 @@
 
 #include "loadmgr/AircraftSelection.h"
 #include "app/AircraftSelector.h"
+#include "fuel/FuelPlanner.h"
 #include "platform/InstallPaths.h"
 #include "loadmgr/Variants.h"
 #include "ui/UserInterface.h"
@@ -61,7 +62,10 @@ void OnLoadManager(HWND owner) {
 }
 
 void OnFuelPlanner(HWND owner) {
-    if (ChooseAircraft() && SelectedVariantInstalled(owner)) NotAvailableMessage(owner, "fuel planner");
+    if (ChooseAircraft() && SelectedVariantInstalled(owner)) {
+        FuelPlanner planner;
+        planner.DoModal();
+    }
     AircraftSelection = kNoAircraft;
 }
 

@@ -8,6 +8,7 @@
 #include "app/ConfiguratorDlg.h"
 #include "platform/InstallPaths.h"
 #include "app/LauncherFlows.h"
+#include "ui/DialogItems.h"
 #include "ui/PlainDialog.h"
 
 namespace {
@@ -99,9 +100,15 @@ TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
         });
         Choose(IDC_SELECT_A320);
         flow(launcher);
-        EXPECT_EQ(ui.modalRuns, std::vector<int>(4, IDD_AIRCRAFT_SELECTOR));
-        EXPECT_EQ(ui.modalOwners, std::vector<HWND>(4, launcher)) << "the launcher owns the selector";
+        std::vector<int> runs(4, IDD_AIRCRAFT_SELECTOR);
+        if (flow == OnFuelPlanner) runs.push_back(IDD_FUEL_PLANNER);
+        EXPECT_EQ(ui.modalRuns, runs);
+        EXPECT_EQ(ui.modalOwners, std::vector<HWND>(runs.size(), launcher)) << "the launcher owns the dialogs";
         EXPECT_EQ(AircraftSelection, kNoAircraft);
+        if (flow == OnFuelPlanner) {
+            EXPECT_TRUE(ui.messages.empty());
+            continue;
+        }
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_NE(ui.messages[0].text, kNotInstalled);
         EXPECT_EQ(ui.messages[0].style, MB_OK | MB_ICONINFORMATION);
@@ -132,9 +139,26 @@ TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
 TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
     Choose(IDC_SELECT_A319);
     OnFuelPlanner(launcher);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].text, kNotInstalled);
+    EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_FUEL_PLANNER}));
+    EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(AircraftSelection, kNoAircraft);
+}
+
+TEST_F(LauncherFlowsTest, TheFuelPlannerStartsFromTheWeightSavedForTheChosenVariant) {
+    VariantZfw[kA319 - 1] = 55000;
+    VariantZfw[kA320 - 1] = 60000;
+    Choose(IDC_SELECT_A320);
+    bool shown = false;
+    ui.Script(IDD_FUEL_PLANNER, [&shown](ModalDialog& planner) {
+        shown = true;
+        EXPECT_EQ(AircraftSelection, kA320);
+        EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "60000");
+    });
+    OnFuelPlanner(launcher);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(AircraftSelection, kNoAircraft);
+    VariantZfw[kA319 - 1] = VariantZfw[kA320 - 1] = 0;
 }
 
 TEST_F(LauncherFlowsTest, TheKeyButtonNeverAsksForAVariant) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a virtual display: the
-# launcher, then the aircraft selector opened by its Load Manager button.
+# launcher, then the aircraft selector opened by its Load Manager button, then the fuel
+# planner with the results of a typed flight.
 set -euo pipefail
 unset DISPLAY
 source "$(dirname "$0")/demo-session.sh"
@@ -19,4 +20,31 @@ shoot launcher.png
 xdotool mousemove 640 465 click 1
 sleep 2
 shoot selector.png
+
+# Every window is centred on the desktop. Pick the A320 and close the selector; Escape
+# then ends what the Load Manager button opened, back to the launcher.
+pick_a320() {
+  xdotool mousemove 640 505 click 1
+  sleep 0.5
+  xdotool mousemove 640 723 click 1
+  sleep 2
+}
+pick_a320
+xdotool key Escape
+sleep 1
+# Fuel Planner, just below the middle of the launcher; the planner opens with the focus
+# in its first field, and Enter validates.
+xdotool mousemove 640 545 click 1
+sleep 2
+pick_a320
+xdotool type --delay 50 500
+xdotool key Tab
+xdotool type --delay 50 35000
+xdotool key Tab
+xdotool type --delay 50 30
+xdotool key Tab
+xdotool type --delay 50 60000
+xdotool key Return
+sleep 1
+shoot fuel-planner.png
 echo "Screenshots in $out"

@@ -136,26 +136,17 @@ TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
     }
 }
 
+// The planner also starts from the zero-fuel weight saved for the chosen variant.
 TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
-    Choose(IDC_SELECT_A319);
-    OnFuelPlanner(launcher);
-    EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_FUEL_PLANNER}));
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(AircraftSelection, kNoAircraft);
-}
-
-TEST_F(LauncherFlowsTest, TheFuelPlannerStartsFromTheWeightSavedForTheChosenVariant) {
     VariantZfw[kA319 - 1] = 55000;
     VariantZfw[kA320 - 1] = 60000;
-    Choose(IDC_SELECT_A320);
-    bool shown = false;
-    ui.Script(IDD_FUEL_PLANNER, [&shown](ModalDialog& planner) {
-        shown = true;
-        EXPECT_EQ(AircraftSelection, kA320);
-        EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "60000");
+    Choose(IDC_SELECT_A319);
+    ui.Script(IDD_FUEL_PLANNER, [](ModalDialog& planner) {
+        EXPECT_EQ(AircraftSelection, kA319);
+        EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "55000");
     });
     OnFuelPlanner(launcher);
-    EXPECT_TRUE(shown);
+    EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_FUEL_PLANNER}));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(AircraftSelection, kNoAircraft);
     VariantZfw[kA319 - 1] = VariantZfw[kA320 - 1] = 0;

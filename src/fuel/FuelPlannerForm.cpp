@@ -50,7 +50,7 @@ std::int32_t ReadFieldInt(std::string_view text) {
     while (pos < text.size() && (text[pos] == ' ' || (text[pos] >= '\t' && text[pos] <= '\r'))) ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
-    // Magnitudes up to 2^31 fit; one digit more is already out of range, whatever follows.
+    // Stops once the magnitude passes 2^31, beyond every 32-bit value.
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t number = 0;
     bool anyDigit = false;
@@ -143,10 +143,14 @@ void FuelPlannerForm::SelectUnits(UnitSystem units) {
     unitFactor_ = metric ? kMetricFactor : kImperialFactor;
     texts.weightUnit = metric ? "kg" : "lb";
     texts.costIndexUnit = metric ? "kg/min" : "100lb/h";
+    RefreshUnits();
+}
+
+void FuelPlannerForm::RefreshUnits() {
     // The trip and the total are converted from what they show, not recomputed.
     for (std::string* weight : {&texts.zeroFuelWeight, &texts.taxiFuel, &texts.tripFuel, &texts.finalFuel,
                                 &texts.fuelOnBoard}) {
-        *weight = ConvertFieldUnit(*weight, units);
+        *weight = ConvertFieldUnit(*weight, units_);
     }
     ShowTankAmounts();
 }

@@ -77,6 +77,7 @@ private:
     std::string ToDisplay(std::int32_t kilograms) const;
     std::string TankText(std::int32_t kilograms, float fraction) const;
     void ShowTankAmounts();
+    void RefreshUnits();
 
     UnitSystem units_ = UnitSystem::Metric;
     float unitFactor_ = 1.0f;  // display units per kilogram

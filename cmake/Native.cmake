@@ -1,5 +1,6 @@
 # Native build: the portable core and its unit tests, under AddressSanitizer and UBSan.
-set(SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+# GCC leaves float-to-integer conversions out of range unchecked unless asked.
+set(SANITIZERS -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
 add_library(skyliner_core STATIC ${CORE_SOURCES} src/platform/PosixFileSystem.cpp)
 target_include_directories(skyliner_core PUBLIC src)
@@ -25,6 +26,7 @@ add_executable(core_tests
     tests/core/fuel/CruisePerformanceTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/core/fuel/FuelDistributionTest.cpp
+    tests/core/fuel/FuelPlannerFormTest.cpp
     tests/core/fuel/TripFuelTest.cpp
 )
 target_include_directories(core_tests PRIVATE tests/core)

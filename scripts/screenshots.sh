@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots from the real program on a virtual display: the
-# launcher, the Configuration dialog opened by its first button, then the aircraft
-# selector opened by its Load Manager button; then, in a second run, the key assignments
-# and the key capture opened by the Key Config button.
+# Takes the README's screenshots from the real program on a virtual display, in one run:
+# the launcher; the Configuration dialog; the aircraft selector and the A320's load
+# manager; the fuel planner with the results of a typed flight; the key assignments and
+# the key capture.
 set -euo pipefail
 unset DISPLAY
 source "$(dirname "$0")/demo-session.sh"
@@ -13,34 +13,55 @@ mkdir -p "$out"
 # Crops a screenshot of the virtual desktop to the windows on it.
 shoot() { import -window root png:- | convert - -fuzz 3% -trim +repage -bordercolor white -border 8 "$out/$1"; }
 
-$wine "$build/FS9SkylinerConfig.exe" &
-program=$!
-sleep 6
-shoot launcher.png
-# The launcher is centred on the 1280 x 1024 desktop; its first button, Aircraft
-# Configuration, is a little above the middle. Escape closes the dialog without saving.
-xdotool mousemove 640 387 click 1
-sleep 2
-shoot configuration.png
-xdotool key Escape
-sleep 1
-# Its Load Manager button is just above the middle.
-xdotool mousemove 640 465 click 1
-sleep 2
-shoot selector.png
-# The selector asks until a variant is chosen: start afresh for the key dialogs.
-kill "$program"
-wait "$program" 2>/dev/null || true
-sleep 2
+# Every window is centred on the 1280 x 1024 desktop. The launcher's four buttons, from
+# the top: Aircraft Configuration, Load Manager, Fuel Planner, Key Config.
+button() { xdotool mousemove 640 "$1" click 1; sleep 2; }
+configuration_button=387 load_manager_button=465 fuel_planner_button=545 key_button=622
+# Picks the A320 in the selector and closes it.
+pick_a320() {
+  xdotool mousemove 640 505 click 1
+  sleep 0.5
+  xdotool mousemove 640 723 click 1
+  sleep 2
+}
 
 $wine "$build/FS9SkylinerConfig.exe" &
 program=$!
 sleep 6
-# The Key Config button is the launcher's fourth.
-xdotool mousemove 640 622 click 1
-sleep 2
+shoot launcher.png
+
+# Escape closes each dialog without saving.
+button $configuration_button
+shoot configuration.png
+xdotool key Escape
+sleep 1
+
+button $load_manager_button
+shoot selector.png
+pick_a320
+shoot load-manager.png
+xdotool key Escape
+sleep 1
+
+# The planner opens with the focus in its first field; Enter validates.
+button $fuel_planner_button
+pick_a320
+xdotool type --delay 50 500
+xdotool key Tab
+xdotool type --delay 50 35000
+xdotool key Tab
+xdotool type --delay 50 30
+xdotool key Tab
+xdotool type --delay 50 60000
+xdotool key Return
+sleep 1
+shoot fuel-planner.png
+xdotool key Escape
+sleep 1
+
 # From OK to the list, down to "[MCDU] INIT Key", then Change Assignment (Alt+C) and a
 # combination pressed in the capture field.
+button $key_button
 xdotool key Tab Tab Down Down Down Down
 sleep 1
 shoot key-assignments.png

@@ -1,11 +1,12 @@
 #include "app/LauncherFlows.h"
 
-#include "loadmgr/AircraftSelection.h"
 #include "app/AircraftSelector.h"
+#include "fuel/FuelPlanner.h"
 #include "keys/KeyConfigDlg.h"
-#include "platform/Profile.h"
-#include "platform/InstallPaths.h"
+#include "loadmgr/AircraftSelection.h"
 #include "loadmgr/Variants.h"
+#include "platform/InstallPaths.h"
+#include "platform/Profile.h"
 #include "prefs/ConfigurationDlg.h"
 #include "ui/UserInterface.h"
 
@@ -65,7 +66,10 @@ void OnLoadManager(HWND owner) {
 }
 
 void OnFuelPlanner(HWND owner) {
-    if (ChooseAircraft() && SelectedVariantInstalled(owner)) NotAvailableMessage(owner, "fuel planner");
+    if (ChooseAircraft() && SelectedVariantInstalled(owner)) {
+        FuelPlanner planner;
+        planner.DoModal();
+    }
     AircraftSelection = kNoAircraft;
 }
 

@@ -9,6 +9,8 @@
 #include "platform/InstallPaths.h"
 #include "app/LauncherFlows.h"
 #include "prefs/ConfigurationDlg.h"
+#include "ui/DialogItems.h"
+#include "ui/PlainDialog.h"
 
 namespace {
 
@@ -99,9 +101,15 @@ TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
         });
         Choose(IDC_SELECT_A320);
         flow(launcher);
-        EXPECT_EQ(ui.modalRuns, std::vector<int>(4, IDD_AIRCRAFT_SELECTOR));
-        EXPECT_EQ(ui.modalOwners, std::vector<HWND>(4, launcher)) << "the launcher owns the selector";
+        std::vector<int> runs(4, IDD_AIRCRAFT_SELECTOR);
+        if (flow == OnFuelPlanner) runs.push_back(IDD_FUEL_PLANNER);
+        EXPECT_EQ(ui.modalRuns, runs);
+        EXPECT_EQ(ui.modalOwners, std::vector<HWND>(runs.size(), launcher)) << "the launcher owns the dialogs";
         EXPECT_EQ(AircraftSelection, kNoAircraft);
+        if (flow == OnFuelPlanner) {
+            EXPECT_TRUE(ui.messages.empty());
+            continue;
+        }
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_NE(ui.messages[0].text, kNotInstalled);
         EXPECT_EQ(ui.messages[0].style, MB_OK | MB_ICONINFORMATION);
@@ -129,12 +137,20 @@ TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
     }
 }
 
+// The planner also starts from the zero-fuel weight saved for the chosen variant.
 TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
+    VariantZfw[kA319 - 1] = 55000;
+    VariantZfw[kA320 - 1] = 60000;
     Choose(IDC_SELECT_A319);
+    ui.Script(IDD_FUEL_PLANNER, [](ModalDialog& planner) {
+        EXPECT_EQ(AircraftSelection, kA319);
+        EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "55000");
+    });
     OnFuelPlanner(launcher);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].text, kNotInstalled);
+    EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_FUEL_PLANNER}));
+    EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(AircraftSelection, kNoAircraft);
+    VariantZfw[kA319 - 1] = VariantZfw[kA320 - 1] = 0;
 }
 
 TEST_F(LauncherFlowsTest, TheKeyButtonOpensTheKeyDialogAndNeverAsksForAVariant) {

@@ -1,0 +1,130 @@
+#include "fuel/FuelPlanner.h"
+
+#include "res/ResourceIds.h"
+#include "ui/DialogItems.h"
+#include "ui/UserInterface.h"
+
+namespace {
+
+using Text = std::string FuelPlannerTexts::*;
+
+struct Field {
+    int id;
+    Text text;
+};
+
+// Typed by the user: read before every action, written back after it.
+struct EditableField {
+    int id;
+    Text text;
+    int maxLength;
+};
+
+constexpr EditableField kEditableFields[] = {
+    {IDC_PLANNER_DISTANCE, &FuelPlannerTexts::distance, FuelPlannerLimits::kDistance},
+    {IDC_PLANNER_ALTITUDE, &FuelPlannerTexts::altitude, FuelPlannerLimits::kAltitude},
+    {IDC_PLANNER_COST_INDEX, &FuelPlannerTexts::costIndex, FuelPlannerLimits::kCostIndex},
+    {IDC_PLANNER_ZERO_FUEL_WEIGHT, &FuelPlannerTexts::zeroFuelWeight, FuelPlannerLimits::kZeroFuelWeight},
+    {IDC_PLANNER_TAXI_FUEL, &FuelPlannerTexts::taxiFuel, FuelPlannerLimits::kTaxiFuel},
+    {IDC_PLANNER_ROUTE_RESERVE, &FuelPlannerTexts::routeReserve, FuelPlannerLimits::kRouteReserve},
+    {IDC_PLANNER_FINAL_FUEL, &FuelPlannerTexts::finalFuel, FuelPlannerLimits::kFinalFuel},
+};
+
+// Written by the form only.
+constexpr Field kShownFields[] = {
+    {IDC_PLANNER_TRIP_FUEL, &FuelPlannerTexts::tripFuel},
+    {IDC_PLANNER_FUEL_ON_BOARD, &FuelPlannerTexts::fuelOnBoard},
+    {IDC_PLANNER_LEFT_INNER, &FuelPlannerTexts::innerTank},
+    {IDC_PLANNER_RIGHT_INNER, &FuelPlannerTexts::innerTank},
+    {IDC_PLANNER_LEFT_OUTER, &FuelPlannerTexts::outerTank},
+    {IDC_PLANNER_RIGHT_OUTER, &FuelPlannerTexts::outerTank},
+    {IDC_PLANNER_CENTER, &FuelPlannerTexts::centerTank},
+    {IDC_PLANNER_ZFW_UNIT, &FuelPlannerTexts::weightUnit},
+    {IDC_PLANNER_TAXI_UNIT, &FuelPlannerTexts::weightUnit},
+    {IDC_PLANNER_TRIP_UNIT, &FuelPlannerTexts::weightUnit},
+    {IDC_PLANNER_FINAL_UNIT, &FuelPlannerTexts::weightUnit},
+    {IDC_PLANNER_FOB_UNIT, &FuelPlannerTexts::weightUnit},
+    {IDC_PLANNER_COST_INDEX_UNIT, &FuelPlannerTexts::costIndexUnit},
+};
+
+constexpr COLORREF kOuterTankColor = RGB(255, 255, 128);
+constexpr COLORREF kInnerTankColor = RGB(255, 200, 130);
+constexpr COLORREF kCenterTankColor = RGB(192, 255, 192);
+constexpr COLORREF kFuelOnBoardColor = RGB(0, 0, 150);
+constexpr COLORREF kFuelOnBoardTextColor = RGB(255, 255, 255);
+
+}  // namespace
+
+FuelPlanner::FuelPlanner(HWND parent) : ModalDialog(IDD_FUEL_PLANNER, parent) {
+    Bind(IDC_PLANNER_DISTANCE, distance_);
+    Bind(IDC_PLANNER_ALTITUDE, altitude_);
+    Bind(IDC_PLANNER_COST_INDEX, costIndex_);
+    Bind(IDC_PLANNER_ZERO_FUEL_WEIGHT, zeroFuelWeight_);
+    Bind(IDC_PLANNER_FUEL_ON_BOARD, fuelOnBoard_);
+    Bind(IDC_PLANNER_TAXI_FUEL, taxiFuel_);
+    Bind(IDC_PLANNER_TRIP_FUEL, tripFuel_);
+    Bind(IDC_PLANNER_ROUTE_RESERVE, routeReserve_);
+    Bind(IDC_PLANNER_FINAL_FUEL, finalFuel_);
+    Bind(IDC_PLANNER_CENTER, center_);
+    Bind(IDC_PLANNER_RIGHT_INNER, rightInner_);
+    Bind(IDC_PLANNER_RIGHT_OUTER, rightOuter_);
+    Bind(IDC_PLANNER_LEFT_OUTER, leftOuter_);
+    Bind(IDC_PLANNER_LEFT_INNER, leftInner_);
+}
+
+bool FuelPlanner::OnInitDialog() {
+    leftOuter_.SetBackgroundColor(kOuterTankColor);
+    rightOuter_.SetBackgroundColor(kOuterTankColor);
+    leftInner_.SetBackgroundColor(kInnerTankColor);
+    rightInner_.SetBackgroundColor(kInnerTankColor);
+    center_.SetBackgroundColor(kCenterTankColor);
+    fuelOnBoard_.SetBackgroundColor(kFuelOnBoardColor);
+    fuelOnBoard_.SetTextColor(kFuelOnBoardTextColor);
+
+    for (const EditableField& field : kEditableFields) {
+        SendMessageA(Item(field.id), EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
+    }
+    form_ = FuelPlannerForm();
+    ShowFields();
+    SetItemChecked(Window(), IDC_PLANNER_METRIC, true);
+    SetItemChecked(Window(), IDC_PLANNER_IMPERIAL, false);
+    return true;
+}
+
+bool FuelPlanner::OnCommand(int id, int code, HWND control) {
+    if (code == BN_CLICKED) {
+        switch (id) {
+            case IDC_PLANNER_VALIDATE: OnValidate(); return true;
+            case IDC_PLANNER_METRIC: OnMetric(); return true;
+            case IDC_PLANNER_IMPERIAL: OnImperial(); return true;
+            default: break;
+        }
+    }
+    return ModalDialog::OnCommand(id, code, control);
+}
+
+void FuelPlanner::OnValidate() {
+    ReadFields();
+    const std::optional<FuelPlannerMessage> message = form_.Validate();
+    ShowFields();
+    if (message) ShowMessage(message->text, message->caption, MB_ICONSTOP);
+}
+
+void FuelPlanner::SelectUnits(UnitSystem units) {
+    ReadFields();
+    form_.SelectUnits(units);
+    ShowFields();
+}
+
+void FuelPlanner::ReadFields() {
+    for (const EditableField& field : kEditableFields) form_.texts.*field.text = ItemText(Window(), field.id);
+}
+
+void FuelPlanner::ShowFields() {
+    // Only what changed, so that a field being typed in keeps its caret.
+    auto show = [this](int id, const std::string& text) {
+        if (ItemText(Window(), id) != text) SetItemText(Window(), id, text);
+    };
+    for (const EditableField& field : kEditableFields) show(field.id, form_.texts.*field.text);
+    for (const Field& field : kShownFields) show(field.id, form_.texts.*field.text);
+}

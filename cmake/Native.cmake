@@ -13,6 +13,7 @@ add_executable(core_tests
     tests/core/AircraftFileTest.cpp
     tests/core/FileReplacementTest.cpp
     tests/core/InstallPathsTest.cpp
+    tests/core/PayloadTest.cpp
     tests/core/ProfileCorpus.cpp
     tests/core/ProfileReadTest.cpp
     tests/core/ProfileWriteTest.cpp

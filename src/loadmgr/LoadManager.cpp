@@ -173,7 +173,7 @@ bool CVariantLoadManager::OnInitDialog() {
         return false;
     }
     LoadPayload(source.path, variant_.defaultEmptyWeightLb, variant_.forwardHoldKg, variant_.aftHoldKg);
-    return false;  // the focus is left where the dialog manager puts it
+    return true;  // the dialog manager sets the initial focus
 }
 
 bool CVariantLoadManager::OnNotify(const NMHDR& header, LRESULT& result) {

@@ -218,6 +218,7 @@ TEST_F(LoadManagerDialogTest, SlidersAndUnitsDriveEveryReadOut) {
     EXPECT_EQ(Shown(dialog, IDC_ZFW), "39904");
     EXPECT_TRUE(IsItemChecked(dialog.Window(), IDC_UNIT_KG));
     EXPECT_EQ(LoadManagerZfw, 39904);
+    EXPECT_TRUE(GetWindowLongA(dialog.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW) << "its own task-bar button";
 
     Slide(dialog, IDC_SECOND_CABIN_SLIDER, 500);  // beyond the 99 seats
     Slide(dialog, IDC_FORWARD_HOLD_SLIDER, 50);

@@ -16,6 +16,7 @@ add_executable(core_tests
     tests/core/InstallPathsTest.cpp
     tests/core/KeyCommandsTest.cpp
     tests/core/KeyNamesTest.cpp
+    tests/core/PayloadTest.cpp
     tests/core/ProfileCorpus.cpp
     tests/core/ProfileReadTest.cpp
     tests/core/ProfileWriteTest.cpp

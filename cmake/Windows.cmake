@@ -19,6 +19,7 @@ add_library(skyliner_win32 STATIC
     src/keys/KeyConfigDlg.cpp
     src/keys/SystemKeyboardLayout.cpp
     src/fuel/FuelPlanner.cpp
+    src/loadmgr/LoadManager.cpp
     src/ui/ColorEdit.cpp
     src/ui/DialogItems.cpp
     src/ui/ModalDialog.cpp
@@ -31,7 +32,7 @@ target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32
 # Dialog templates, bitmaps, icon and manifest; the test executables carry them too.
 set(RESOURCES src/res/Resources.rc)
 set_source_files_properties(${RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/res/ResourceIds.h;${CMAKE_SOURCE_DIR}/src/res/Launcher.rc;${CMAKE_SOURCE_DIR}/src/res/AircraftSelector.rc;${CMAKE_SOURCE_DIR}/src/res/Configuration.rc;${CMAKE_SOURCE_DIR}/src/res/KeyAssignments.rc;${CMAKE_SOURCE_DIR}/src/res/FuelPlanner.rc")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/res/ResourceIds.h;${CMAKE_SOURCE_DIR}/src/res/Launcher.rc;${CMAKE_SOURCE_DIR}/src/res/AircraftSelector.rc;${CMAKE_SOURCE_DIR}/src/res/Configuration.rc;${CMAKE_SOURCE_DIR}/src/res/KeyAssignments.rc;${CMAKE_SOURCE_DIR}/src/res/FuelPlanner.rc;${CMAKE_SOURCE_DIR}/src/res/LoadManager.rc")
 
 add_executable(FS9SkylinerConfig WIN32 src/app/Main.cpp ${RESOURCES})
 target_include_directories(FS9SkylinerConfig PRIVATE src/res)
@@ -58,6 +59,7 @@ add_executable(win32_tests
     tests/windows/FuelPlannerTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/windows/LauncherTest.cpp
+    tests/windows/LoadManagerTest.cpp
     tests/windows/FileSystemTest.cpp
     tests/windows/ProfileConformanceTest.cpp
     tests/windows/SimulatorFolderTest.cpp

@@ -74,6 +74,25 @@ for designator in A318 A319 A320 A321 ACJ; do
   check_bmp "Select$designator.bmp" 200 65 24
 done
 
+# The load manager: its header, and per variant a top view over which the cabin bars lie
+# and a side view for the hold bars; the A320's two are of their own sizes.
+render lm-header
+to_bmp24 lm-header LoadManagerHeader.bmp
+check_bmp LoadManagerHeader.bmp 638 100 24
+for designator in A318 A319 A320 A321 ACJ; do
+  for view in cabin hold; do
+    name=lm-${designator,,}-$view
+    output=$designator${view^}.bmp
+    render "$name"
+    to_bmp24 "$name" "$output"
+    case $output in
+      A320Cabin.bmp) check_bmp "$output" 571 76 24 ;;
+      A320Hold.bmp) check_bmp "$output" 573 99 24 ;;
+      *) check_bmp "$output" 568 118 24 ;;
+    esac
+  done
+done
+
 # 16 px has its own drawing on the pixel grid; every other size is the big drawing scaled.
 rsvg-convert "$images/icon-16.svg" -o "$work/icon-16.png"
 for size in 24 32 48 256; do

@@ -1,9 +1,8 @@
 #include "app/ConfiguratorDlg.h"
 
-#include "platform/InstallPaths.h"
 #include "app/LauncherFlows.h"
 #include "app/SimulatorFolder.h"
-#include "prefs/ConfigurationDlg.h"
+#include "platform/InstallPaths.h"
 #include "res/ResourceIds.h"
 
 namespace {
@@ -13,8 +12,6 @@ constexpr int kBitmaps[] = {IDB_CONFIGURATION, IDB_LOAD_MANAGER, IDB_FUEL_PLANNE
 
 // Loaded on the first initialisation of the launcher and kept for the process.
 HBITMAP launcherImages[4] = {};
-
-constexpr DLGPROC kConfigurationProcedure = ConfigurationDlgProc;
 
 }  // namespace
 
@@ -38,7 +35,7 @@ bool CConfiguratorDlg::OnInitDialog() {
 bool CConfiguratorDlg::OnCommand(int id, int code, HWND control) {
     if (code == BN_CLICKED) {
         switch (id) {
-            case IDC_AIRCRAFT_CONFIGURATION: OnAircraftConfiguration(Window(), kConfigurationProcedure); return true;
+            case IDC_AIRCRAFT_CONFIGURATION: OnAircraftConfiguration(Window()); return true;
             case IDC_LOAD_MANAGER: OnLoadManager(Window()); return true;
             case IDC_FUEL_PLANNER: OnFuelPlanner(Window()); return true;
             case IDC_KEY_ASSIGNMENTS: OnKeyAssignments(Window()); return true;

@@ -4,6 +4,7 @@
 #include "fuel/FuelPlanner.h"
 #include "keys/KeyConfigDlg.h"
 #include "loadmgr/AircraftSelection.h"
+#include "loadmgr/LoadManager.h"
 #include "loadmgr/Variants.h"
 #include "platform/InstallPaths.h"
 #include "platform/Profile.h"
@@ -14,15 +15,26 @@ namespace {
 
 constexpr int kConfigurationTemplate = 145;
 
+const char* const kPayloadSaved =
+    "The new payload has been saved in the aircraft file (aircraft.cfg).\n"
+    "It will be taken into account next time the aircraft is loaded in FS.";
+
 const char* const kConfigurationNote =
     "NOTE: Any change made in the configuration window will be taken into account\n"
     "           only next time the aircraft is loaded in Flight Simulator.";
 
-// Said by the buttons whose dialogs are not part of this version yet, so that nothing
-// pretends to have done what it cannot do.
-void NotAvailableMessage(HWND owner, const char* what) {
-    ShowMessage(std::string("The ") + what + " is not available in this version of FS9 Skyliner Config yet.",
-                "FS9 Skyliner Config", MB_ICONINFORMATION, owner);
+// Whether a dialog over Prefs.cfg may open: not when the file exists but cannot be read,
+// since the dialog would show defaults and save them over the user's real settings. A
+// missing file is fine: the defaults apply. Tells the user why when it says no.
+bool PreferencesFileReadable(HWND owner, const char* window) {
+    FileStatus status = Profile(PrefsPath).CheckReadable();
+    if (status == FileStatus::Ok || IsMissing(status)) return true;
+    ShowMessage(DescribeFileFailure(FileAccess::Read, PrefsPath, status) + "\n\nThe " + window +
+                    " stays closed, so that your settings are not replaced by default values. Close any "
+                    "program that may be using the file, make sure that you are allowed to read it, then "
+                    "try again.",
+                "ERROR", MB_ICONSTOP, owner);
+    return false;
 }
 
 // The installed test of the selected variant; shows the not-installed message when it fails.
@@ -31,6 +43,34 @@ bool SelectedVariantInstalled(HWND owner) {
     if (variant && IsVariantInstalled(*variant, FsRootPath)) return true;
     NotInstalledMessage(owner);
     return false;
+}
+
+// The load manager of the selected variant, then the save after OK. The zero-fuel weight
+// is kept for the fuel planner only when every file of the variant holds the new payload.
+void RunLoadManager(HWND owner) {
+    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(AircraftSelection);
+    if (!dialog || !dialog->IsInstalled()) {
+        NotInstalledMessage(owner);
+        return;
+    }
+    PayloadSource source = dialog->FindSource();
+    if (!CanShowPayload(source)) {
+        ShowMessage(PayloadReadFailureMessage(source), "ERROR", MB_ICONSTOP, owner);
+        return;
+    }
+    INT_PTR result = dialog->DoModal();
+    if (result == -1) {
+        ShowMessage("The load manager could not be opened.", "Error", MB_ICONSTOP, owner);
+        return;
+    }
+    if (result != IDOK) return;
+    PayloadSaveOutcome outcome = dialog->SavePayload();
+    if (!outcome.AllWritten()) {
+        ShowMessage(outcome.FailureMessage(), "ERROR", MB_ICONSTOP, owner);
+        return;
+    }
+    VariantZfw[AircraftSelection - 1] = LoadManagerZfw;
+    ShowMessage(kPayloadSaved, "WARNING", MB_ICONINFORMATION, owner);
 }
 
 }  // namespace
@@ -50,18 +90,14 @@ bool ChooseAircraft() {
     return true;
 }
 
-void OnAircraftConfiguration(HWND owner, DLGPROC procedure) {
-    if (!procedure) {
-        NotAvailableMessage(owner, "aircraft configuration window");
-        return;
-    }
-    if (!PreferencesFileReadable(owner)) return;
-    INT_PTR result = CurrentUserInterface().RunModalTemplate(kConfigurationTemplate, procedure, owner, 0);
+void OnAircraftConfiguration(HWND owner) {
+    if (!PreferencesFileReadable(owner, "configuration window")) return;
+    INT_PTR result = CurrentUserInterface().RunModalTemplate(kConfigurationTemplate, ConfigurationDlgProc, owner, 0);
     if (result == IDOK) ShowMessage(kConfigurationNote, "WARNING", MB_ICONINFORMATION, owner);
 }
 
 void OnLoadManager(HWND owner) {
-    if (ChooseAircraft() && SelectedVariantInstalled(owner)) NotAvailableMessage(owner, "load manager");
+    if (ChooseAircraft()) RunLoadManager(owner);
     AircraftSelection = kNoAircraft;
 }
 
@@ -74,15 +110,7 @@ void OnFuelPlanner(HWND owner) {
 }
 
 void OnKeyAssignments(HWND owner) {
-    // Opened on defaults, the dialog would save them over assignments it could not read.
-    FileStatus status = Profile(PrefsPath).CheckReadable();
-    if (status != FileStatus::Ok && status != FileStatus::NotFound && status != FileStatus::FolderMissing) {
-        ShowMessage(DescribeFileFailure(FileAccess::Read, PrefsPath, status) +
-                        "\n\nThe key assignments cannot be changed until the file can be read. Close any program "
-                        "that is using it and check that you are allowed to read it, then try again.",
-                    "ERROR", MB_ICONSTOP, owner);
-        return;
-    }
+    if (!PreferencesFileReadable(owner, "key assignments window")) return;
     CKeyConfig dialog;
     dialog.DoModal();
 }

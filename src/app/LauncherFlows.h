@@ -7,9 +7,8 @@
 
 // The Configuration dialog, then the note that changes apply at the next loading of the
 // aircraft if it ended with OK; a Prefs.cfg that cannot be read is reported instead of
-// opening the dialog. `procedure` is the dialog's procedure, null while the
-// program has no Configuration dialog.
-void OnAircraftConfiguration(HWND owner, DLGPROC procedure);
+// opening the dialog.
+void OnAircraftConfiguration(HWND owner);
 
 // Variant-bound flows: choose the variant, check that it is installed, run the dialog,
 // and leave AircraftSelection at 0 whatever happened.

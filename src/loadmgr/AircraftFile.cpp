@@ -57,11 +57,9 @@ double HoldPounds(std::int32_t percentage, std::int32_t capacityKg) {
 
 }  // namespace
 
-bool FileExists(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
+bool FileExists(const std::string& path, FileSystem& fileSystem) {
+    FileStatus status = Profile(path, fileSystem).CheckReadable();
+    return !IsMissing(status);
 }
 
 WeightAndBalance ReadWeightAndBalance(const std::string& path, std::int32_t defaultEmptyWeightLb,

@@ -15,8 +15,10 @@ struct WeightAndBalance {
     std::int32_t aftHoldPercentage = 0;      // percent of the aft hold's capacity
 };
 
-// True when the file can be opened for reading.
-bool FileExists(const std::string& path);
+// True when the file is there, also when it cannot be read now (another program holds it,
+// access is denied): such a file still belongs to an installed aircraft and must be
+// reported, never passed over as missing.
+bool FileExists(const std::string& path, FileSystem& fileSystem = SystemFileSystem());
 
 // Reads empty_weight and station_load.2 to .5 of [WEIGHT_AND_BALANCE] (pounds in the
 // file). Missing or unusable entries give the default empty weight and no load.

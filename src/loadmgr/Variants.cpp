@@ -33,9 +33,9 @@ std::vector<std::string> CandidateFiles(const VariantParameters& variant, const 
     return files;
 }
 
-bool IsVariantInstalled(const VariantParameters& variant, const std::string& fsRoot) {
+bool IsVariantInstalled(const VariantParameters& variant, const std::string& fsRoot, FileSystem& fileSystem) {
     for (const std::string& file : CandidateFiles(variant, fsRoot)) {
-        if (FileExists(file)) return true;
+        if (FileExists(file, fileSystem)) return true;
     }
     return false;
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileSystem.h"
+
 // The constant facts of one aircraft variant: its load manager template and cabins, its
 // default empty weight and hold capacities, and its aircraft files below the simulator's
 // folder (the alternative file belongs to the IAE-engined version, where there is one).
@@ -30,4 +32,5 @@ const VariantParameters* FindVariant(std::int32_t selection);
 std::vector<std::string> CandidateFiles(const VariantParameters& variant, const std::string& fsRoot);
 
 // Installed when one of its candidate files exists.
-bool IsVariantInstalled(const VariantParameters& variant, const std::string& fsRoot);
+bool IsVariantInstalled(const VariantParameters& variant, const std::string& fsRoot,
+                        FileSystem& fileSystem = SystemFileSystem());

@@ -1,5 +1,7 @@
 #include "platform/FileStatus.h"
 
+bool IsMissing(FileStatus status) { return status == FileStatus::NotFound || status == FileStatus::FolderMissing; }
+
 const char* DescribeFileStatus(FileStatus status) {
     switch (status) {
         case FileStatus::Ok: return "no error";

@@ -16,6 +16,10 @@ enum class FileStatus {
     Failed,         // any other failure
 };
 
+// NotFound or FolderMissing: the file is simply not there, and reads give their defaults.
+// Any other failure means the file exists but could not be used.
+bool IsMissing(FileStatus status);
+
 // A short English phrase for a status, fit to follow "could not be written: ".
 const char* DescribeFileStatus(FileStatus status);
 

@@ -189,13 +189,3 @@ INT_PTR CALLBACK ConfigurationDlgProc(HWND dialog, UINT message, WPARAM wParam, 
     }
 }
 
-bool PreferencesFileReadable(HWND owner) {
-    FileStatus status = Profile(PrefsPath).CheckReadable();
-    if (status == FileStatus::Ok || status == FileStatus::NotFound || status == FileStatus::FolderMissing) return true;
-    ShowMessage(DescribeFileFailure(FileAccess::Read, PrefsPath, status) +
-                    "\n\nThe configuration window stays closed, so that your preferences are not replaced by "
-                    "default values. Close any program that may be using the file, make sure that you are "
-                    "allowed to read it, then try again.",
-                "ERROR", MB_ICONSTOP, owner);
-    return false;
-}

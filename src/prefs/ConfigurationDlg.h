@@ -8,7 +8,3 @@
 // writes its request at once. A save that fails is reported and the dialog stays open.
 INT_PTR CALLBACK ConfigurationDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Whether the dialog may open: false, after telling the user why, when Prefs.cfg exists
-// but cannot be read, because the dialog would otherwise show defaults and save them
-// over the user's real preferences. A missing file is fine: the defaults apply.
-bool PreferencesFileReadable(HWND owner);

@@ -53,6 +53,9 @@ void ProgressBar::SetBackgroundColor(COLORREF color) {
 void ProgressBar::RemoveTheme() {
     if (unthemed_ == Handle()) return;
     SetWindowTheme(Handle(), L" ", L" ");
+    // The unthemed bar draws its border in the frame, which is only laid out anew when
+    // the frame is recomputed.
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     unthemed_ = Handle();
 }
 

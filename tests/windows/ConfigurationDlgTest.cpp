@@ -114,7 +114,7 @@ protected:
     // Opens the dialog from the launcher, plays `step` in it, and cancels it if still open.
     void Run(std::function<void(HWND)> step) {
         ui.Script(IDD_CONFIGURATION, std::move(step));
-        OnAircraftConfiguration(launcher, ConfigurationDlgProc);
+        OnAircraftConfiguration(launcher);
     }
     std::string File() const { return folder.Take("Prefs.cfg"); }
     void ExpectInFile(std::initializer_list<const char*> entries) const {
@@ -288,7 +288,7 @@ TEST_F(ConfigurationFlowTest, AFileThatCannotBeReadKeepsTheDialogClosed) {
     folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=1\r\n");
     HANDLE holder = CreateFileA(PrefsPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    OnAircraftConfiguration(launcher, ConfigurationDlgProc);
+    OnAircraftConfiguration(launcher);
     CloseHandle(holder);
     EXPECT_TRUE(ui.modalRuns.empty());
     ASSERT_EQ(ui.messages.size(), 1u);

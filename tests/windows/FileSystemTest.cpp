@@ -34,6 +34,7 @@ TEST(FileSystemTest, AFileHeldWithoutSharingIsReportedLocked) {
         ASSERT_TRUE(exclusive.Ok());
         EXPECT_EQ(Profile(path).Write("Common", "UnitSystem", "0"), FileStatus::Locked);
         EXPECT_EQ(Profile(path).ReadInt("Common", "UnitSystem", -9999), -9999);
+        EXPECT_TRUE(FileExists(path)) << "held, not missing";
     }
     {
         OpenElsewhere readers(path, GENERIC_READ, FILE_SHARE_READ);

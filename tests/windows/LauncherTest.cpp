@@ -9,8 +9,12 @@
 #include "platform/InstallPaths.h"
 #include "app/LauncherFlows.h"
 #include "prefs/ConfigurationDlg.h"
+#include "loadmgr/PayloadFiles.h"
+#include "platform/Profile.h"
 #include "ui/DialogItems.h"
 #include "ui/PlainDialog.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -63,6 +67,7 @@ protected:
         launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         SetMainWindow(launcher);
         AircraftSelection = kNoAircraft;
+        for (std::int32_t& zfw : VariantZfw) zfw = 0;
     }
     ~LauncherFlowsTest() override {
         SetMainWindow(nullptr);
@@ -86,7 +91,11 @@ protected:
 };
 
 TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
-    for (void (*flow)(HWND) : {OnLoadManager, OnFuelPlanner}) {
+    struct Flow {
+        void (*run)(HWND);
+        int dialog;  // what opens once the A320 is chosen
+    };
+    for (const Flow& flow : {Flow{OnLoadManager, IDD_A320_LOAD_MANAGER}, Flow{OnFuelPlanner, IDD_FUEL_PLANNER}}) {
         ui.modalRuns.clear();
         ui.modalOwners.clear();
         ui.messages.clear();
@@ -100,20 +109,13 @@ TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
             EXPECT_EQ(selector.Window(), nullptr);
         });
         Choose(IDC_SELECT_A320);
-        flow(launcher);
+        flow.run(launcher);
         std::vector<int> runs(4, IDD_AIRCRAFT_SELECTOR);
-        if (flow == OnFuelPlanner) runs.push_back(IDD_FUEL_PLANNER);
+        runs.push_back(flow.dialog);
         EXPECT_EQ(ui.modalRuns, runs);
         EXPECT_EQ(ui.modalOwners, std::vector<HWND>(runs.size(), launcher)) << "the launcher owns the dialogs";
         EXPECT_EQ(AircraftSelection, kNoAircraft);
-        if (flow == OnFuelPlanner) {
-            EXPECT_TRUE(ui.messages.empty());
-            continue;
-        }
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_NE(ui.messages[0].text, kNotInstalled);
-        EXPECT_EQ(ui.messages[0].style, MB_OK | MB_ICONINFORMATION);
-        EXPECT_EQ(ui.messages[0].owner, launcher);
+        EXPECT_TRUE(ui.messages.empty()) << "a cancelled dialog has nothing to say";
     }
 }
 
@@ -153,6 +155,109 @@ TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
     VariantZfw[kA319 - 1] = VariantZfw[kA320 - 1] = 0;
 }
 
+// The load manager flow end to end on the A320, whose IAE version is installed too.
+class LoadManagerFlowTest : public LauncherFlowsTest {
+protected:
+    LoadManagerFlowTest() {
+        CreateDirectoryA(folder.Path("Aircraft\\Velmora Quill A320IAE").c_str(), nullptr);
+        primary = folder.Put(kPrimary, "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n");
+        alternative = folder.Put(kAlternative, "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n");
+    }
+    ~LoadManagerFlowTest() override {
+        SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    // Sets 12 business passengers and presses OK, or Cancel.
+    void RunA320(int button) {
+        Choose(IDC_SELECT_A320);
+        ui.Script(IDD_A320_LOAD_MANAGER, [button](ModalDialog& dialog) {
+            SendMessageA(dialog.Item(IDC_FIRST_CABIN_SLIDER), TBM_SETPOS, TRUE, 12);
+            PumpMessages();
+            EXPECT_EQ(ItemText(dialog.Window(), IDC_ZFW), "43312");
+            Press(dialog, button);
+        });
+        OnLoadManager(launcher);
+        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_A320_LOAD_MANAGER}));
+        EXPECT_EQ(AircraftSelection, kNoAircraft);
+    }
+    static std::string Station(const std::string& path, const char* key) {
+        return Profile(path).ReadString("WEIGHT_AND_BALANCE", key, "<UNDEFINED>", 99);
+    }
+
+    static constexpr const char* kPrimary = "Aircraft\\Velmora Quill A320\\Aircraft.cfg";
+    static constexpr const char* kAlternative = "Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg";
+    std::string primary, alternative;
+};
+
+TEST_F(LoadManagerFlowTest, OKSavesIntoBothFilesAndKeepsTheZfwForTheFuelPlanner) {
+    RunA320(IDOK);
+    ExpectOnlyMessage("The new payload has been saved in the aircraft file (aircraft.cfg).\n"
+                      "It will be taken into account next time the aircraft is loaded in FS.",
+                      "WARNING", MB_ICONINFORMATION);
+    EXPECT_EQ(VariantZfw[kA320 - 1], 43312);
+    EXPECT_EQ(Station(primary, "station_load.4"), "1984,   26.0, 0.0, 0.0, First");
+    for (const char* key : {"station_load.2", "station_load.3", "station_load.4", "station_load.5"}) {
+        EXPECT_EQ(Station(alternative, key), Station(primary, key)) << key;
+    }
+}
+
+TEST_F(LoadManagerFlowTest, CancelWritesNothing) {
+    VariantZfw[kA320 - 1] = 40000;
+    RunA320(IDCANCEL);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(VariantZfw[kA320 - 1], 40000);
+    EXPECT_EQ(folder.Take(kPrimary), "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n");
+    EXPECT_EQ(folder.Take(kAlternative), "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n");
+}
+
+TEST_F(LoadManagerFlowTest, AFileThatCannotBeWrittenIsReportedAndTheZfwIsNotKept) {
+    VariantZfw[kA320 - 1] = 40000;
+    ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
+    RunA320(IDOK);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "ERROR");
+    EXPECT_EQ(ui.messages[0].style, MB_OK | MB_ICONSTOP);
+    EXPECT_EQ(ui.messages[0].owner, launcher);
+    const std::string& text = ui.messages[0].text;
+    EXPECT_NE(text.find(DescribeFileFailure(FileAccess::Write, alternative, FileStatus::ReadOnly)), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("saved only in\n" + primary), std::string::npos) << text;
+    EXPECT_EQ(VariantZfw[kA320 - 1], 40000);
+    EXPECT_EQ(Station(primary, "station_load.4"), "1984,   26.0, 0.0, 0.0, First");
+    EXPECT_EQ(Station(alternative, "station_load.4"), "<UNDEFINED>");
+}
+
+TEST_F(LoadManagerFlowTest, AFileThatCannotBeReadKeepsTheDialogClosed) {
+    HANDLE held = CreateFileA(primary.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Choose(IDC_SELECT_A320);
+    OnLoadManager(launcher);
+    CloseHandle(held);
+    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR}) << "the locked file still counts as installed";
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "ERROR");
+    EXPECT_EQ(ui.messages[0].style, MB_OK | MB_ICONSTOP);
+    EXPECT_EQ(ui.messages[0].text.rfind(DescribeFileFailure(FileAccess::Read, primary, FileStatus::Locked), 0), 0u)
+        << ui.messages[0].text;
+    EXPECT_EQ(AircraftSelection, kNoAircraft);
+}
+
+TEST_F(LauncherFlowsTest, OnlyTheAlternativeFileIsShownAndSaved) {
+    std::string alternative = folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg",
+                                         "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n");
+    Choose(IDC_SELECT_A319);
+    ui.Script(IDD_A319_LOAD_MANAGER, [](ModalDialog& dialog) {
+        EXPECT_EQ(ItemText(dialog.Window(), IDC_SECOND_CABIN_COUNT), "67");
+        Press(dialog, IDOK);
+    });
+    OnLoadManager(launcher);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "WARNING");
+    EXPECT_EQ(Profile(alternative).ReadString("WEIGHT_AND_BALANCE", "station_load.5", "", 99),
+              "11078,  0.0, 0.0, 0.0, Coach");
+    EXPECT_FALSE(folder.Has("Aircraft\\Velmora Quill A319\\Aircraft.cfg"));
+    EXPECT_EQ(VariantZfw[kA319 - 1], 40597 + 67 * 75);
+}
+
 TEST_F(LauncherFlowsTest, TheKeyButtonOpensTheKeyDialogAndNeverAsksForAVariant) {
     AircraftSelection = kNoAircraft;
     PrefsPath = folder.Path("Velmora\\Skyliner\\Prefs.cfg");  // not there: the defaults are shown
@@ -165,13 +270,13 @@ TEST_F(LauncherFlowsTest, TheKeyButtonOpensTheKeyDialogAndNeverAsksForAVariant) 
 
 TEST_F(LauncherFlowsTest, TheConfigurationNoteFollowsOnlyOK) {
     PrefsPath = folder.Path("Prefs.cfg");
-    OnAircraftConfiguration(launcher, ConfigurationDlgProc);
+    OnAircraftConfiguration(launcher);
     EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_CONFIGURATION});
     EXPECT_EQ(ui.modalOwners, std::vector<HWND>{launcher});
     EXPECT_TRUE(ui.messages.empty());
 
     ui.Script(IDD_CONFIGURATION, [](HWND dialog) { Press(dialog, IDOK); });
-    OnAircraftConfiguration(launcher, ConfigurationDlgProc);
+    OnAircraftConfiguration(launcher);
     ExpectOnlyMessage("NOTE: Any change made in the configuration window will be taken into account\n"
                       "           only next time the aircraft is loaded in Flight Simulator.",
                       "WARNING", MB_ICONINFORMATION);

@@ -1,0 +1,216 @@
+#include "loadmgr/LoadManager.h"
+
+#include <commctrl.h>
+
+#include "loadmgr/AircraftSelection.h"
+#include "loadmgr/PayloadTotals.h"
+#include "platform/InstallPaths.h"
+#include "res/ResourceIds.h"
+#include "ui/UserInterface.h"
+
+namespace {
+
+const COLORREF kCabinCountColor = RGB(255, 255, 128);
+const COLORREF kCabinColor = RGB(255, 200, 130);  // cabin rows, their bars and the passenger total
+const COLORREF kHoldPercentColor = RGB(192, 255, 192);
+const COLORREF kHoldColor = RGB(128, 255, 128);  // hold rows, their bars and the cargo total
+const COLORREF kZfwColor = RGB(0, 0, 150);
+const COLORREF kWhite = RGB(255, 255, 255);
+
+}  // namespace
+
+CLoadManager::CLoadManager(int templateId, HWND parent) : ModalDialog(templateId, parent) {
+    Bind(IDC_FIRST_CABIN_COUNT, firstCabinCountField_);
+    Bind(IDC_ZFW, zfwField_);
+    Bind(IDC_SECOND_CABIN_COUNT, secondCabinCountField_);
+    Bind(IDC_FIRST_CABIN_WEIGHT, firstCabinWeightField_);
+    Bind(IDC_SECOND_CABIN_WEIGHT, secondCabinWeightField_);
+    Bind(IDC_FORWARD_HOLD_PERCENT, forwardHoldPercentField_);
+    Bind(IDC_AFT_HOLD_PERCENT, aftHoldPercentField_);
+    Bind(IDC_FORWARD_HOLD_WEIGHT, forwardHoldWeightField_);
+    Bind(IDC_AFT_HOLD_WEIGHT, aftHoldWeightField_);
+    Bind(IDC_PASSENGER_WEIGHT, passengerWeightField_);
+    Bind(IDC_CARGO_WEIGHT, cargoWeightField_);
+    Bind(IDC_SECOND_CABIN_BAR, secondCabinBar_);
+    Bind(IDC_FIRST_CABIN_BAR, firstCabinBar_);
+    Bind(IDC_FORWARD_HOLD_BAR, forwardHoldBar_);
+    Bind(IDC_AFT_HOLD_BAR, aftHoldBar_);
+    Bind(IDC_FIRST_CABIN_SLIDER, firstCabinSlider_);
+    Bind(IDC_SECOND_CABIN_SLIDER, secondCabinSlider_);
+    Bind(IDC_FORWARD_HOLD_SLIDER, forwardHoldSlider_);
+    Bind(IDC_AFT_HOLD_SLIDER, aftHoldSlider_);
+}
+
+CLoadManager::~CLoadManager() {
+    if (zfwFont_) DeleteObject(zfwFont_);
+}
+
+WeightAndBalance CLoadManager::Payload() const {
+    return {emptyWeight_, firstCabinCount_, secondCabinCount_, forwardHoldPercentage_, aftHoldPercentage_};
+}
+
+bool CLoadManager::IsSlider(int id) {
+    return id == IDC_FIRST_CABIN_SLIDER || id == IDC_SECOND_CABIN_SLIDER || id == IDC_FORWARD_HOLD_SLIDER ||
+           id == IDC_AFT_HOLD_SLIDER;
+}
+
+void CLoadManager::InitPayloadControls(std::int32_t firstCabinCapacity, std::int32_t secondCabinCapacity) {
+    firstCabinSlider_.SetRange(0, firstCabinCapacity);
+    firstCabinBar_.SetRange(0, firstCabinCapacity);
+    firstCabinBar_.SetBarColor(kCabinColor);
+    secondCabinSlider_.SetRange(0, secondCabinCapacity);
+    secondCabinBar_.SetRange(0, secondCabinCapacity);
+    secondCabinBar_.SetBarColor(kCabinColor);
+    forwardHoldBar_.SetRange(0, 100);
+    forwardHoldBar_.SetBarColor(kHoldColor);
+    aftHoldBar_.SetRange(0, 100);
+    aftHoldBar_.SetBarColor(kHoldColor);
+
+    // Always kilograms on opening, whatever was shown last time.
+    SetItemChecked(Window(), IDC_UNIT_KG, true);
+    SetItemChecked(Window(), IDC_UNIT_LB, false);
+    unitFactor_ = kKilogramFactor;
+
+    firstCabinCountField_.SetBackgroundColor(kCabinCountColor);
+    secondCabinCountField_.SetBackgroundColor(kCabinCountColor);
+    firstCabinWeightField_.SetBackgroundColor(kCabinColor);
+    secondCabinWeightField_.SetBackgroundColor(kCabinColor);
+    forwardHoldPercentField_.SetBackgroundColor(kHoldPercentColor);
+    aftHoldPercentField_.SetBackgroundColor(kHoldPercentColor);
+    forwardHoldWeightField_.SetBackgroundColor(kHoldColor);
+    aftHoldWeightField_.SetBackgroundColor(kHoldColor);
+    passengerWeightField_.SetBackgroundColor(kCabinColor);
+    cargoWeightField_.SetBackgroundColor(kHoldColor);
+    zfwField_.SetBackgroundColor(kZfwColor);
+    zfwField_.SetTextColor(kWhite);
+
+    // Tahoma 9 pt bold, at the display's resolution.
+    if (zfwFont_) DeleteObject(zfwFont_);
+    HDC screen = GetDC(nullptr);
+    int height = -MulDiv(90, GetDeviceCaps(screen, LOGPIXELSY), 720);
+    ReleaseDC(nullptr, screen);
+    zfwFont_ = CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+    SendMessageA(zfwField_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(zfwFont_), TRUE);
+
+    for (ProgressBar* bar : {&firstCabinBar_, &secondCabinBar_, &forwardHoldBar_, &aftHoldBar_}) {
+        bar->SetBackgroundColor(kWhite);
+    }
+}
+
+void CLoadManager::LoadPayload(const std::string& path, std::int32_t defaultEmptyWeightLb,
+                               std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg) {
+    WeightAndBalance payload = ReadWeightAndBalance(path, defaultEmptyWeightLb, forwardCapacityKg, aftCapacityKg);
+    emptyWeight_ = payload.emptyWeight;
+    // The sliders clamp what the file holds beyond a cabin's capacity or 100 %.
+    firstCabinSlider_.SetPosition(payload.firstCabinCount);
+    secondCabinSlider_.SetPosition(payload.secondCabinCount);
+    forwardHoldSlider_.SetPosition(payload.forwardHoldPercentage);
+    aftHoldSlider_.SetPosition(payload.aftHoldPercentage);
+    RefreshFromSliders(forwardCapacityKg, aftCapacityKg);
+}
+
+void CLoadManager::RefreshFromSliders(std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg) {
+    struct Row {
+        Trackbar& slider;
+        int field;
+        ProgressBar& bar;
+    };
+    const Row rows[] = {{firstCabinSlider_, IDC_FIRST_CABIN_COUNT, firstCabinBar_},
+                        {secondCabinSlider_, IDC_SECOND_CABIN_COUNT, secondCabinBar_},
+                        {forwardHoldSlider_, IDC_FORWARD_HOLD_PERCENT, forwardHoldBar_},
+                        {aftHoldSlider_, IDC_AFT_HOLD_PERCENT, aftHoldBar_}};
+    for (const Row& row : rows) {
+        int position = row.slider.Position();
+        SetItemNumber(Window(), row.field, static_cast<unsigned>(position));
+        row.bar.SetPosition(position);
+    }
+    RecomputeTotals(forwardCapacityKg, aftCapacityKg);
+}
+
+void CLoadManager::RecomputeTotals(std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg) {
+    firstCabinCount_ = firstCabinSlider_.Position();
+    secondCabinCount_ = secondCabinSlider_.Position();
+    forwardHoldPercentage_ = forwardHoldSlider_.Position();
+    aftHoldPercentage_ = aftHoldSlider_.Position();
+    PayloadTotals totals = ComputePayloadTotals({firstCabinCount_, secondCabinCount_, forwardHoldPercentage_,
+                                                 aftHoldPercentage_, forwardCapacityKg, aftCapacityKg, emptyWeight_,
+                                                 unitFactor_});
+    LoadManagerZfw = totals.zeroFuelWeightKg;
+
+    const std::pair<int, std::uint32_t> shown[] = {
+        {IDC_FIRST_CABIN_WEIGHT, totals.firstCabinWeight},   {IDC_SECOND_CABIN_WEIGHT, totals.secondCabinWeight},
+        {IDC_PASSENGER_WEIGHT, totals.passengerWeight},      {IDC_FORWARD_HOLD_WEIGHT, totals.forwardHoldWeight},
+        {IDC_AFT_HOLD_WEIGHT, totals.aftHoldWeight},         {IDC_CARGO_WEIGHT, totals.cargoWeight},
+        {IDC_AIRCRAFT_WEIGHT, totals.aircraftWeight},        {IDC_ZFW, totals.zeroFuelWeight},
+    };
+    for (const auto& [id, value] : shown) SetItemNumber(Window(), id, value);
+}
+
+PayloadSaveOutcome CLoadManager::WritePayload(const std::vector<std::string>& candidates,
+                                              std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg) const {
+    return SavePayloadToFiles(candidates, Payload(), forwardCapacityKg, aftCapacityKg);
+}
+
+CVariantLoadManager::CVariantLoadManager(const VariantParameters& variant, HWND parent)
+    : CLoadManager(variant.templateId, parent),
+      variant_(variant),
+      candidates_(CandidateFiles(variant, FsRootPath)),
+      installed_(IsVariantInstalled(variant, FsRootPath)) {}
+
+PayloadSaveOutcome CVariantLoadManager::SavePayload() const {
+    return WritePayload(candidates_, variant_.forwardHoldKg, variant_.aftHoldKg);
+}
+
+bool CVariantLoadManager::OnInitDialog() {
+    InitPayloadControls(variant_.firstCabinCapacity, variant_.secondCabinCapacity);
+    PayloadSource source = FindSource();
+    if (!CanShowPayload(source)) {
+        // Became unreadable since the launcher looked: showing defaults would invite
+        // overwriting the real payload.
+        ShowMessage(PayloadReadFailureMessage(source), "ERROR", MB_ICONSTOP);
+        EndDialog(IDCANCEL);
+        return false;
+    }
+    LoadPayload(source.path, variant_.defaultEmptyWeightLb, variant_.forwardHoldKg, variant_.aftHoldKg);
+    return true;  // the dialog manager sets the initial focus
+}
+
+bool CVariantLoadManager::OnNotify(const NMHDR& header, LRESULT& result) {
+    if (header.code != static_cast<UINT>(NM_CUSTOMDRAW) || !IsSlider(static_cast<int>(header.idFrom))) return false;
+    // Every repaint of a slider, so the read-outs follow however it was moved.
+    RefreshFromSliders(variant_.forwardHoldKg, variant_.aftHoldKg);
+    result = CDRF_DODEFAULT;
+    return true;
+}
+
+void CVariantLoadManager::OnHScroll(int, HWND scrollBar) {
+    // A moved slider also repaints, but not while it is hidden or covered.
+    if (scrollBar && IsSlider(GetDlgCtrlID(scrollBar))) RefreshFromSliders(variant_.forwardHoldKg, variant_.aftHoldKg);
+}
+
+bool CVariantLoadManager::OnCommand(int id, int code, HWND control) {
+    if (code == BN_CLICKED && (id == IDC_UNIT_KG || id == IDC_UNIT_LB)) {
+        SetUnitFactor(id == IDC_UNIT_KG ? kKilogramFactor : kPoundFactor);
+        RecomputeTotals(variant_.forwardHoldKg, variant_.aftHoldKg);
+        return true;
+    }
+    return CLoadManager::OnCommand(id, code, control);
+}
+
+CA318LoadManager::CA318LoadManager(HWND parent) : CVariantLoadManager(*FindVariant(kA318), parent) {}
+CA319LoadManager::CA319LoadManager(HWND parent) : CVariantLoadManager(*FindVariant(kA319), parent) {}
+CA320LoadManager::CA320LoadManager(HWND parent) : CVariantLoadManager(*FindVariant(kA320), parent) {}
+CA321LoadManager::CA321LoadManager(HWND parent) : CVariantLoadManager(*FindVariant(kA321), parent) {}
+CACJLoadManager::CACJLoadManager(HWND parent) : CVariantLoadManager(*FindVariant(kACJ), parent) {}
+
+std::unique_ptr<CVariantLoadManager> CreateLoadManager(std::int32_t selection) {
+    switch (selection) {
+        case kA318: return std::make_unique<CA318LoadManager>();
+        case kA319: return std::make_unique<CA319LoadManager>();
+        case kA320: return std::make_unique<CA320LoadManager>();
+        case kA321: return std::make_unique<CA321LoadManager>();
+        case kACJ: return std::make_unique<CACJLoadManager>();
+        default: return nullptr;
+    }
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "loadmgr/AircraftFile.h"
+#include "loadmgr/PayloadFiles.h"
+#include "loadmgr/Variants.h"
+#include "ui/ColorEdit.h"
+#include "ui/DialogItems.h"
+#include "ui/ModalDialog.h"
+
+// The payload dialog shared by every variant: four sliders (two cabins, two holds), their
+// read-outs, the occupancy bars over the aircraft images and the totals with the
+// zero-fuel weight, in kilograms or pounds. The dialog changes no file; after OK its
+// payload state is what the variant saves.
+class CLoadManager : public ModalDialog {
+public:
+    CLoadManager(int templateId, HWND parent);
+    ~CLoadManager() override;
+
+    // The payload as the sliders showed it at the last recomputation.
+    WeightAndBalance Payload() const;
+
+protected:
+    void InitPayloadControls(std::int32_t firstCabinCapacity, std::int32_t secondCabinCapacity);
+    void LoadPayload(const std::string& path, std::int32_t defaultEmptyWeightLb, std::int32_t forwardCapacityKg,
+                     std::int32_t aftCapacityKg);
+    void RefreshFromSliders(std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg);
+    void RecomputeTotals(std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg);
+    // Writes the payload into each candidate file that exists; what happened to each.
+    PayloadSaveOutcome WritePayload(const std::vector<std::string>& candidates, std::int32_t forwardCapacityKg,
+                                    std::int32_t aftCapacityKg) const;
+
+    void SetUnitFactor(float factor) { unitFactor_ = factor; }
+    static bool IsSlider(int id);
+
+private:
+    // The coloured read-outs; the aircraft weight (empty weight) keeps the system's colours.
+    CColorEdit firstCabinCountField_, zfwField_, secondCabinCountField_, firstCabinWeightField_,
+        secondCabinWeightField_, forwardHoldPercentField_, aftHoldPercentField_, forwardHoldWeightField_,
+        aftHoldWeightField_, passengerWeightField_, cargoWeightField_;
+    HFONT zfwFont_ = nullptr;
+    ProgressBar secondCabinBar_, firstCabinBar_, forwardHoldBar_, aftHoldBar_;
+    Trackbar firstCabinSlider_, secondCabinSlider_, forwardHoldSlider_, aftHoldSlider_;
+
+    // The payload state: the unit shown and what the sliders showed at the last recomputation.
+    float unitFactor_ = 1.0f;
+    std::int32_t emptyWeight_ = 0;  // kg
+    std::int32_t firstCabinCount_ = 0;
+    std::int32_t secondCabinCount_ = 0;
+    std::int32_t forwardHoldPercentage_ = 0;
+    std::int32_t aftHoldPercentage_ = 0;
+};
+
+// The load manager of one variant: its template, capacities and aircraft files.
+class CVariantLoadManager : public CLoadManager {
+public:
+    const VariantParameters& Variant() const { return variant_; }
+    const std::vector<std::string>& CandidatePaths() const { return candidates_; }
+
+    // Whether one of its files exists, as found when the object was made.
+    bool IsInstalled() const { return installed_; }
+    // The file the dialog will show the payload of, and whether it can be read now.
+    PayloadSource FindSource() const { return FindPayloadSource(candidates_); }
+    // After OK: the payload into every file of the variant that exists.
+    PayloadSaveOutcome SavePayload() const;
+
+protected:
+    CVariantLoadManager(const VariantParameters& variant, HWND parent);
+
+    bool OnInitDialog() override;
+    bool OnNotify(const NMHDR& header, LRESULT& result) override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnHScroll(int request, HWND scrollBar) override;
+
+private:
+    const VariantParameters& variant_;
+    std::vector<std::string> candidates_;  // below the simulator's folder; primary first
+    bool installed_;
+};
+
+class CA318LoadManager : public CVariantLoadManager {
+public:
+    explicit CA318LoadManager(HWND parent = nullptr);
+};
+class CA319LoadManager : public CVariantLoadManager {
+public:
+    explicit CA319LoadManager(HWND parent = nullptr);
+};
+class CA320LoadManager : public CVariantLoadManager {
+public:
+    explicit CA320LoadManager(HWND parent = nullptr);
+};
+class CA321LoadManager : public CVariantLoadManager {
+public:
+    explicit CA321LoadManager(HWND parent = nullptr);
+};
+class CACJLoadManager : public CVariantLoadManager {
+public:
+    explicit CACJLoadManager(HWND parent = nullptr);
+};
+
+// The load manager of an AircraftSelection value; null outside 1..5.
+std::unique_ptr<CVariantLoadManager> CreateLoadManager(std::int32_t selection);

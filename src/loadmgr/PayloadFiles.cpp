@@ -1,0 +1,66 @@
+#include "loadmgr/PayloadFiles.h"
+
+#include "platform/Profile.h"
+
+namespace {
+
+
+}  // namespace
+
+PayloadSource FindPayloadSource(const std::vector<std::string>& candidates, FileSystem& fileSystem) {
+    for (const std::string& path : candidates) {
+        FileStatus status = Profile(path, fileSystem).CheckReadable();
+        if (!IsMissing(status)) return {path, status};
+    }
+    return {candidates.empty() ? std::string() : candidates.front(), FileStatus::NotFound};
+}
+
+bool CanShowPayload(const PayloadSource& source) { return source.status == FileStatus::Ok || IsMissing(source.status); }
+
+std::string PayloadReadFailureMessage(const PayloadSource& source) {
+    return DescribeFileFailure(FileAccess::Read, source.path, source.status) +
+           "\n\nThe load manager stays closed so that the payload in this file is not replaced. "
+           "Close the program that is using the file or give yourself access to it, then try again.";
+}
+
+bool PayloadSaveOutcome::AllWritten() const {
+    if (writes.empty()) return false;
+    for (const PayloadFileWrite& write : writes) {
+        if (write.status != FileStatus::Ok) return false;
+    }
+    return true;
+}
+
+std::string PayloadSaveOutcome::FailureMessage() const {
+    std::string text = "The new payload could not be saved completely.";
+    std::vector<const PayloadFileWrite*> written;
+    for (const PayloadFileWrite& write : writes) {
+        if (write.status == FileStatus::Ok) {
+            written.push_back(&write);
+        } else {
+            text += "\n\n" + DescribeFileFailure(FileAccess::Write, write.path, write.status);
+        }
+    }
+    if (writes.empty()) text += "\n\nThe aircraft file (aircraft.cfg) is no longer there.";
+    if (written.empty()) {
+        text += "\n\nNo aircraft file received the new payload.";
+    } else {
+        for (const PayloadFileWrite* write : written) {
+            text += "\n\nThe new payload was saved only in\n" + write->path;
+        }
+    }
+    return text + "\n\nMake sure that the simulator is not running and that the file is not read-only, "
+                  "then set the payload again.";
+}
+
+PayloadSaveOutcome SavePayloadToFiles(const std::vector<std::string>& candidates, const WeightAndBalance& payload,
+                                      std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg,
+                                      FileSystem& fileSystem) {
+    PayloadSaveOutcome outcome;
+    for (const std::string& path : candidates) {
+        if (!FileExists(path, fileSystem)) continue;
+        outcome.writes.push_back(
+            {path, WriteWeightAndBalance(path, payload, forwardCapacityKg, aftCapacityKg, fileSystem)});
+    }
+    return outcome;
+}

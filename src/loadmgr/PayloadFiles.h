@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "loadmgr/AircraftFile.h"
+#include "platform/FileStatus.h"
+#include "platform/FileSystem.h"
+
+// Where the load manager takes the payload from: the first candidate file that exists
+// (the primary one when both do), so that an installation with only the alternative file
+// opens on its real payload. `status` is whether that file can be read now; NotFound
+// when no candidate exists (the payload then has its defaults).
+struct PayloadSource {
+    std::string path;
+    FileStatus status = FileStatus::NotFound;
+};
+PayloadSource FindPayloadSource(const std::vector<std::string>& candidates,
+                                FileSystem& fileSystem = SystemFileSystem());
+
+// Whether the source can be read: it is absent (defaults apply) or readable. A file that
+// exists but cannot be read must not be shown as empty, or the next save would replace
+// its real payload.
+bool CanShowPayload(const PayloadSource& source);
+
+// The message for a source that cannot be read: which file, why, and what to do.
+std::string PayloadReadFailureMessage(const PayloadSource& source);
+
+// What a save did to each candidate file that existed when it was saved; candidates
+// that did not exist are neither created nor listed.
+struct PayloadFileWrite {
+    std::string path;
+    FileStatus status;
+};
+struct PayloadSaveOutcome {
+    std::vector<PayloadFileWrite> writes;
+
+    // Every existing candidate received the payload (and at least one existed).
+    bool AllWritten() const;
+    // The message for a save that was not complete: each failed file with its reason,
+    // and which file, if any, did receive the payload.
+    std::string FailureMessage() const;
+};
+
+// Writes the payload into every candidate file that exists, each tested just before it
+// is written.
+PayloadSaveOutcome SavePayloadToFiles(const std::vector<std::string>& candidates, const WeightAndBalance& payload,
+                                      std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg,
+                                      FileSystem& fileSystem = SystemFileSystem());

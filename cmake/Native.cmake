@@ -13,7 +13,6 @@ include(GoogleTest)
 add_executable(core_tests
     tests/core/AircraftFileTest.cpp
     tests/core/FileReplacementTest.cpp
-    tests/core/InstallPathsTest.cpp
     tests/core/KeyCommandsTest.cpp
     tests/core/KeyNamesTest.cpp
     tests/core/PayloadTest.cpp

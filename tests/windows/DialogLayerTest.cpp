@@ -78,17 +78,6 @@ TEST(DialogLayerTest, NestedDialogsAndMessagesBelongToTheInnermostDialog) {
     DestroyWindow(launcher);
 }
 
-TEST(DialogLayerTest, TheFakeDrivesAPlainDialogProcedureAndReadsHowItEnded) {
-    FakeUserInterface ui;
-    ui.Script(kPlainTemplate, [](HWND dialog) {
-        EXPECT_TRUE(IsWindowVisible(dialog));
-        Press(dialog, IDOK);
-    });
-    EXPECT_EQ(ui.RunModalTemplate(kPlainTemplate, ClosingProcedure, nullptr, 0), IDOK);
-    EXPECT_EQ(ui.RunModalTemplate(kPlainTemplate, ClosingProcedure, nullptr, 0), IDCANCEL) << "unscripted: Cancel";
-    EXPECT_EQ(DefaultOwner(), MainWindow()) << "no dialog is left running";
-}
-
 // Presses OK in the innermost running dialog once its modal loop runs.
 void CALLBACK PressOkInInnermost(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);

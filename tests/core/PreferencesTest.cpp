@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
@@ -8,80 +6,57 @@
 
 namespace {
 
-const char* const kTenKeysInSaveOrder =
-    "UnitSystem=1\r\nPushbackType=1\r\nUserExperience=7\r\nPanelVolume=150\r\nIRSAlignmentTime=900\r\n"
-    "Modifier=-2\r\nLocker=0\r\nAutoPause=7\r\nFsuipcUsage=1\r\nFMGCSaveMode=3\r\n";
-
-// In the order of the members: every value differs from its fallback.
-const CommonPreferenceValues kUnusual{1, 1, 7, 150, 900, -2, 0, 7, 1, 3};
-
-class PreferencesTest : public ::testing::Test {
-protected:
-    std::string Put(const std::string& bytes) { return folder.Put("Prefs.cfg", bytes); }
-    std::string Take() { return folder.Take("Prefs.cfg"); }
-
+TEST(PreferencesTest, ReadRule) {
     ScratchFolder folder;
-    Profile prefs{folder.Path("Prefs.cfg")};
-};
-
-TEST_F(PreferencesTest, ReadRule) {
+    const Profile prefs(folder.Path("Prefs.cfg"));
     const std::string digits45(45, '0');
-    struct Case {
-        const char* name;
-        std::string line;  // of [Common], or a whole file when it starts with '['
-        std::int32_t expected;
-    } cases[] = {
-        {"plain", "AutoPause=5", 5},
-        {"negative and out of range, kept", "AutoPause=-250", -250},
-        {"empty value", "AutoPause=", 42},
-        {"only blanks", "AutoPause=   ", 42},
-        {"the add-on's missing number", "AutoPause=-9999", 42},
-        {"the missing text as a value", "AutoPause=<UNDEFINED>", 42},
-        {"digits then letters", "AutoPause=12abc", 12},
-        {"blanks before the digits, kept by quotes", "AutoPause=\"   33\"", 33},
-        {"no number", "AutoPause=on", 42},
-        {"sign without digits", "AutoPause=-x", 42},
-        {"48 characters seen", "AutoPause=" + digits45 + "123", 123},
-        {"the 49th character cut", "AutoPause=" + digits45 + "0123", 12},
-        {"other key only", "PanelVolume=3", 42},
-        {"[common]\r\nautopause=8\r\n", "", 8},
-        {"[Keys]\r\nAutoPause=8\r\n", "", 42},
+    const std::pair<std::string, std::int32_t> cases[] = {
+        {"-250", -250}, {"", 42}, {"-9999", 42}, {"<UNDEFINED>", 42}, {"12abc", 12}, {"\"   33\"", 33},
+        {"on", 42}, {"-x", 42}, {digits45 + "123", 123}, {digits45 + "0123", 12},  // 48 characters looked at
     };
-    for (const Case& c : cases) {
-        std::string file = c.line.empty() ? c.name : "[Common]\r\n" + c.line + "\r\n";
-        Put(file);
-        EXPECT_EQ(ReadPreference(prefs, "AutoPause", 42), c.expected) << c.name;
+    for (const auto& [value, expected] : cases) {
+        folder.Put("Prefs.cfg", "[Common]\r\nAutoPause=" + value + "\r\n");
+        EXPECT_EQ(ReadPreference(prefs, "AutoPause", 42), expected) << value;
     }
 }
 
-TEST_F(PreferencesTest, NoFileGivesEveryFallbackAndTheFirstWritesCreateTheSection) {
-    CommonPreferenceValues values = LoadCommonPreferences(prefs);
-    const std::int32_t loaded[] = {values.UnitSystem, values.PushbackType, values.UserExperience,
-                                   values.PanelVolume, values.IRSAlignmentTime, values.Modifier,
-                                   values.Locker, values.AutoPause, values.FsuipcUsage, values.FMGCSaveMode};
-    const std::int32_t fallbacks[] = {0, 0, 1, 100, 60, 0, 1, 0, 0, 0};
-    EXPECT_TRUE(std::equal(std::begin(loaded), std::end(loaded), std::begin(fallbacks)));
+TEST(PreferencesTest, ValuesAreSavedAsRead) {
+    ScratchFolder folder;
+    Profile prefs(folder.Path("Prefs.cfg"));
+    const CommonPreferenceValues fallbacks = LoadCommonPreferences(prefs);
     EXPECT_FALSE(folder.Has("Prefs.cfg")) << "loading writes nothing";
-
     ASSERT_EQ(WriteColdAndDark(prefs), FileStatus::Ok);
-    ASSERT_EQ(SaveCommonPreferences(prefs, kUnusual), FileStatus::Ok);
-    EXPECT_EQ(Take(), std::string("[Common]\r\nColdAndDark=1\r\n") + kTenKeysInSaveOrder);
+    ASSERT_EQ(SaveCommonPreferences(prefs, fallbacks), FileStatus::Ok);
+    EXPECT_EQ(folder.Take("Prefs.cfg"),
+              "[Common]\r\nColdAndDark=1\r\nUnitSystem=0\r\nPushbackType=0\r\nUserExperience=1\r\nPanelVolume=100\r\n"
+              "IRSAlignmentTime=60\r\nModifier=0\r\nLocker=1\r\nAutoPause=0\r\nFsuipcUsage=0\r\nFMGCSaveMode=0\r\n");
 
-    Put(std::string("[Common]\r\n") + kTenKeysInSaveOrder);
-    EXPECT_EQ(LoadCommonPreferences(prefs).PushbackType, 0) << "never read";
+    // Out of range too, each value goes back to its own key; PushbackType is never read.
+    std::string file = "[Common]\r\nUnitSystem=2\r\nPushbackType=1\r\nUserExperience=7\r\nPanelVolume=150\r\n"
+                       "IRSAlignmentTime=900\r\nModifier=-2\r\nLocker=5\r\nAutoPause=8\r\nFsuipcUsage=3\r\nFMGCSaveMode=4\r\n";
+    folder.Put("Prefs.cfg", file);
+    ASSERT_EQ(SaveCommonPreferences(prefs, LoadCommonPreferences(prefs)), FileStatus::Ok);
+    EXPECT_EQ(folder.Take("Prefs.cfg"), file.replace(file.find("PushbackType=1"), 14, "PushbackType=0"));
 }
 
-TEST(ConfigurationRulesTest, Labels) {
-    const std::pair<std::int32_t, const char*> volumes[] = {
-        {0, "No Sound"}, {1, "Low"}, {32, "Low"}, {33, "Medium"}, {66, "Medium"},
-        {67, "High"}, {99, "High"}, {100, "Maximum"}, {150, "Maximum"}, {-5, "Low"},
-    };
+TEST(ConfigurationRulesTest, LabelsAndLocker) {
+    const std::pair<std::int32_t, const char*> volumes[] = {{0, "No Sound"}, {1, "Low"}, {32, "Low"}, {33, "Medium"},
+        {66, "Medium"}, {67, "High"}, {99, "High"}, {100, "Maximum"}, {-5, "Low"}};
     for (const auto& [volume, label] : volumes) EXPECT_EQ(VolumeLabel(volume), label) << volume;
-
-    const std::pair<std::int32_t, const char*> times[] = {
-        {0, "0s"}, {59, "59s"}, {60, "60s"}, {61, "1m01s"}, {125, "2m05s"}, {600, "10m00s"}, {-30, "-30s"},
-    };
+    const std::pair<std::int32_t, const char*> times[] = {{0, "0s"}, {59, "59s"}, {60, "60s"}, {61, "1m01s"},
+        {600, "10m00s"}, {-30, "-30s"}};
     for (const auto& [seconds, label] : times) EXPECT_EQ(IrsTimeLabel(seconds), label) << seconds;
+
+    // Locker, Modifier: the input mode and the Modifier it leaves.
+    using M = KeyInputMode;
+    const std::tuple<int, int, KeyInputMode, int> lockers[] = {{1, 2, M::Lock, 0}, {3, 4, M::Lock, 0},
+        {0, 0, M::Modifier, 3}, {0, 4, M::Modifier, 4}, {6, 9, M::Undecided, 9}, {-1, 2, M::Undecided, 2}};
+    for (const auto& [locker, modifier, mode, after] : lockers) {
+        CommonPreferenceValues values;
+        values.Locker = locker;
+        values.Modifier = modifier;
+        EXPECT_TRUE(ApplyLocker(values) == mode && values.Modifier == after) << locker << " " << modifier;
+    }
 }
 
 }  // namespace

@@ -22,7 +22,6 @@ add_executable(core_tests
     tests/core/ProfileWriteTest.cpp
     tests/core/PreferencesTest.cpp
     tests/core/TestFiles.cpp
-    tests/core/VariantsTest.cpp
     tests/core/fuel/ClimbDescentTest.cpp
     tests/core/fuel/CruisePerformanceTest.cpp
     tests/core/fuel/FuelDigest.cpp

@@ -11,7 +11,6 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 add_executable(core_tests
-    tests/core/AircraftFileTest.cpp
     tests/core/FileReplacementTest.cpp
     tests/core/InstallPathsTest.cpp
     tests/core/KeyCommandsTest.cpp

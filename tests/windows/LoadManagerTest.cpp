@@ -74,19 +74,13 @@ TEST(LoadManagerTemplateTest, EveryTemplateKeepsTheContract) {
         EXPECT_EQ(ids, kOrder);
 
         // The four rows: a slider without ticks and with a two-way thumb, then two read-outs.
-        for (int row = 0; row < 4; ++row) {
-            const TemplateItem& slider = t.Item(kOrder[3 * row]);
-            const short y = short(row < 2 ? 78 + 16 * row : 122 + 16 * (row - 2));
-            EXPECT_EQ(lstrcmpiA(slider.windowClass.c_str(), TRACKBAR_CLASSA), 0) << slider.windowClass;
-            const DWORD sliderStyle = TBS_NOTICKS | TBS_BOTH | WS_TABSTOP;
-            EXPECT_EQ(slider.style & (sliderStyle | TBS_VERT), sliderStyle);
-            EXPECT_EQ(At(slider), (Box{87, y, 188, 16}));
-            for (int field : {1, 2}) {
-                const TemplateItem& edit = t.Item(kOrder[3 * row + field]);
-                EXPECT_EQ(edit.windowClass, "Edit");
-                EXPECT_EQ(edit.style & (ES_READONLY | ES_CENTER), DWORD(ES_READONLY | ES_CENTER));
-                EXPECT_EQ(At(edit), (Box{short(field == 1 ? 281 : 339), short(y + 3), 52, 12}));
-            }
+        for (int i = 0; i < 12; ++i) {
+            const TemplateItem& item = t.Item(kOrder[i]);
+            const short y = short((i < 6 ? 78 : 90) + 16 * (i / 3)), x[] = {87, 281, 339};
+            const DWORD style = i % 3 ? ES_READONLY | ES_CENTER : TBS_NOTICKS | TBS_BOTH | WS_TABSTOP;
+            EXPECT_EQ(lstrcmpiA(item.windowClass.c_str(), i % 3 ? "Edit" : TRACKBAR_CLASSA), 0) << item.windowClass;
+            EXPECT_EQ(item.style & (style | (i % 3 ? 0 : TBS_VERT)), style) << item.id;
+            EXPECT_EQ(At(item), (i % 3 ? Box{x[i % 3], short(y + 3), 52, 12} : Box{87, y, 188, 16}));
         }
         EXPECT_EQ(WithText(t, variant.firstCabinLabel).y, 83);
         EXPECT_EQ(WithText(t, variant.secondCabinLabel).y, 99);

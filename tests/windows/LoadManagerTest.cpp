@@ -76,7 +76,7 @@ TEST(LoadManagerTemplateTest, EveryTemplateKeepsTheContract) {
         // The four rows: a slider without ticks and with a two-way thumb, then two read-outs.
         for (int i = 0; i < 12; ++i) {
             const TemplateItem& item = t.Item(kOrder[i]);
-            const short y = short((i < 6 ? 78 : 90) + 16 * (i / 3)), x[] = {87, 281, 339};
+            const short rowY[] = {78, 94, 122, 138}, y = rowY[i / 3], x[] = {87, 281, 339};
             const DWORD style = i % 3 ? ES_READONLY | ES_CENTER : TBS_NOTICKS | TBS_BOTH | WS_TABSTOP;
             EXPECT_EQ(lstrcmpiA(item.windowClass.c_str(), i % 3 ? "Edit" : TRACKBAR_CLASSA), 0) << item.windowClass;
             EXPECT_EQ(item.style & (style | (i % 3 ? 0 : TBS_VERT)), style) << item.id;

@@ -205,6 +205,7 @@ TEST_F(LoadManagerFlowTest, SlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFil
             }
             return texts;
         };
+        EXPECT_TRUE(GetWindowLongA(dialog.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW) << "its own task-bar button";
         EXPECT_TRUE(IsItemChecked(dialog.Window(), IDC_UNIT_KG));
         EXPECT_EQ(SendMessageA(dialog.Item(IDC_FIRST_CABIN_BAR), PBM_GETPOS, 0, 0), 12);
         Slide(dialog, IDC_SECOND_CABIN_SLIDER, 500);  // beyond the 138 seats

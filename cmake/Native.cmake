@@ -11,7 +11,6 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 add_executable(core_tests
-    tests/core/AircraftFileTest.cpp
     tests/core/FileReplacementTest.cpp
     tests/core/KeyCommandsTest.cpp
     tests/core/KeyNamesTest.cpp
@@ -21,7 +20,6 @@ add_executable(core_tests
     tests/core/ProfileWriteTest.cpp
     tests/core/PreferencesTest.cpp
     tests/core/TestFiles.cpp
-    tests/core/VariantsTest.cpp
     tests/core/fuel/ClimbDescentTest.cpp
     tests/core/fuel/CruisePerformanceTest.cpp
     tests/core/fuel/FuelDigest.cpp

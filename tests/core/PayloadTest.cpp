@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <tuple>
+#include <algorithm>
 
 #include "TestFiles.h"
+#include "loadmgr/AircraftFile.h"
 #include "loadmgr/AircraftSelection.h"
 #include "loadmgr/PayloadFiles.h"
 #include "loadmgr/PayloadTotals.h"
@@ -15,7 +15,7 @@ TEST(PayloadTotalsTest, ReadOutsRoundWhereTheyAlwaysHave) {
     struct Case {
         const char* what;
         PayloadFigures in;
-        PayloadTotals out;  // rows, passengers, holds, cargo, aircraft, ZFW shown, ZFW kg
+        std::vector<std::int64_t> out;  // rows, passengers, holds, cargo, aircraft, ZFW shown, ZFW kg
     };
     const Case cases[] = {
         {"2 passengers in kg", {2, 0, 0, 0, 3402, 4536, 42411, kKilogramFactor},
@@ -33,126 +33,108 @@ TEST(PayloadTotalsTest, ReadOutsRoundWhereTheyAlwaysHave) {
     };
     for (const Case& c : cases) {
         PayloadTotals t = ComputePayloadTotals(c.in);
-        const std::uint32_t shown[] = {t.firstCabinWeight, t.secondCabinWeight, t.passengerWeight,
-                                       t.forwardHoldWeight, t.aftHoldWeight, t.cargoWeight,
-                                       t.aircraftWeight, t.zeroFuelWeight};
-        const std::uint32_t expected[] = {c.out.firstCabinWeight, c.out.secondCabinWeight, c.out.passengerWeight,
-                                          c.out.forwardHoldWeight, c.out.aftHoldWeight, c.out.cargoWeight,
-                                          c.out.aircraftWeight, c.out.zeroFuelWeight};
-        EXPECT_EQ(std::vector<std::uint32_t>(std::begin(shown), std::end(shown)),
-                  std::vector<std::uint32_t>(std::begin(expected), std::end(expected)))
+        EXPECT_EQ(c.out, (std::vector<std::int64_t>{t.firstCabinWeight, t.secondCabinWeight, t.passengerWeight,
+                                                    t.forwardHoldWeight, t.aftHoldWeight, t.cargoWeight,
+                                                    t.aircraftWeight, t.zeroFuelWeight, t.zeroFuelWeightKg}))
             << c.what;
-        EXPECT_EQ(t.zeroFuelWeightKg, c.out.zeroFuelWeightKg) << c.what;
     }
 }
 
-TEST(PayloadTotalsTest, InKilogramsTheZfwIsTheSumOfItsParts) {
+// What each variant's figures add up to: the heaviest zero-fuel weight its load manager
+// can set on an aircraft file without empty_weight, and how many files it looks for.
+TEST(PayloadTotalsTest, EachVariantAddsUpToItsFullLoad) {
+    struct Case {
+        std::int32_t selection, fullZfwKg;
+        std::size_t files;
+    };
+    const Case cases[] = {
+        {kA318, 51074, 1}, {kA319, 55177, 2}, {kA320, 61599, 2}, {kA321, 73432, 2}, {kACJ, 49027, 1}};
+    ScratchFolder folder;
+    for (const Case& c : cases) {
+        const VariantParameters& v = *FindVariant(c.selection);
+        std::int32_t empty = ReadWeightAndBalance(folder.Path("none"), v.defaultEmptyWeightLb, 1, 1).emptyWeight;
+        PayloadFigures full{v.firstCabinCapacity, v.secondCabinCapacity, 100, 100, v.forwardHoldKg, v.aftHoldKg, empty,
+                            kKilogramFactor};
+        EXPECT_EQ(ComputePayloadTotals(full).zeroFuelWeightKg, c.fullZfwKg) << v.caption;
+        EXPECT_EQ(CandidateFiles(v, "C:").size(), c.files) << v.caption;
+    }
+    for (std::int32_t outside : {std::int32_t{kNoAircraft}, 6, -1}) EXPECT_EQ(FindVariant(outside), nullptr) << outside;
+}
+
+std::vector<std::int32_t> Figures(const WeightAndBalance& p) {
+    return {p.emptyWeight, p.firstCabinCount, p.secondCabinCount, p.forwardHoldPercentage, p.aftHoldPercentage};
+}
+
+class AircraftFileTest : public ::testing::Test {
+protected:
+    const std::string kHead = "[fltsim.0]\r\ntitle=Quill\r\n\r\n[WEIGHT_AND_BALANCE]\r\n";
+    const std::string kTail = "\r\n[GeneralEngineData]\r\nengine_type=1\r\n";
+    std::string WithWeights(const std::string& entries) { return folder.Put("Aircraft.cfg", kHead + entries + kTail); }
+    ScratchFolder folder;
+};
+
+TEST_F(AircraftFileTest, ReadsWhatIsStoredAndFallsBackToTheDefaults) {
+    struct Case {
+        const char* entries;  // null: no file
+        std::vector<std::int32_t> expected;  // empty weight kg, first, second, forward %, aft %
+    };
+    const Case cases[] = {
+        {nullptr, {42411, 0, 0, 0, 0}},
+        {"max_gross_weight=169756\r\n", {42411, 0, 0, 0, 0}},  // missing: the default, truncated
+        {"empty_weight=0\r\n", {42412, 0, 0, 0, 0}},           // unusable: the default, rounded
+        {"empty_weight=none\r\n", {42412, 0, 0, 0, 0}},
+        {"EMPTY_WEIGHT = \"86650\" \r\n", {39304, 0, 0, 0, 0}},
+        {"empty_weight=\"86650\" ; lb\r\n", {42412, 0, 0, 0, 0}},  // quotes not at both ends
+        // Unquoted, beyond the cabin (the slider clamps it), no number, negative.
+        {"station_load.4=1322,   26.0, 0.0, 0.0, First\r\nstation_load.5=20000, 0.0, 0.0, 0.0, Coach\r\n"
+         "station_load.2=abc\r\nstation_load.3=-40\r\n",
+         {42411, 8, 121, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        std::string path = c.entries ? WithWeights(c.entries) : folder.Path("none.cfg");
+        EXPECT_EQ(Figures(ReadWeightAndBalance(path, 93500, 1614, 2131)), c.expected) << (c.entries ? c.entries : "");
+    }
+}
+
+TEST_F(AircraftFileTest, StationLoadsAreWrittenQuotedInOneBlockAndReadBack) {
+    std::string path = WithWeights("empty_weight=86650\r\n");
+    ASSERT_EQ(WriteWeightAndBalance(path, WeightAndBalance{0, 8, 0, 50, 0}, 2260, 3020), FileStatus::Ok);
+    EXPECT_EQ(folder.Take("Aircraft.cfg"), kHead + "empty_weight=86650\r\n"
+                                                   "station_load.4=\"1322,   26.0, 0.0, 0.0, First\"\r\n"
+                                                   "station_load.5=\"0,  0.0, 0.0, 0.0, Coach\"\r\n"
+                                                   "station_load.2=\"2491,   16.0, 0.0, 0.0, Baggage\"\r\n"
+                                                   "station_load.3=\"0,   0.0, 0.0, 0.0, Cargo\"\r\n" + kTail);
+    EXPECT_EQ(Figures(ReadWeightAndBalance(path, 89500, 2260, 3020)), (std::vector<std::int32_t>{39304, 8, 0, 50, 0}));
+
+    EXPECT_EQ(WriteWeightAndBalance(folder.Path("gone/Aircraft.cfg"), WeightAndBalance{}, 3402, 4536),
+              FileStatus::FolderMissing);
+    EXPECT_FALSE(FileExists(folder.Path("gone/Aircraft.cfg")));
+}
+
+TEST_F(AircraftFileTest, EveryCountAndPercentageSurvivesARoundTrip) {
+    std::string path = WithWeights("empty_weight=90000\r\n");
     for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {
         const VariantParameters& v = *FindVariant(selection);
-        for (std::int32_t n = 0; n <= 100; n += 7) {
-            PayloadFigures in{std::min(n, v.firstCabinCapacity), std::min(n, v.secondCabinCapacity), n, 100 - n,
-                              v.forwardHoldKg, v.aftHoldKg, 40000 + n, kKilogramFactor};
-            std::int32_t expected = in.emptyWeightKg + 75 * (in.firstCabinCount + in.secondCabinCount) +
-                                    n * v.forwardHoldKg / 100 + (100 - n) * v.aftHoldKg / 100;
-            ASSERT_EQ(ComputePayloadTotals(in).zeroFuelWeightKg, expected) << v.caption << " " << n;
+        for (std::int32_t n = 0; n <= std::max(v.secondCabinCapacity, 100); ++n) {
+            WeightAndBalance payload{40824, std::min(n, v.firstCabinCapacity), std::min(n, v.secondCabinCapacity),
+                                     std::min(n, 100), 100 - std::min(n, 100)};
+            ASSERT_EQ(WriteWeightAndBalance(path, payload, v.forwardHoldKg, v.aftHoldKg), FileStatus::Ok);
+            ASSERT_EQ(Figures(ReadWeightAndBalance(path, 1, v.forwardHoldKg, v.aftHoldKg)), Figures(payload))
+                << v.caption << " " << n;
         }
     }
 }
 
-// The real files, except that the listed ones are held by another program.
-class HoldingFileSystem final : public FileSystem {
-public:
-    std::string held;
-    FileStatus Read(const std::string& path, std::string& bytes) override {
-        return path == held ? FileStatus::Locked : real.Read(path, bytes);
-    }
-    FileStatus CheckWritable(const std::string& path) override {
-        return path == held ? FileStatus::Locked : real.CheckWritable(path);
-    }
-    FileStatus WriteNewFile(const std::string& p, const std::string& b) override { return real.WriteNewFile(p, b); }
-    FileStatus CopyAttributes(const std::string& f, const std::string& t) override { return real.CopyAttributes(f, t); }
-    FileStatus Replace(const std::string& s, const std::string& t) override { return real.Replace(s, t); }
-    FileStatus WriteInPlace(const std::string& p, std::size_t o, const std::string& b) override {
-        return real.WriteInPlace(p, o, b);
-    }
-    FileStatus Truncate(const std::string& p, std::size_t s) override { return real.Truncate(p, s); }
-    FileStatus Remove(const std::string& p) override { return real.Remove(p); }
-    FileSystem& real = SystemFileSystem();
-};
-
-// An A320 installation below a scratch folder; on POSIX each candidate is a file named
-// after its whole relative path, backslashes included.
-class PayloadFilesTest : public ::testing::Test {
-protected:
-    std::string Install(const char* relativeFile) {
-        return folder.Put(std::string("FS9") + relativeFile, "[WEIGHT_AND_BALANCE]\r\n");
-    }
-    ScratchFolder folder;
-    const VariantParameters& a320 = *FindVariant(kA320);
-    std::vector<std::string> candidates = CandidateFiles(a320, folder.Path("FS9"));
-    HoldingFileSystem files;
-};
-
-TEST_F(PayloadFilesTest, ThePayloadComesFromTheFirstFileThatExists) {
-    EXPECT_EQ(FindPayloadSource(candidates, files).path, candidates[0]);
-    EXPECT_TRUE(CanShowPayload(FindPayloadSource(candidates, files))) << "nothing installed: defaults";
-    Install(a320.alternativeFile);
-    EXPECT_EQ(FindPayloadSource(candidates, files).path, candidates[1]) << "only the IAE version is installed";
-    Install(a320.primaryFile);
-    EXPECT_EQ(FindPayloadSource(candidates, files).path, candidates[0]);
-
-    // Held by another program: still there, and never passed over for the other file.
-    files.held = candidates[0];
-    EXPECT_TRUE(FileExists(candidates[0], files));
-    PayloadSource source = FindPayloadSource(candidates, files);
-    EXPECT_EQ(source.path, candidates[0]);
-    EXPECT_FALSE(CanShowPayload(source));
-    EXPECT_EQ(PayloadReadFailureMessage(source).rfind(
-                  DescribeFileFailure(FileAccess::Read, candidates[0], FileStatus::Locked), 0),
-              0u);
-    EXPECT_FALSE(FileExists(folder.Path("gone/Aircraft.cfg"), files));
-}
-
-TEST_F(PayloadFilesTest, AnIncompleteSaveNamesEachFailureAndWhatWasSaved) {
-    Install(a320.primaryFile);
-    std::string alternative = Install(a320.alternativeFile);
-    files.held = candidates[0];
-    PayloadSaveOutcome outcome = SavePayloadToFiles(candidates, WeightAndBalance{0, 1, 2, 3, 4}, 3402, 4536, files);
-    ASSERT_EQ(outcome.writes.size(), 2u) << "a held file still counts as existing";
-    EXPECT_FALSE(outcome.AllWritten());
-    std::string message = outcome.FailureMessage();
-    EXPECT_NE(message.find(DescribeFileFailure(FileAccess::Write, candidates[0], FileStatus::Locked)),
-              std::string::npos);
-    EXPECT_NE(message.find("saved only in\n" + alternative), std::string::npos);
-
-    std::remove(alternative.c_str());
-    message = SavePayloadToFiles(candidates, WeightAndBalance{}, 3402, 4536, files).FailureMessage();
+TEST(PayloadFilesTest, AnIncompleteSaveNamesEachFailureAndWhatWasSaved) {
+    const std::string a = "C:\\A\\Aircraft.cfg", b = "C:\\B\\Aircraft.cfg";
+    PayloadSaveOutcome half{{{a, FileStatus::Locked}, {b, FileStatus::Ok}}};
+    EXPECT_FALSE(half.AllWritten());
+    std::string message = half.FailureMessage();
+    EXPECT_NE(message.find(DescribeFileFailure(FileAccess::Write, a, FileStatus::Locked)), std::string::npos);
+    EXPECT_NE(message.find("saved only in\n" + b), std::string::npos);
+    message = PayloadSaveOutcome{{{a, FileStatus::ReadOnly}}}.FailureMessage();
     EXPECT_NE(message.find("No aircraft file received the new payload."), std::string::npos);
-    EXPECT_FALSE(folder.Has(std::string("FS9") + a320.alternativeFile)) << "never created";
     EXPECT_FALSE(PayloadSaveOutcome{}.AllWritten()) << "nothing left to write into is no save";
-}
-
-// Facts that follow from the variant table and the file conversions together.
-TEST(VariantPayloadTest, DerivedFactsOfTheVariants) {
-    const VariantParameters& a319 = *FindVariant(kA319);
-    const VariantParameters& acj = *FindVariant(kACJ);
-    EXPECT_EQ(std::tie(a319.defaultEmptyWeightLb, a319.forwardHoldKg, a319.aftHoldKg),
-              std::tie(acj.defaultEmptyWeightLb, acj.forwardHoldKg, acj.aftHoldKg));
-    EXPECT_NE(a319.firstCabinCapacity, acj.firstCabinCapacity);
-    EXPECT_NE(a319.secondCabinCapacity, acj.secondCabinCapacity);
-    EXPECT_EQ(FindVariant(kA321)->forwardHoldKg, FindVariant(kA321)->aftHoldKg);
-
-    ScratchFolder folder;
-    std::string missing = folder.Path("none.cfg");
-    EXPECT_EQ(ReadWeightAndBalance(missing, a319.defaultEmptyWeightLb, 2260, 3020).emptyWeight, 40597);
-    // An A320 whose file has no empty_weight, in kilograms and in pounds.
-    PayloadFigures figures;
-    figures.emptyWeightKg = ReadWeightAndBalance(missing, FindVariant(kA320)->defaultEmptyWeightLb, 3402, 4536).emptyWeight;
-    EXPECT_EQ(ComputePayloadTotals(figures).aircraftWeight, 42411u);
-    EXPECT_EQ(ComputePayloadTotals(figures).zeroFuelWeight, 42411u);
-    figures.unitFactor = kPoundFactor;
-    EXPECT_EQ(ComputePayloadTotals(figures).aircraftWeight, 93498u);
-    EXPECT_EQ(ComputePayloadTotals(figures).zeroFuelWeight, 93499u);
 }
 
 }  // namespace

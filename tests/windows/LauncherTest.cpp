@@ -160,85 +160,115 @@ class LoadManagerFlowTest : public LauncherFlowsTest {
 protected:
     LoadManagerFlowTest() {
         CreateDirectoryA(folder.Path("Aircraft\\Velmora Quill A320IAE").c_str(), nullptr);
-        primary = folder.Put(kPrimary, "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n");
-        alternative = folder.Put(kAlternative, "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n");
+        // 3000 lb are 18 passengers, more than the 12 seats of the business class.
+        primary = folder.Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
+        alternative = folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
     }
-    ~LoadManagerFlowTest() override {
-        SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-    // Sets 12 business passengers and presses OK, or Cancel.
-    void RunA320(int button) {
+    ~LoadManagerFlowTest() override { SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_NORMAL); }
+    void RunA320(FakeUserInterface::Step step) {
+        ui.modalRuns.clear();
+        ui.messages.clear();
         Choose(IDC_SELECT_A320);
-        ui.Script(IDD_A320_LOAD_MANAGER, [button](ModalDialog& dialog) {
-            SendMessageA(dialog.Item(IDC_FIRST_CABIN_SLIDER), TBM_SETPOS, TRUE, 12);
-            PumpMessages();
-            EXPECT_EQ(ItemText(dialog.Window(), IDC_ZFW), "43312");
-            Press(dialog, button);
-        });
+        ui.Script(IDD_A320_LOAD_MANAGER, std::move(step));
         OnLoadManager(launcher);
         EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_A320_LOAD_MANAGER}));
-        EXPECT_EQ(AircraftSelection, kNoAircraft);
+    }
+    // As a user's drag ends: the slider moves and repaints, and the repaint tells the dialog.
+    static void Slide(const ModalDialog& dialog, int id, int position) {
+        SendMessageA(dialog.Item(id), TBM_SETPOS, TRUE, position);
+        PumpMessages();
+    }
+    // The text of the one message shown, which must be an error.
+    std::string OnlyError() {
+        EXPECT_EQ(ui.messages.size(), 1u);
+        if (ui.messages.size() != 1) return "";
+        EXPECT_EQ(ui.messages[0].caption, "ERROR");
+        EXPECT_EQ(ui.messages[0].style, UINT(MB_OK | MB_ICONSTOP));
+        return ui.messages[0].text;
     }
     static std::string Station(const std::string& path, const char* key) {
         return Profile(path).ReadString("WEIGHT_AND_BALANCE", key, "<UNDEFINED>", 99);
     }
-
     static constexpr const char* kPrimary = "Aircraft\\Velmora Quill A320\\Aircraft.cfg";
-    static constexpr const char* kAlternative = "Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg";
+    const std::string kWeights = "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n";
     std::string primary, alternative;
 };
 
-TEST_F(LoadManagerFlowTest, OKSavesIntoBothFilesAndKeepsTheZfwForTheFuelPlanner) {
-    RunA320(IDOK);
+TEST_F(LoadManagerFlowTest, SlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFiles) {
+    RunA320([](ModalDialog& dialog) {
+        auto shown = [&dialog] {
+            std::vector<std::string> texts;
+            for (int id : {IDC_FIRST_CABIN_COUNT, IDC_FIRST_CABIN_WEIGHT, IDC_SECOND_CABIN_COUNT,
+                           IDC_SECOND_CABIN_WEIGHT, IDC_PASSENGER_WEIGHT, IDC_FORWARD_HOLD_PERCENT,
+                           IDC_FORWARD_HOLD_WEIGHT, IDC_AFT_HOLD_WEIGHT, IDC_CARGO_WEIGHT, IDC_AIRCRAFT_WEIGHT, IDC_ZFW}) {
+                texts.push_back(ItemText(dialog.Window(), id));
+            }
+            return texts;
+        };
+        EXPECT_TRUE(GetWindowLongA(dialog.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW) << "its own task-bar button";
+        EXPECT_TRUE(IsItemChecked(dialog.Window(), IDC_UNIT_KG));
+        EXPECT_EQ(SendMessageA(dialog.Item(IDC_FIRST_CABIN_BAR), PBM_GETPOS, 0, 0), 12);
+        Slide(dialog, IDC_SECOND_CABIN_SLIDER, 500);  // beyond the 138 seats
+        Slide(dialog, IDC_FORWARD_HOLD_SLIDER, 50);
+        Slide(dialog, IDC_AFT_HOLD_SLIDER, 100);
+        const std::vector<std::string> kilograms = {"12",  "900",  "138",  "10350", "11250", "50",
+                                                    "1701", "4536", "6237", "42412", "59899"};
+        EXPECT_EQ(shown(), kilograms);
+        // The full bar shows its colour on screen, over the aircraft image.
+        RECT bar;
+        GetWindowRect(dialog.Item(IDC_AFT_HOLD_BAR), &bar);
+        HDC screen = GetDC(nullptr);
+        EXPECT_EQ(GetPixel(screen, (bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2), RGB(128, 255, 128));
+        ReleaseDC(nullptr, screen);
+        Press(dialog, IDC_UNIT_LB);
+        EXPECT_EQ(shown(), (std::vector<std::string>{"12", "1984", "138", "22817", "24801", "50", "3750", "10000",
+                                                     "13750", "93500", "132050"}));
+        Press(dialog, IDC_UNIT_KG);
+        EXPECT_EQ(shown(), kilograms);
+        Press(dialog, IDC_UNIT_LB);
+        Press(dialog, IDOK);
+    });
     ExpectOnlyMessage("The new payload has been saved in the aircraft file (aircraft.cfg).\n"
                       "It will be taken into account next time the aircraft is loaded in FS.",
                       "WARNING", MB_ICONINFORMATION);
-    EXPECT_EQ(VariantZfw[kA320 - 1], 43312);
+    EXPECT_EQ(VariantZfw[kA320 - 1], 59898) << "closed in pounds: back from the pound totals";
     EXPECT_EQ(Station(primary, "station_load.4"), "1984,   26.0, 0.0, 0.0, First");
     for (const char* key : {"station_load.2", "station_load.3", "station_load.4", "station_load.5"}) {
         EXPECT_EQ(Station(alternative, key), Station(primary, key)) << key;
     }
-}
 
-TEST_F(LoadManagerFlowTest, CancelWritesNothing) {
-    VariantZfw[kA320 - 1] = 40000;
-    RunA320(IDCANCEL);
+    // Opened again in kilograms on what was saved; Cancel keeps the files and the ZFW.
+    const std::string saved = folder.Take(kPrimary);
+    RunA320([](ModalDialog& dialog) {
+        EXPECT_TRUE(IsItemChecked(dialog.Window(), IDC_UNIT_KG));
+        EXPECT_EQ(ItemText(dialog.Window(), IDC_ZFW), "59899");
+        Slide(dialog, IDC_FIRST_CABIN_SLIDER, 0);
+    });
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(VariantZfw[kA320 - 1], 40000);
-    EXPECT_EQ(folder.Take(kPrimary), "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n");
-    EXPECT_EQ(folder.Take(kAlternative), "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n");
+    EXPECT_EQ(VariantZfw[kA320 - 1], 59898);
+    EXPECT_EQ(folder.Take(kPrimary), saved);
 }
 
-TEST_F(LoadManagerFlowTest, AFileThatCannotBeWrittenIsReportedAndTheZfwIsNotKept) {
+TEST_F(LoadManagerFlowTest, AFileThatCannotBeReadOrWrittenIsReportedAndTheZfwIsNotKept) {
     VariantZfw[kA320 - 1] = 40000;
-    ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
-    RunA320(IDOK);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "ERROR");
-    EXPECT_EQ(ui.messages[0].style, MB_OK | MB_ICONSTOP);
-    EXPECT_EQ(ui.messages[0].owner, launcher);
-    const std::string& text = ui.messages[0].text;
-    EXPECT_NE(text.find(DescribeFileFailure(FileAccess::Write, alternative, FileStatus::ReadOnly)), std::string::npos)
-        << text;
-    EXPECT_NE(text.find("saved only in\n" + primary), std::string::npos) << text;
-    EXPECT_EQ(VariantZfw[kA320 - 1], 40000);
-    EXPECT_EQ(Station(primary, "station_load.4"), "1984,   26.0, 0.0, 0.0, First");
-    EXPECT_EQ(Station(alternative, "station_load.4"), "<UNDEFINED>");
-}
-
-TEST_F(LoadManagerFlowTest, AFileThatCannotBeReadKeepsTheDialogClosed) {
     HANDLE held = CreateFileA(primary.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Choose(IDC_SELECT_A320);
     OnLoadManager(launcher);
     CloseHandle(held);
-    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR}) << "the locked file still counts as installed";
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "ERROR");
-    EXPECT_EQ(ui.messages[0].style, MB_OK | MB_ICONSTOP);
-    EXPECT_EQ(ui.messages[0].text.rfind(DescribeFileFailure(FileAccess::Read, primary, FileStatus::Locked), 0), 0u)
-        << ui.messages[0].text;
-    EXPECT_EQ(AircraftSelection, kNoAircraft);
+    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR}) << "the held file still counts as installed";
+    EXPECT_EQ(OnlyError().rfind(DescribeFileFailure(FileAccess::Read, primary, FileStatus::Locked), 0), 0u);
+
+    ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
+    RunA320([](ModalDialog& dialog) { Press(dialog, IDOK); });
+    const std::string text = OnlyError();
+    EXPECT_NE(text.find(DescribeFileFailure(FileAccess::Write, alternative, FileStatus::ReadOnly)), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("saved only in\n" + primary), std::string::npos) << text;
+    EXPECT_EQ(ui.messages.at(0).owner, launcher);
+    EXPECT_EQ(VariantZfw[kA320 - 1], 40000);
+    EXPECT_EQ(Station(primary, "station_load.4"), "1984,   26.0, 0.0, 0.0, First");
+    EXPECT_EQ(Station(alternative, "station_load.4"), "<UNDEFINED>");
 }
 
 TEST_F(LauncherFlowsTest, OnlyTheAlternativeFileIsShownAndSaved) {

@@ -60,9 +60,6 @@ private:
 // The load manager of one variant: its template, capacities and aircraft files.
 class CVariantLoadManager : public CLoadManager {
 public:
-    const VariantParameters& Variant() const { return variant_; }
-    const std::vector<std::string>& CandidatePaths() const { return candidates_; }
-
     // Whether one of its files exists, as found when the object was made.
     bool IsInstalled() const { return installed_; }
     // The file the dialog will show the payload of, and whether it can be read now.

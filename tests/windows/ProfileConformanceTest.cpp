@@ -54,6 +54,7 @@ TEST(ProfileConformanceTest, IntegersParseAsThePlatformParsesThem) {
         } else {
             EXPECT_EQ(PlatformInt(path, "I", "v"), c.windows) << c.value;
         }
+        EXPECT_EQ(Profile(path).ReadInt("I", "v", -9999), c.windows) << c.value;
     }
 }
 

@@ -175,14 +175,16 @@ public:
         location = Location{path, false};
         BY_HANDLE_FILE_INFORMATION information;
         if (GetFileInformationByHandle(file, &information)) location.otherNames = information.nNumberOfLinks > 1;
-        DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-            // A link whose target cannot be named in the code page is written through in place.
-            std::wstring wide;
-            std::string final;
-            if (FinalPath(file, wide) && Narrow(wide, final)) {
-                location.path = final;
-            } else {
+        // The final path names the file a symbolic link leads to (also a link of the host
+        // system under Wine, which shows no reparse point). A link whose target cannot be
+        // named in the code page is written through in place.
+        std::wstring wide;
+        std::string final;
+        if (FinalPath(file, wide) && Narrow(wide, final)) {
+            location.path = final;
+        } else {
+            DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
                 location.otherNames = true;
             }
         }

@@ -111,13 +111,4 @@ TEST(ProfileConformanceTest, FilesAndFoldersAreCreatedAsThePlatformCreatesThem) 
     EXPECT_FALSE(folder.Has("missing"));
 }
 
-TEST(ProfileConformanceTest, ReadOnlyFilesAreRefusedAsOnWindows) {
-    ScratchFolder folder;
-    std::string path = folder.Put("readonly.ini", "[S]\r\nk=1\r\n");
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_EQ(Profile(path).Write("S", "k", "2"), FileStatus::ReadOnly);
-    EXPECT_EQ(folder.Take("readonly.ini"), "[S]\r\nk=1\r\n");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
 }  // namespace

@@ -15,6 +15,7 @@ add_executable(core_tests
     tests/core/InstallPathsTest.cpp
     tests/core/ProfileCorpus.cpp
     tests/core/ProfileReadTest.cpp
+    tests/core/ProfileCrashTest.cpp
     tests/core/ProfileSafetyTest.cpp
     tests/core/ProfileWriteTest.cpp
     tests/core/TestFiles.cpp

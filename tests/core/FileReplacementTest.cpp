@@ -84,7 +84,7 @@ TEST(FileReplacementTest, RefusalsOfTheSwapFallBackToAWriteInPlaceOthersAreRepor
     };
     const Refusal refusals[] = {
         {"Read", FileStatus::Locked, FileStatus::Locked},
-        {"CheckWritable", FileStatus::ReadOnly, FileStatus::ReadOnly},
+        {"CheckWritable", FileStatus::Locked, FileStatus::Locked},
         {"WriteNewFile", FileStatus::DiskFull, FileStatus::DiskFull},
         {"WriteNewFile", FileStatus::AccessDenied, FileStatus::Ok},
         {"Replace", FileStatus::Locked, FileStatus::Ok},
@@ -121,6 +121,26 @@ TEST(FileReplacementTest, TemporaryFilesCarryTheProgramsNameAndTakenNamesAreSaid
     FileStatus status = WriteEmptyWeight(fileSystem, "1");
     EXPECT_STRNE(DescribeFileStatus(status), DescribeFileStatus(FileStatus::AlreadyExists));
     EXPECT_EQ(fileSystem.files[kPath], kOld);
+}
+
+// Another program that writes the file while we do keeps its change: our edit is made
+// again on its content. One that never stops is reported, and keeps its content.
+TEST(FileReplacementTest, ChangesByAnotherProgramDuringTheWriteAreKept) {
+    for (int interruptions : {1, 2, 100}) {
+        MemoryFileSystem fileSystem = WithOldFile(false);
+        int count = 0;
+        fileSystem.beforeOperation = [&](const std::string& operation) {
+            if (operation == "CopyAttributes" && count++ < interruptions) {
+                fileSystem.files[kPath] += "[Other" + std::to_string(count) + "]\r\nx=1\r\n";
+            }
+        };
+        FileStatus status = WriteEmptyWeight(fileSystem, "1");
+        Profile file(kPath, fileSystem);
+        EXPECT_EQ(file.ReadInt("Other" + std::to_string(std::min(count, interruptions)), "x", 0), 1) << interruptions;
+        EXPECT_EQ(file.ReadInt("WEIGHT_AND_BALANCE", "empty_weight", 0), status == FileStatus::Ok ? 1 : 93500);
+        EXPECT_EQ(status, interruptions < 3 ? FileStatus::Ok : FileStatus::ChangedMeanwhile) << interruptions;
+        EXPECT_EQ(fileSystem.files.size(), 1u);
+    }
 }
 
 TEST(FileReplacementTest, ANewFileIsNeverHalfWrittenAndAnUnchangedFileNotTouched) {

@@ -4,6 +4,7 @@
 // operation by name, refuse the n-th operation of any kind, and stop the program (throw
 // Crash) at its n-th change, leaving half-written data where a real crash would.
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ public:
     int failAtOperation = -1;                    // this operation (counted from 0) is refused
     FileStatus failure = FileStatus::DiskFull;
     int crashAtChange = -1;
+    std::function<void(const std::string& operation)> beforeOperation;  // another program at work
     int operations = 0;
     int changes = 0;
 
@@ -84,6 +86,7 @@ public:
 
 private:
     std::optional<FileStatus> Refused(const char* operation) {
+        if (beforeOperation) beforeOperation(operation);
         if (operations++ == failAtOperation) return failure;
         auto found = refusals.find(operation);
         if (found == refusals.end()) return std::nullopt;

@@ -74,10 +74,14 @@ public:
 
 TEST_F(ProfileSafetyTest, TheTemporaryFileIsNeverMoreOpenThanItsTarget) {
     std::string path = folder.Put("private.ini", kBefore);
-    ASSERT_EQ(chmod(path.c_str(), 0600), 0);
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
     WatchingFileSystem watching;
     ASSERT_EQ(Profile(path, watching).Write("S", "k", "2"), FileStatus::Ok);
-    EXPECT_EQ(watching.createdMode & 0077, 0u);
+    EXPECT_EQ(watching.createdMode & ~0640u, 0u);
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u) << "the replacement lost the file's permissions";
+    EXPECT_EQ(folder.FileCount(), 1);
 }
 
 void Age(const std::string& path, int seconds) {

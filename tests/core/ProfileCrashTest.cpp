@@ -14,9 +14,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <thread>
 
+#include "MemoryFileSystem.h"
 #include "TestFiles.h"
 #include "platform/Profile.h"
 
@@ -48,18 +50,26 @@ int CrashCycles() {
 TEST(ProfileCrashTest, AKilledWriterLeavesAnOldOrANewStateAndTheNextWriteClearsUp) {
     ScratchFolder folder;
     std::string path = folder.Path("Prefs.cfg");
-    ScratchFolder expected;  // the exact bytes of each state, written without interruption
+    // The exact bytes of each state, written without interruption.
+    std::map<int, std::string> states;
     auto stateBytes = [&](int n) {
-        std::string name = "state" + std::to_string(n);
-        if (!expected.Has(name)) {
-            Profile(expected.Put(name, "[Common]\r\nUnitSystem=1\r\n")).WriteAll(StateEntries(n));
+        if (!states.count(n)) {
+            MemoryFileSystem memory;
+            memory.files[path] = "[Common]\r\nUnitSystem=1\r\n";
+            Profile(path, memory).WriteAll(StateEntries(n));
+            states[n] = memory.files[path];
         }
-        return expected.Take(name);
+        return states[n];
     };
     folder.Put("Prefs.cfg", stateBytes(0));
 
+    // Kills fall anywhere in the child's first write and a half, however slow the disk.
+    auto start = std::chrono::steady_clock::now();
+    Profile(folder.Put("timing.ini", stateBytes(0))).WriteAll(StateEntries(1));
+    auto oneWrite = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    std::remove(folder.Path("timing.ini").c_str());
     std::mt19937 random(2026);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 15000);
+    std::uniform_int_distribution<long long> delayMicroseconds(0, oneWrite.count() * 3 / 2 + 200);
     int cycles = CrashCycles();
     int newestState = 0;
     for (int cycle = 0; cycle < cycles; ++cycle) {
@@ -77,7 +87,8 @@ TEST(ProfileCrashTest, AKilledWriterLeavesAnOldOrANewStateAndTheNextWriteClearsU
         newestState = state;
     }
     int leftovers = folder.FileCount() - 1;
-    std::printf("%d kills, %d states written, %d temporary files left by kills\n", cycles, newestState, leftovers);
+    std::printf("%d kills, one write %.1f ms, %d states written, %d temporary files left by kills\n", cycles,
+                oneWrite.count() / 1000.0, newestState, leftovers);
     EXPECT_GT(newestState, 0) << "no write ever completed: the kills come too early";
 
     // A fresh leftover may be another instance's write in flight; once old, it goes.

@@ -4,6 +4,7 @@
 // docs/reliability.md gives the long run.
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -67,7 +68,7 @@ TEST(ProfileCrashTest, AKilledWriterLeavesAnOldOrANewStateAndTheNextWriteClearsU
         }
         return states[n];
     };
-    folder.Put("Prefs.cfg", stateBytes(0));
+    ASSERT_EQ(chmod(folder.Put("Prefs.cfg", stateBytes(0)).c_str(), 0600), 0);  // a private file
 
     // Kills fall anywhere in the child's first write and a half, however slow the disk.
     auto start = std::chrono::steady_clock::now();
@@ -102,6 +103,12 @@ TEST(ProfileCrashTest, AKilledWriterLeavesAnOldOrANewStateAndTheNextWriteClearsU
                 oneWrite.count() / 1000.0, newestState, leftovers);
     EXPECT_GT(newestState, 0) << "no write ever completed: the kills come too early";
 
+    // What a kill left was never more open than the file, from its first byte on.
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path(""))) {
+        struct stat info {};
+        ASSERT_EQ(stat(entry.path().c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777 & ~0600u, 0u) << entry.path();
+    }
     // A fresh leftover may be another instance's write in flight; once old, it goes.
     Profile(path).Write("Common", "Counter", std::to_string(newestState));
     EXPECT_EQ(folder.FileCount() - 1, leftovers);

@@ -44,46 +44,6 @@ TEST_F(ProfileSafetyTest, LinkedFilesAreWrittenWhereTheirContentLives) {
     EXPECT_EQ(folder.FileCount(), 3);
 }
 
-// Watches the folder from inside the write: the temporary file must be as private as
-// the target the moment it can be seen.
-class WatchingFileSystem final : public FileSystem {
-public:
-    FileStatus Read(const std::string& p, std::string& b) override { return real.Read(p, b); }
-    FileStatus CheckWritable(const std::string& p) override { return real.CheckWritable(p); }
-    FileStatus Locate(const std::string& p, Location& l) override { return real.Locate(p, l); }
-    FileStatus WriteNewFile(const std::string& p, const std::string& b, const std::string& like) override {
-        FileStatus status = real.WriteNewFile(p, b, like);
-        struct stat info {};
-        if (status == FileStatus::Ok && stat(p.c_str(), &info) == 0) createdMode = info.st_mode & 0777;
-        return status;
-    }
-    FileStatus CopyAttributes(const std::string& f, const std::string& t) override { return real.CopyAttributes(f, t); }
-    FileStatus Replace(const std::string& s, const std::string& t) override { return real.Replace(s, t); }
-    FileStatus WriteInPlace(const std::string& p, std::size_t o, const std::string& b) override {
-        return real.WriteInPlace(p, o, b);
-    }
-    FileStatus Truncate(const std::string& p, std::size_t s) override { return real.Truncate(p, s); }
-    FileStatus Remove(const std::string& p) override { return real.Remove(p); }
-    std::vector<FolderFile> ListFiles(const std::string& f, const std::string& p) override {
-        return real.ListFiles(f, p);
-    }
-
-    FileSystem& real = SystemFileSystem();
-    unsigned createdMode = 0;
-};
-
-TEST_F(ProfileSafetyTest, TheTemporaryFileIsNeverMoreOpenThanItsTarget) {
-    std::string path = folder.Put("private.ini", kBefore);
-    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
-    WatchingFileSystem watching;
-    ASSERT_EQ(Profile(path, watching).Write("S", "k", "2"), FileStatus::Ok);
-    EXPECT_EQ(watching.createdMode & ~0640u, 0u);
-    struct stat info {};
-    ASSERT_EQ(stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u) << "the replacement lost the file's permissions";
-    EXPECT_EQ(folder.FileCount(), 1);
-}
-
 void Age(const std::string& path, int seconds) {
     struct timeval times[2];
     gettimeofday(&times[0], nullptr);

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "TestFiles.h"
 #include "loadmgr/AircraftFile.h"
 #include "platform/Profile.h"
@@ -16,7 +14,9 @@ namespace {
 class OpenElsewhere {
 public:
     OpenElsewhere(const std::string& path, DWORD access, DWORD share)
-        : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+        : handle_(access == 0 ? INVALID_HANDLE_VALUE
+                              : CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                            nullptr)) {}
     ~OpenElsewhere() {
         if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
     }
@@ -33,48 +33,34 @@ const std::string kPrefs = "[Common]\r\nUnitSystem=1\r\n\r\n[Keys]\r\nCommand.00
 TEST(FileSystemTest, UnreadableAndUnwritableFilesSayWhy) {
     struct Case {
         const char* name;
-        std::function<void(const std::string& path, const std::function<void()>& check)> hold;
-        FileStatus read;   // Ok where the file can still be read
+        DWORD otherAccess;  // another program's handle, none if 0
+        DWORD otherShare;
+        DWORD attributes;
+        FileStatus read;  // Ok where the file can still be read
         FileStatus write;
     };
+    constexpr DWORD kNormal = FILE_ATTRIBUTE_NORMAL;
     const Case cases[] = {
-        {"held without sharing",
-         [](const std::string& path, const std::function<void()>& check) {
-             OpenElsewhere other(path, GENERIC_READ, 0);
-             check();
-         },
-         FileStatus::Locked, FileStatus::Locked},
-        {"held by a reader that shares writing, as the simulator does",
-         [](const std::string& path, const std::function<void()>& check) {
-             OpenElsewhere other(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
-             check();
-         },
-         FileStatus::Ok, FileStatus::Ok},
-        {"held for reading only",
-         [](const std::string& path, const std::function<void()>& check) {
-             OpenElsewhere other(path, GENERIC_READ, FILE_SHARE_READ);
-             check();
-         },
-         FileStatus::Ok, FileStatus::Locked},
-        {"read-only",
-         [](const std::string& path, const std::function<void()>& check) {
-             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-             check();
-             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-         },
-         FileStatus::Ok, FileStatus::ReadOnly},
+        {"held without sharing", GENERIC_READ, 0, kNormal, FileStatus::Locked, FileStatus::Locked},
+        {"held for reading only", GENERIC_READ, FILE_SHARE_READ, kNormal, FileStatus::Ok, FileStatus::Locked},
+        {"held by a reader sharing writing, as the simulator does", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+         kNormal, FileStatus::Ok, FileStatus::Ok},
+        {"read-only", 0, 0, FILE_ATTRIBUTE_READONLY, FileStatus::Ok, FileStatus::ReadOnly},
     };
     for (const Case& c : cases) {
         ScratchFolder folder;
         std::string path = folder.Put("Prefs.cfg", kPrefs);
-        c.hold(path, [&] {
+        SetFileAttributesA(path.c_str(), c.attributes);
+        {
+            OpenElsewhere other(path, c.otherAccess, c.otherShare);
             Profile file(path);
             FileStatus read = FileStatus::Failed;
             EXPECT_EQ(file.ReadInt("Common", "UnitSystem", -9999, &read), c.read == FileStatus::Ok ? 1 : -9999) << c.name;
             EXPECT_EQ(read, c.read) << c.name;
             EXPECT_EQ(file.CheckReadable(), c.read) << c.name;
             EXPECT_EQ(file.Write("Common", "UnitSystem", "0"), c.write) << c.name;
-        });
+        }
+        SetFileAttributesA(path.c_str(), kNormal);
         EXPECT_EQ(Profile(path).ReadInt("Common", "UnitSystem", -9999), c.write == FileStatus::Ok ? 0 : 1) << c.name;
         EXPECT_EQ(folder.FileCount(), 1) << c.name;
     }

@@ -12,6 +12,13 @@ const char* DescribeFileStatus(FileStatus status) {
         case FileStatus::Locked: return "another program is using the file";
         case FileStatus::DiskFull: return "the disk is full";
         case FileStatus::AlreadyExists: return "the file already exists";
+        case FileStatus::IsFolder: return "it is a folder, not a file";
+        case FileStatus::IoError: return "the disk reported a read or write error";
+        case FileStatus::NameTooLong: return "its path is too long";
+        case FileStatus::NoTemporaryName: return "no temporary file could be made beside it";
+        case FileStatus::ChangedMeanwhile: return "another program was changing it at the same time";
+        case FileStatus::InvalidEntry:
+            return "a name or value holds a line break, or a character its place in the file cannot hold";
         case FileStatus::Failed: break;
     }
     return "the system reported an error";

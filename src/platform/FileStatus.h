@@ -14,6 +14,12 @@ enum class FileStatus {
     DiskFull,       // no room left on the disk
     AlreadyExists,  // an exclusive creation met an existing file
     Failed,         // any other failure
+    IsFolder,       // the path names a folder, not a file
+    IoError,        // the disk or the network reported an error while reading or writing
+    NameTooLong,    // the path is longer than the system accepts
+    NoTemporaryName,   // every temporary name tried beside the file was taken
+    ChangedMeanwhile,  // another program kept changing the file while it was written
+    InvalidEntry,      // a name or value that could never be read back from the file
 };
 
 // NotFound or FolderMissing: the file is simply not there, and reads give their defaults.

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/FileStatus.h"
 
@@ -10,18 +11,36 @@
 // platform's own form (ANSI code page on Windows).
 class FileSystem {
 public:
+    // Where the content of an existing file lives.
+    struct Location {
+        std::string path;          // the file itself, symbolic links followed to their end
+        bool otherNames = false;   // hard links give it other names, which a swap would part
+    };
+
+    // A file of a folder, with the seconds since it was last written.
+    struct FolderFile {
+        std::string name;
+        long long ageSeconds = 0;
+    };
+
     virtual ~FileSystem() = default;
 
-    // Whole content of an existing file. NotFound or FolderMissing when absent;
-    // Locked when another program holds it without sharing reading.
+    // Whole content of an existing file. NotFound or FolderMissing when absent; otherwise
+    // the true reason it cannot be read (Locked, AccessDenied, IsFolder, IoError, ...),
+    // which must never pass for "missing".
     virtual FileStatus Read(const std::string& path, std::string& bytes) = 0;
+
+    virtual FileStatus Locate(const std::string& path, Location& location) = 0;
 
     // Whether an existing file may be replaced: ReadOnly, AccessDenied or Locked if not.
     virtual FileStatus CheckWritable(const std::string& path) = 0;
 
     // Creates a file that must not exist yet, writes all bytes and flushes them to disk.
-    // AlreadyExists when the name is taken; a failure leaves no file behind.
-    virtual FileStatus WriteNewFile(const std::string& path, const std::string& bytes) = 0;
+    // AlreadyExists when the name is taken; a failure leaves no file behind. Given
+    // `permissionsOf`, an existing file, the new one never allows what that one does not,
+    // from its creation on.
+    virtual FileStatus WriteNewFile(const std::string& path, const std::string& bytes,
+                                    const std::string& permissionsOf = std::string()) = 0;
 
     // Gives `to` the attributes (permissions) of `from`.
     virtual FileStatus CopyAttributes(const std::string& from, const std::string& to) = 0;
@@ -37,6 +56,10 @@ public:
     virtual FileStatus Truncate(const std::string& path, std::size_t size) = 0;
 
     virtual FileStatus Remove(const std::string& path) = 0;
+
+    // The regular files of `folder` (empty for the current one, else ending with its
+    // separator) whose names begin with `prefix`, in any letter case.
+    virtual std::vector<FolderFile> ListFiles(const std::string& folder, const std::string& prefix) = 0;
 };
 
 // The real file system of the platform the program was built for.

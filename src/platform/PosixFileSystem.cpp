@@ -1,10 +1,15 @@
 // The file system of the native (POSIX) build, where the portable core is tested.
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -36,6 +41,9 @@ FileStatus StatusOfErrno(int error, const std::string& path) {
         case EFBIG: return FileStatus::DiskFull;
         case EEXIST: return FileStatus::AlreadyExists;
         case ETXTBSY: return FileStatus::Locked;
+        case EISDIR: return FileStatus::IsFolder;
+        case EIO: return FileStatus::IoError;
+        case ENAMETOOLONG: return FileStatus::NameTooLong;
         default: return FileStatus::Failed;
     }
 }
@@ -70,6 +78,11 @@ public:
     FileStatus Read(const std::string& path, std::string& bytes) override {
         int descriptor = open(path.c_str(), O_RDONLY);
         if (descriptor < 0) return StatusOfErrno(errno, path);
+        struct stat info {};
+        if (fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode)) {
+            close(descriptor);
+            return FileStatus::IsFolder;
+        }
         bytes.clear();
         char buffer[65536];
         FileStatus status = FileStatus::Ok;
@@ -87,6 +100,16 @@ public:
         return status;
     }
 
+    FileStatus Locate(const std::string& path, Location& location) override {
+        char resolved[PATH_MAX];
+        if (!realpath(path.c_str(), resolved)) return StatusOfErrno(errno, path);
+        struct stat info {};
+        if (stat(resolved, &info) != 0) return StatusOfErrno(errno, resolved);
+        location.path = resolved;
+        location.otherNames = info.st_nlink > 1;
+        return FileStatus::Ok;
+    }
+
     // A file without any write permission bit is read-only for everybody, root included,
     // as the read-only attribute is on Windows.
     FileStatus CheckWritable(const std::string& path) override {
@@ -97,8 +120,12 @@ public:
         return FileStatus::Ok;
     }
 
-    FileStatus WriteNewFile(const std::string& path, const std::string& bytes) override {
-        int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    FileStatus WriteNewFile(const std::string& path, const std::string& bytes,
+                            const std::string& permissionsOf) override {
+        mode_t mode = 0666;
+        struct stat info {};
+        if (!permissionsOf.empty() && stat(permissionsOf.c_str(), &info) == 0) mode &= info.st_mode;
+        int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode);
         if (descriptor < 0) return StatusOfErrno(errno, path);
         FileStatus status = WriteAllBytes(descriptor, bytes, path);
         if (status == FileStatus::Ok) status = Flush(descriptor, path);
@@ -145,6 +172,22 @@ public:
     FileStatus Remove(const std::string& path) override {
         if (unlink(path.c_str()) != 0) return StatusOfErrno(errno, path);
         return FileStatus::Ok;
+    }
+
+    std::vector<FolderFile> ListFiles(const std::string& folder, const std::string& prefix) override {
+        std::vector<FolderFile> files;
+        DIR* directory = opendir(folder.empty() ? "." : folder.c_str());
+        if (!directory) return files;
+        std::time_t now = std::time(nullptr);
+        while (const dirent* entry = readdir(directory)) {
+            if (strncasecmp(entry->d_name, prefix.c_str(), prefix.size()) != 0) continue;
+            struct stat info {};
+            std::string path = folder + entry->d_name;
+            if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+            files.push_back({entry->d_name, static_cast<long long>(now - info.st_mtime)});
+        }
+        closedir(directory);
+        return files;
     }
 };
 

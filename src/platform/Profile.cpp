@@ -72,6 +72,23 @@ std::string WithEntries(const std::string& bytes, const std::vector<ProfileEntry
     return text;
 }
 
+bool HasBreakOrNul(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
+
+// A name as the line holding it gives it back: the same after the trimming of the file's
+// lines, and not taken for a header, a comment or part of the value.
+bool IsReadableName(std::string_view name) {
+    return !HasBreakOrNul(name) && profile_text::TrimBlanks(name) == name;
+}
+
+bool CanBeReadBack(const ProfileEntry& entry) {
+    std::string_view section = TrimSpaces(entry.section);
+    std::string_view key = TrimSpaces(entry.key);
+    if (!IsReadableName(section) || section.find(']') != std::string_view::npos) return false;
+    if (!IsReadableName(key) || key.find('=') != std::string_view::npos) return false;
+    if (!key.empty() && (key[0] == '[' || key[0] == ';')) return false;
+    return !HasBreakOrNul(entry.value);
+}
+
 std::string CutToBuffer(std::string text, std::size_t bufferSize) {
     if (text.size() > bufferSize - 1) text.resize(bufferSize - 1);
     return text;
@@ -82,8 +99,10 @@ std::string CutToBuffer(std::string text, std::size_t bufferSize) {
 Profile::Profile(std::string path, FileSystem& fileSystem)
     : path_(std::move(path)), fileSystem_(fileSystem) {}
 
-bool Profile::ReadText(std::string& bytes) const {
-    return fileSystem_.Read(path_, bytes) == FileStatus::Ok;
+bool Profile::ReadText(std::string& bytes, FileStatus* fileStatus) const {
+    FileStatus status = fileSystem_.Read(path_, bytes);
+    if (fileStatus) *fileStatus = status;
+    return status == FileStatus::Ok;
 }
 
 FileStatus Profile::CheckReadable() const {
@@ -92,10 +111,12 @@ FileStatus Profile::CheckReadable() const {
 }
 
 std::string Profile::ReadString(std::string_view section, std::string_view key,
-                                std::string_view defaultText, std::size_t bufferSize) const {
-    if (bufferSize == 0) return {};
+                                std::string_view defaultText, std::size_t bufferSize,
+                                FileStatus* fileStatus) const {
     std::string bytes;
-    if (ReadText(bytes)) {
+    bool read = ReadText(bytes, fileStatus);
+    if (bufferSize == 0) return {};
+    if (read) {
         auto value = FindAnsiValue(bytes, TrimSpaces(section), TrimSpaces(key));
         if (value) return CutToBuffer(std::move(*value), bufferSize);
     }
@@ -105,14 +126,14 @@ std::string Profile::ReadString(std::string_view section, std::string_view key,
 }
 
 std::int32_t Profile::ReadInt(std::string_view section, std::string_view key,
-                              std::int32_t defaultValue) const {
+                              std::int32_t defaultValue, FileStatus* fileStatus) const {
     // The platform reads the value into a buffer of 30 characters before parsing it.
     constexpr std::size_t kIntBuffer = 30;
     std::string bytes;
-    if (!ReadText(bytes)) return defaultValue;
+    if (!ReadText(bytes, fileStatus)) return defaultValue;
     auto value = FindAnsiValue(bytes, TrimSpaces(section), TrimSpaces(key));
     if (!value || value->empty()) return defaultValue;
-    return ScanLeadingInt(CutToBuffer(std::move(*value), kIntBuffer)).value_or(0);
+    return ScanProfileInt(CutToBuffer(std::move(*value), kIntBuffer));
 }
 
 FileStatus Profile::Write(std::string_view section, std::string_view key, std::string_view value) {
@@ -121,19 +142,31 @@ FileStatus Profile::Write(std::string_view section, std::string_view key, std::s
 
 FileStatus Profile::WriteAll(const std::vector<ProfileEntry>& entries) {
     if (entries.empty()) return FileStatus::Ok;
-    std::string bytes;
-    FileStatus status = fileSystem_.Read(path_, bytes);
-    bool exists = status == FileStatus::Ok;
-    if (status == FileStatus::NotFound) {
-        bytes.clear();
-    } else if (!exists) {
-        return status;
+    for (const ProfileEntry& entry : entries) {
+        if (!CanBeReadBack(entry)) return FileStatus::InvalidEntry;
     }
-    if (exists) {
-        status = fileSystem_.CheckWritable(path_);
-        if (status != FileStatus::Ok) return status;
+    // Another program that changes the file between our reading and our swap would lose
+    // its change: the edit is then made again on what it wrote.
+    constexpr int kAttempts = 3;
+    FileStatus status = FileStatus::Failed;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        std::string bytes;
+        status = fileSystem_.Read(path_, bytes);
+        bool exists = status == FileStatus::Ok;
+        if (status == FileStatus::NotFound) {
+            bytes.clear();
+        } else if (!exists) {
+            return status;
+        }
+        if (exists) {
+            status = fileSystem_.CheckWritable(path_);
+            if (status != FileStatus::Ok) return status;
+        }
+        std::string updated = WithEntries(bytes, entries);
+        if (exists && updated == bytes) return FileStatus::Ok;
+        status = ReplaceFileContent(fileSystem_, path_, exists ? std::optional<std::string>(bytes) : std::nullopt,
+                                    updated);
+        if (status != FileStatus::ChangedMeanwhile) return status;
     }
-    std::string updated = WithEntries(bytes, entries);
-    if (exists && updated == bytes) return FileStatus::Ok;
-    return ReplaceFileContent(fileSystem_, path_, exists ? std::optional<std::string>(bytes) : std::nullopt, updated);
+    return status;
 }

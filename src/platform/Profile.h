@@ -33,17 +33,26 @@ public:
 
     // The value of `key` in `section`, blanks trimmed and one pair of enclosing quotes
     // removed, cut to bufferSize - 1 characters; `defaultText` (trailing spaces removed,
-    // cut the same way) when the file, section or key is missing.
+    // cut the same way) when the file, section or key is missing. A file that exists but
+    // cannot be read gives the default too, as the platform does; `fileStatus`, when
+    // given, tells that apart: Ok, NotFound or FolderMissing, or why the file could not
+    // be read.
     std::string ReadString(std::string_view section, std::string_view key,
-                           std::string_view defaultText, std::size_t bufferSize) const;
+                           std::string_view defaultText, std::size_t bufferSize,
+                           FileStatus* fileStatus = nullptr) const;
 
-    // The leading decimal integer of the value, wrapping modulo 2^32; 0 when the value
-    // holds no digits; `defaultValue` when the entry is missing or empty.
-    std::int32_t ReadInt(std::string_view section, std::string_view key,
-                         std::int32_t defaultValue) const;
+    // The leading integer of the value as the platform's integer read takes it: an
+    // automatic base ("0x" hexadecimal, "0o" octal, "0b" binary, else decimal), wrapping
+    // modulo 2^32; 0 when the value holds no digits; `defaultValue` when the entry is
+    // missing or empty. `fileStatus` as for ReadString.
+    std::int32_t ReadInt(std::string_view section, std::string_view key, std::int32_t defaultValue,
+                         FileStatus* fileStatus = nullptr) const;
 
     // Sets one entry: replaced in its own line, or added after the last entry of its
-    // section, or appended with a new section; a missing file is created.
+    // section, or appended with a new section; a missing file is created. An entry that
+    // could not be found again (a line break or NUL anywhere; "=" in a key or "[" or ";"
+    // first; "]" in a section; blanks other than spaces around a name) is refused with
+    // InvalidEntry before anything is written.
     FileStatus Write(std::string_view section, std::string_view key, std::string_view value);
 
     // Many entries with one read and one replacement of the file, giving the same bytes
@@ -51,7 +60,7 @@ public:
     FileStatus WriteAll(const std::vector<ProfileEntry>& entries);
 
 private:
-    bool ReadText(std::string& bytes) const;
+    bool ReadText(std::string& bytes, FileStatus* fileStatus) const;
 
     std::string path_;
     FileSystem& fileSystem_;

@@ -1,4 +1,7 @@
-// The file system of the Windows program.
+// The file system of the Windows program. Paths come in the ANSI code page and are used
+// in their UTF-16 form, in the long-path form where they come near the length limit, so
+// that a temporary name beside a file whose path is within a few characters of the limit
+// still works.
 
 #include <windows.h>
 
@@ -9,12 +12,13 @@
 
 namespace {
 
-FileStatus StatusOfLastError() {
-    switch (GetLastError()) {
+FileStatus StatusOf(DWORD error) {
+    switch (error) {
         case ERROR_FILE_NOT_FOUND: return FileStatus::NotFound;
         case ERROR_PATH_NOT_FOUND:
         case ERROR_INVALID_DRIVE:
-        case ERROR_BAD_NETPATH: return FileStatus::FolderMissing;
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME: return FileStatus::FolderMissing;
         case ERROR_ACCESS_DENIED: return FileStatus::AccessDenied;
         case ERROR_WRITE_PROTECT: return FileStatus::ReadOnly;
         case ERROR_SHARING_VIOLATION:
@@ -23,12 +27,69 @@ FileStatus StatusOfLastError() {
         case ERROR_HANDLE_DISK_FULL: return FileStatus::DiskFull;
         case ERROR_FILE_EXISTS:
         case ERROR_ALREADY_EXISTS: return FileStatus::AlreadyExists;
+        case ERROR_FILENAME_EXCED_RANGE: return FileStatus::NameTooLong;
+        case ERROR_DIRECTORY: return FileStatus::IsFolder;
+        case ERROR_CRC:
+        case ERROR_READ_FAULT:
+        case ERROR_WRITE_FAULT:
+        case ERROR_GEN_FAILURE:
+        case ERROR_SECTOR_NOT_FOUND:
+        case ERROR_IO_DEVICE:
+        case ERROR_NOT_READY:
+        case ERROR_NETNAME_DELETED:
+        case ERROR_UNEXP_NET_ERR: return FileStatus::IoError;
         default: return FileStatus::Failed;
     }
 }
 
+FileStatus StatusOfLastError() { return StatusOf(GetLastError()); }
+
+std::wstring Widen(const std::string& text) {
+    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    return wide;
+}
+
+// The ANSI text of a UTF-16 path, or nothing when the code page cannot hold it exactly.
+bool Narrow(const std::wstring& wide, std::string& text) {
+    BOOL lossy = FALSE;
+    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                     nullptr, 0, nullptr, &lossy);
+    text.assign(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), &text[0], length,
+                        nullptr, &lossy);
+    return !lossy;
+}
+
+// Paths shorter than this work in their plain form with every function used here.
+constexpr std::size_t kPlainPathLimit = MAX_PATH - 12;
+
+// A path as the UTF-16 functions take it: its long-path form ("\\?\C:\..." or
+// "\\?\UNC\server\...") when it comes near the limit of the plain form.
+std::wstring SystemPath(const std::string& path) {
+    std::wstring wide = Widen(path);
+    if (wide.size() < kPlainPathLimit || wide.compare(0, 4, L"\\\\?\\") == 0) return wide;
+    DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (length == 0) return wide;
+    std::wstring full(length, L'\0');
+    length = GetFullPathNameW(wide.c_str(), length, &full[0], nullptr);
+    full.resize(length);
+    if (full.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
 // Other programs (the simulator among them) may keep reading and writing while we do.
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+HANDLE Open(const std::string& path, DWORD access, DWORD share = kShareAll, DWORD flags = FILE_ATTRIBUTE_NORMAL) {
+    return CreateFileW(SystemPath(path).c_str(), access, share, nullptr, OPEN_EXISTING, flags, nullptr);
+}
+
+bool IsFolder(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 
 FileStatus WriteAllBytes(HANDLE file, const std::string& bytes) {
     std::size_t written = 0;
@@ -43,12 +104,55 @@ FileStatus WriteAllBytes(HANDLE file, const std::string& bytes) {
     return FileStatus::Ok;
 }
 
+bool MoveTo(HANDLE file, std::size_t offset) {
+    LARGE_INTEGER distance;
+    distance.QuadPart = static_cast<LONGLONG>(offset);
+    return SetFilePointerEx(file, distance, nullptr, FILE_BEGIN) != 0;
+}
+
+// The final path of an open file, symbolic links followed (Vista and later).
+bool FinalPath(HANDLE file, std::wstring& path) {
+    using Function = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
+    static const Function function = reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetFinalPathNameByHandleW")));
+    if (!function) return false;
+    DWORD length = function(file, nullptr, 0, 0);
+    if (length == 0) return false;
+    path.assign(length, L'\0');
+    length = function(file, &path[0], length, 0);
+    if (length == 0 || length >= path.size()) return false;
+    path.resize(length);
+    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) {
+        path = L"\\\\" + path.substr(8);
+    } else if (path.compare(0, 4, L"\\\\?\\") == 0) {
+        path = path.substr(4);
+    }
+    return true;
+}
+
+// A temporary file's security: that of the file it will replace, so that it never allows
+// more than the file did. Empty where the file's security cannot be read.
+std::string SecurityOf(const std::string& path) {
+    std::wstring wide = SystemPath(path);
+    constexpr SECURITY_INFORMATION kWanted = DACL_SECURITY_INFORMATION;
+    DWORD needed = 0;
+    GetFileSecurityW(wide.c_str(), kWanted, nullptr, 0, &needed);
+    if (needed == 0) return {};
+    std::string descriptor(needed, '\0');
+    if (!GetFileSecurityW(wide.c_str(), kWanted, &descriptor[0], needed, &needed)) return {};
+    return descriptor;
+}
+
 class Win32FileSystem final : public FileSystem {
 public:
     FileStatus Read(const std::string& path, std::string& bytes) override {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return StatusOfLastError();
+        HANDLE file = Open(path, GENERIC_READ);
+        if (file == INVALID_HANDLE_VALUE) {
+            DWORD error = GetLastError();
+            // A folder opened as a file is refused as access denied.
+            if (error == ERROR_ACCESS_DENIED && IsFolder(path)) return FileStatus::IsFolder;
+            return StatusOf(error);
+        }
         bytes.clear();
         FileStatus status = FileStatus::Ok;
         char buffer[65536];
@@ -65,35 +169,68 @@ public:
         return status;
     }
 
+    FileStatus Locate(const std::string& path, Location& location) override {
+        HANDLE file = Open(path, 0, kShareAll | FILE_SHARE_DELETE, FILE_FLAG_BACKUP_SEMANTICS);
+        if (file == INVALID_HANDLE_VALUE) return StatusOfLastError();
+        location = Location{path, false};
+        BY_HANDLE_FILE_INFORMATION information;
+        if (GetFileInformationByHandle(file, &information)) location.otherNames = information.nNumberOfLinks > 1;
+        // The final path names the file a symbolic link leads to (also a link of the host
+        // system under Wine, which shows no reparse point). A link whose target cannot be
+        // named in the code page is written through in place.
+        std::wstring wide;
+        std::string final;
+        if (FinalPath(file, wide) && Narrow(wide, final)) {
+            location.path = final;
+        } else {
+            DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+                location.otherNames = true;
+            }
+        }
+        CloseHandle(file);
+        return FileStatus::Ok;
+    }
+
     FileStatus CheckWritable(const std::string& path) override {
-        DWORD attributes = GetFileAttributesA(path.c_str());
+        DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) return StatusOfLastError();
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) return FileStatus::IsFolder;
         if (attributes & FILE_ATTRIBUTE_READONLY) return FileStatus::ReadOnly;
         // Opening for writing finds a program that holds the file without sharing it.
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = Open(path, GENERIC_READ | GENERIC_WRITE);
         if (file == INVALID_HANDLE_VALUE) return StatusOfLastError();
         CloseHandle(file);
         return FileStatus::Ok;
     }
 
-    FileStatus WriteNewFile(const std::string& path, const std::string& bytes) override {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    FileStatus WriteNewFile(const std::string& path, const std::string& bytes,
+                            const std::string& permissionsOf) override {
+        std::string descriptor = permissionsOf.empty() ? std::string() : SecurityOf(permissionsOf);
+        SECURITY_ATTRIBUTES security = {sizeof security, descriptor.empty() ? nullptr : &descriptor[0], FALSE};
+        std::wstring wide = SystemPath(path);
+        HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, descriptor.empty() ? nullptr : &security,
+                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD error = GetLastError();
+        if (file == INVALID_HANDLE_VALUE && !descriptor.empty() &&
+            (error == ERROR_INVALID_SECURITY_DESCR || error == ERROR_INVALID_ACL || error == ERROR_PRIVILEGE_NOT_HELD)) {
+            // A list the system will not apply to a new file: the folder's, as for any new file.
+            file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        }
         if (file == INVALID_HANDLE_VALUE) return StatusOfLastError();
         FileStatus status = WriteAllBytes(file, bytes);
         CloseHandle(file);
-        if (status != FileStatus::Ok) DeleteFileA(path.c_str());
+        if (status != FileStatus::Ok) DeleteFileW(wide.c_str());
         return status;
     }
 
     FileStatus CopyAttributes(const std::string& from, const std::string& to) override {
-        DWORD attributes = GetFileAttributesA(from.c_str());
+        DWORD attributes = GetFileAttributesW(SystemPath(from).c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) return StatusOfLastError();
         constexpr DWORD kKept = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
         DWORD kept = attributes & kKept;
-        if (!SetFileAttributesA(to.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL)) return StatusOfLastError();
+        if (!SetFileAttributesW(SystemPath(to).c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL)) return StatusOfLastError();
         return FileStatus::Ok;
     }
 
@@ -101,41 +238,53 @@ public:
     // would keep more of the old file, but some of its failures leave no file at the
     // target at all.)
     FileStatus Replace(const std::string& source, const std::string& target) override {
-        if (!MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        if (!MoveFileExW(SystemPath(source).c_str(), SystemPath(target).c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return StatusOfLastError();
         }
         return FileStatus::Ok;
     }
 
     FileStatus WriteInPlace(const std::string& path, std::size_t offset, const std::string& bytes) override {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = Open(path, GENERIC_WRITE);
         if (file == INVALID_HANDLE_VALUE) return StatusOfLastError();
-        FileStatus status = FileStatus::Ok;
-        if (SetFilePointer(file, static_cast<LONG>(offset), nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) {
-            status = StatusOfLastError();
-        }
-        if (status == FileStatus::Ok) status = WriteAllBytes(file, bytes);
+        FileStatus status = MoveTo(file, offset) ? WriteAllBytes(file, bytes) : StatusOfLastError();
         CloseHandle(file);
         return status;
     }
 
     FileStatus Truncate(const std::string& path, std::size_t size) override {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = Open(path, GENERIC_WRITE);
         if (file == INVALID_HANDLE_VALUE) return StatusOfLastError();
         FileStatus status = FileStatus::Ok;
-        if (SetFilePointer(file, static_cast<LONG>(size), nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER ||
-            !SetEndOfFile(file) || !FlushFileBuffers(file)) {
-            status = StatusOfLastError();
-        }
+        if (!MoveTo(file, size) || !SetEndOfFile(file) || !FlushFileBuffers(file)) status = StatusOfLastError();
         CloseHandle(file);
         return status;
     }
 
     FileStatus Remove(const std::string& path) override {
-        if (!DeleteFileA(path.c_str())) return StatusOfLastError();
+        if (!DeleteFileW(SystemPath(path).c_str())) return StatusOfLastError();
         return FileStatus::Ok;
+    }
+
+    std::vector<FolderFile> ListFiles(const std::string& folder, const std::string& prefix) override {
+        std::vector<FolderFile> files;
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(SystemPath(folder + prefix + "*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return files;
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        auto ticks = [](const FILETIME& time) {
+            return (static_cast<long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+        };
+        do {
+            std::string name;
+            if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
+            if (!Narrow(found.cFileName, name)) continue;
+            files.push_back({name, (ticks(now) - ticks(found.ftLastWriteTime)) / 10000000});
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+        return files;
     }
 };
 

@@ -1,194 +1,150 @@
 #include <gtest/gtest.h>
 
-#include <map>
-#include <optional>
-#include <set>
+#include <cctype>
 
+#include "MemoryFileSystem.h"
 #include "loadmgr/AircraftFile.h"
 #include "platform/Profile.h"
 
 namespace {
 
-struct Crash {};
-
-// An in-memory file system that can refuse any operation and can stop the program
-// (throw Crash) at its n-th change, leaving half-written data where a real crash would.
-class FakeFileSystem final : public FileSystem {
-public:
-    std::map<std::string, std::string> files;
-    std::map<std::string, FileStatus> refusals;  // operation name -> status
-    int crashAtChange = -1;
-    int changes = 0;
-
-    FileStatus Read(const std::string& path, std::string& bytes) override {
-        if (auto refusal = Refused("Read")) return *refusal;
-        auto found = files.find(path);
-        if (found == files.end()) return FileStatus::NotFound;
-        bytes = found->second;
-        return FileStatus::Ok;
-    }
-    FileStatus CheckWritable(const std::string&) override {
-        return Refused("CheckWritable").value_or(FileStatus::Ok);
-    }
-    FileStatus WriteNewFile(const std::string& path, const std::string& bytes) override {
-        if (auto refusal = Refused("WriteNewFile")) return *refusal;
-        if (files.count(path)) return FileStatus::AlreadyExists;
-        Change([&] { files[path] = bytes.substr(0, bytes.size() / 2); });
-        files[path] = bytes;
-        return FileStatus::Ok;
-    }
-    FileStatus CopyAttributes(const std::string&, const std::string&) override {
-        return Refused("CopyAttributes").value_or(FileStatus::Ok);
-    }
-    FileStatus Replace(const std::string& source, const std::string& target) override {
-        if (auto refusal = Refused("Replace")) return *refusal;
-        Change([] {});
-        files[target] = files[source];
-        files.erase(source);
-        return FileStatus::Ok;
-    }
-    // A refused write in place still gets half of its bytes to the disk, as a full disk does.
-    FileStatus WriteInPlace(const std::string& path, std::size_t offset, const std::string& bytes) override {
-        std::string& file = files[path];
-        auto write = [&](std::size_t count) {
-            if (file.size() < offset + count) file.resize(offset + count);
-            file.replace(offset, count, bytes.substr(0, count));
-        };
-        if (auto refusal = Refused("WriteInPlace")) {
-            write(bytes.size() / 2);
-            return *refusal;
-        }
-        Change([&] { write(bytes.size() / 2); });
-        write(bytes.size());
-        return FileStatus::Ok;
-    }
-    FileStatus Truncate(const std::string& path, std::size_t size) override {
-        Change([] {});
-        files[path].resize(size);
-        return FileStatus::Ok;
-    }
-    FileStatus Remove(const std::string& path) override {
-        files.erase(path);
-        return FileStatus::Ok;
-    }
-
-private:
-    std::optional<FileStatus> Refused(const char* operation) {
-        auto found = refusals.find(operation);
-        if (found == refusals.end()) return std::nullopt;
-        return found->second;
-    }
-    template <typename Partial>
-    void Change(Partial partial) {
-        if (changes++ == crashAtChange) {
-            partial();
-            throw Crash{};
-        }
-    }
-};
-
 const std::string kPath = "C:\\FS9\\Aircraft\\Velmora Quill A320\\Aircraft.cfg";
 const std::string kOld = "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\nstation_load.4=\"0, 26.0, 0.0, 0.0, First\"\r\n";
 
+MemoryFileSystem WithOldFile(bool inPlace) {
+    MemoryFileSystem fileSystem;
+    fileSystem.files[kPath] = kOld;
+    if (inPlace) fileSystem.refusals["WriteNewFile"] = FileStatus::AccessDenied;  // the folder refuses new files
+    return fileSystem;
+}
+
+// New values shorter and longer than the old one, by replacement and in place.
+struct Scenario {
+    bool inPlace;
+    const char* value;
+};
+const Scenario kScenarios[] = {{false, "1"}, {false, "93500000"}, {true, "1"}, {true, "93500000"}, {true, "93500"}};
+
+FileStatus WriteEmptyWeight(FileSystem& fileSystem, const char* value) {
+    return Profile(kPath, fileSystem).WriteAll({{"WEIGHT_AND_BALANCE", "empty_weight", value},
+                                                {"WEIGHT_AND_BALANCE", "station_load.5", "\"8267,  0.0, 0.0, 0.0, Coach\""}});
+}
+
 TEST(FileReplacementTest, AnInterruptedWriteLeavesTheOldOrTheNewFile) {
-    FakeFileSystem reference;
-    reference.files[kPath] = kOld;
-    WeightAndBalance payload{0, 12, 100, 50, 60};
-    ASSERT_EQ(WriteWeightAndBalance(kPath, payload, 3402, 4536, reference), FileStatus::Ok);
-    const std::string expectedNew = reference.files[kPath];
-    ASSERT_NE(expectedNew, kOld);
-
-    for (int crashAt = 0; crashAt < reference.changes; ++crashAt) {
-        FakeFileSystem fileSystem;
-        fileSystem.files[kPath] = kOld;
-        fileSystem.crashAtChange = crashAt;
-        EXPECT_THROW(WriteWeightAndBalance(kPath, payload, 3402, 4536, fileSystem), Crash);
-        const std::string& now = fileSystem.files[kPath];
-        EXPECT_TRUE(now == kOld || now == expectedNew) << "crash at change " << crashAt;
+    for (const Scenario& scenario : kScenarios) {
+        MemoryFileSystem reference = WithOldFile(scenario.inPlace);
+        ASSERT_EQ(WriteEmptyWeight(reference, scenario.value), FileStatus::Ok);
+        const std::string expectedNew = reference.files[kPath];
+        for (int crashAt = 0; crashAt < reference.changes; ++crashAt) {
+            MemoryFileSystem fileSystem = WithOldFile(scenario.inPlace);
+            fileSystem.crashAtChange = crashAt;
+            EXPECT_THROW(WriteEmptyWeight(fileSystem, scenario.value), Crash);
+            const std::string& now = fileSystem.files[kPath];
+            if (scenario.inPlace) {
+                // In place only the bytes from the first change on can be touched.
+                EXPECT_EQ(now.substr(0, 35), kOld.substr(0, 35)) << scenario.value << " crash " << crashAt;
+            } else {
+                EXPECT_TRUE(now == kOld || now == expectedNew) << scenario.value << " crash " << crashAt;
+            }
+        }
     }
 }
 
-TEST(FileReplacementTest, FailuresAreReportedAndTheFileKept) {
-    struct Refusal {
-        const char* operation;
-        FileStatus status;
-    };
-    const Refusal refusals[] = {
-        {"Read", FileStatus::Locked},
-        {"Read", FileStatus::FolderMissing},
-        {"CheckWritable", FileStatus::ReadOnly},
-        {"CheckWritable", FileStatus::Locked},
-        {"WriteNewFile", FileStatus::DiskFull},
-    };
-    for (const Refusal& refusal : refusals) {
-        FakeFileSystem fileSystem;
-        fileSystem.files[kPath] = kOld;
-        fileSystem.refusals[refusal.operation] = refusal.status;
-        EXPECT_EQ(Profile(kPath, fileSystem).Write("WEIGHT_AND_BALANCE", "empty_weight", "1"), refusal.status)
-            << refusal.operation;
-        EXPECT_EQ(fileSystem.files[kPath], kOld);
-        EXPECT_EQ(fileSystem.files.size(), 1u) << "a temporary file was left behind";
+// Whatever step is refused, and with whatever reason, a reported failure means the file
+// is as it was and nothing else is left in the folder.
+TEST(FileReplacementTest, AFailureAtAnyStepLeavesTheOldFileAndIsReported) {
+    for (const Scenario& scenario : kScenarios) {
+        MemoryFileSystem reference = WithOldFile(scenario.inPlace);
+        ASSERT_EQ(WriteEmptyWeight(reference, scenario.value), FileStatus::Ok);
+        for (FileStatus failure : {FileStatus::DiskFull, FileStatus::AccessDenied, FileStatus::Locked, FileStatus::Failed}) {
+            for (int step = 0; step < reference.operations; ++step) {
+                MemoryFileSystem fileSystem = WithOldFile(scenario.inPlace);
+                fileSystem.failAtOperation = step;
+                fileSystem.failure = failure;
+                FileStatus status = WriteEmptyWeight(fileSystem, scenario.value);
+                const std::string& now = fileSystem.files[kPath];
+                std::string where = std::string(scenario.value) + " step " + std::to_string(step) + " " +
+                                    DescribeFileStatus(failure);
+                if (status == FileStatus::Ok) {
+                    EXPECT_EQ(now, reference.files[kPath]) << where;
+                } else {
+                    EXPECT_EQ(now, kOld) << where;
+                }
+                EXPECT_EQ(fileSystem.files.size(), 1u) << where;
+            }
+        }
     }
 }
 
-TEST(FileReplacementTest, OnlyARefusingFolderOrProgramLeadsToAWriteInPlace) {
-    const std::string expected = "[WEIGHT_AND_BALANCE]\r\nempty_weight=1\r\n"
-                                 "station_load.4=\"0, 26.0, 0.0, 0.0, First\"\r\n";
+TEST(FileReplacementTest, RefusalsOfTheSwapFallBackToAWriteInPlaceOthersAreReported) {
     struct Refusal {
         const char* operation;
         FileStatus status;
         FileStatus result;  // Ok where the file is written in place
     };
     const Refusal refusals[] = {
+        {"Read", FileStatus::Locked, FileStatus::Locked},
+        {"CheckWritable", FileStatus::Locked, FileStatus::Locked},
+        {"WriteNewFile", FileStatus::DiskFull, FileStatus::DiskFull},
         {"WriteNewFile", FileStatus::AccessDenied, FileStatus::Ok},
         {"Replace", FileStatus::Locked, FileStatus::Ok},
         {"Replace", FileStatus::AccessDenied, FileStatus::Ok},
         {"CopyAttributes", FileStatus::AccessDenied, FileStatus::Ok},
         {"WriteNewFile", FileStatus::Failed, FileStatus::Failed},
-        {"WriteNewFile", FileStatus::FolderMissing, FileStatus::Failed},  // a name too long, say
         {"Replace", FileStatus::Failed, FileStatus::Failed},
     };
     for (const Refusal& refusal : refusals) {
-        FakeFileSystem fileSystem;
-        fileSystem.files[kPath] = kOld;
+        MemoryFileSystem reference = WithOldFile(false);
+        ASSERT_EQ(WriteEmptyWeight(reference, "1"), FileStatus::Ok);
+        MemoryFileSystem fileSystem = WithOldFile(false);
         fileSystem.refusals[refusal.operation] = refusal.status;
-        EXPECT_EQ(Profile(kPath, fileSystem).Write("WEIGHT_AND_BALANCE", "empty_weight", "1"), refusal.result)
+        EXPECT_EQ(WriteEmptyWeight(fileSystem, "1"), refusal.result) << refusal.operation;
+        EXPECT_EQ(fileSystem.files[kPath], refusal.result == FileStatus::Ok ? reference.files[kPath] : kOld)
             << refusal.operation;
-        EXPECT_EQ(fileSystem.files[kPath], refusal.result == FileStatus::Ok ? expected : kOld) << refusal.operation;
         EXPECT_EQ(fileSystem.files.size(), 1u) << refusal.operation;
     }
 }
 
-TEST(FileReplacementTest, AWriteInPlaceThatRunsOutOfRoomLeavesTheOldFile) {
-    FakeFileSystem fileSystem;
-    fileSystem.files[kPath] = kOld;
-    fileSystem.refusals["WriteNewFile"] = FileStatus::AccessDenied;
-    fileSystem.refusals["WriteInPlace"] = FileStatus::DiskFull;
-    EXPECT_EQ(Profile(kPath, fileSystem).Write("WEIGHT_AND_BALANCE", "station_load.5", "\"8267,  0.0, 0.0, 0.0, Coach\""),
-              FileStatus::DiskFull);
+TEST(FileReplacementTest, TemporaryFilesCarryTheProgramsNameAndTakenNamesAreSaidSo) {
+    MemoryFileSystem watch = WithOldFile(false);
+    watch.crashAtChange = 0;  // the temporary file is half-written
+    EXPECT_THROW(WriteEmptyWeight(watch, "1"), Crash);
+    std::string seen = std::prev(watch.files.end())->first == kPath ? watch.files.begin()->first
+                                                                    : std::prev(watch.files.end())->first;
+    std::string lower;
+    for (char c : seen) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_NE(lower.find("skyliner"), std::string::npos) << seen;
+    EXPECT_EQ(seen.substr(0, seen.find_last_of('\\')), kPath.substr(0, kPath.find_last_of('\\')));
+
+    MemoryFileSystem fileSystem = WithOldFile(false);
+    fileSystem.refusals["WriteNewFile"] = FileStatus::AlreadyExists;
+    FileStatus status = WriteEmptyWeight(fileSystem, "1");
+    EXPECT_STRNE(DescribeFileStatus(status), DescribeFileStatus(FileStatus::AlreadyExists));
     EXPECT_EQ(fileSystem.files[kPath], kOld);
 }
 
-TEST(FileReplacementTest, AWriteInPlaceTouchesOnlyWhatChanges) {
-    for (const char* value : {"1", "93500000"}) {  // shorter, then longer than before
-        FakeFileSystem fileSystem;
-        fileSystem.files[kPath] = kOld;
-        fileSystem.refusals["WriteNewFile"] = FileStatus::AccessDenied;
-        ASSERT_EQ(Profile(kPath, fileSystem).Write("WEIGHT_AND_BALANCE", "empty_weight", value), FileStatus::Ok);
-        // Interrupted at any step, the bytes before the changed value are never touched.
-        for (int crashAt = 0; crashAt < fileSystem.changes; ++crashAt) {
-            FakeFileSystem crashing;
-            crashing.files[kPath] = kOld;
-            crashing.refusals["WriteNewFile"] = FileStatus::AccessDenied;
-            crashing.crashAtChange = crashAt;
-            EXPECT_THROW(Profile(kPath, crashing).Write("WEIGHT_AND_BALANCE", "empty_weight", value), Crash);
-            EXPECT_EQ(crashing.files[kPath].substr(0, 35), kOld.substr(0, 35)) << value << " " << crashAt;
-        }
+// Another program that writes the file while we do keeps its change: our edit is made
+// again on its content. One that never stops is reported, and keeps its content.
+TEST(FileReplacementTest, ChangesByAnotherProgramDuringTheWriteAreKept) {
+    for (int interruptions : {1, 2, 100}) {
+        MemoryFileSystem fileSystem = WithOldFile(false);
+        int count = 0;
+        fileSystem.beforeOperation = [&](const std::string& operation) {
+            if (operation == "CopyAttributes" && count++ < interruptions) {
+                fileSystem.files[kPath] += "[Other" + std::to_string(count) + "]\r\nx=1\r\n";
+            }
+        };
+        FileStatus status = WriteEmptyWeight(fileSystem, "1");
+        Profile file(kPath, fileSystem);
+        EXPECT_EQ(file.ReadInt("Other" + std::to_string(std::min(count, interruptions)), "x", 0), 1) << interruptions;
+        EXPECT_EQ(file.ReadInt("WEIGHT_AND_BALANCE", "empty_weight", 0), status == FileStatus::Ok ? 1 : 93500);
+        EXPECT_EQ(status, interruptions < 3 ? FileStatus::Ok : FileStatus::ChangedMeanwhile) << interruptions;
+        EXPECT_EQ(fileSystem.files.size(), 1u);
     }
 }
 
 TEST(FileReplacementTest, ANewFileIsNeverHalfWrittenAndAnUnchangedFileNotTouched) {
-    FakeFileSystem fileSystem;
+    MemoryFileSystem fileSystem;
     fileSystem.crashAtChange = 0;
     EXPECT_THROW(Profile(kPath, fileSystem).Write("S", "k", "v"), Crash);
     EXPECT_EQ(fileSystem.files.count(kPath), 0u);
@@ -196,8 +152,7 @@ TEST(FileReplacementTest, ANewFileIsNeverHalfWrittenAndAnUnchangedFileNotTouched
     EXPECT_EQ(Profile(kPath, fileSystem).WriteAll({}), FileStatus::Ok);
     EXPECT_EQ(fileSystem.files.count(kPath), 0u);
 
-    FakeFileSystem unchanged;
-    unchanged.files[kPath] = kOld;
+    MemoryFileSystem unchanged = WithOldFile(false);
     EXPECT_EQ(Profile(kPath, unchanged).Write("weight_and_balance", "EMPTY_WEIGHT", "93500"), FileStatus::Ok);
     EXPECT_EQ(unchanged.changes, 0);
 }

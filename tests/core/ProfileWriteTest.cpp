@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -23,55 +24,36 @@ TEST_F(ProfileWriteTest, WritesGiveTheBytesWindowsWrites) {
     }
 }
 
-TEST_F(ProfileWriteTest, MissingFileIsCreatedButNotAMissingFolder) {
-    Profile created(folder.Path("new.ini"));
-    EXPECT_EQ(created.Write("Common", "UnitSystem", "0"), FileStatus::Ok);
+// A missing file is created; every other file that cannot be written says why, in the
+// answer of a read, of CheckReadable and of a write, and nothing is created or changed.
+TEST_F(ProfileWriteTest, FailuresSayWhyAndLeaveEverythingAsItWas) {
+    EXPECT_EQ(Profile(folder.Path("new.ini")).Write("Common", "UnitSystem", "0"), FileStatus::Ok);
     EXPECT_EQ(folder.Take("new.ini"), "[Common]\r\nUnitSystem=0\r\n");
 
-    Profile nowhere(folder.Path("absent/new.ini"));
-    EXPECT_EQ(nowhere.Write("Common", "UnitSystem", "0"), FileStatus::FolderMissing);
-    EXPECT_FALSE(folder.Has("absent"));
-}
-
-TEST_F(ProfileWriteTest, ReadOnlyFilesAreRefusedAndKept) {
-    std::string path = folder.Put("locked.ini", "[S]\r\nk=1\r\n");
-    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-    EXPECT_EQ(Profile(path).Write("S", "k", "2"), FileStatus::ReadOnly);
-    EXPECT_EQ(folder.Take("locked.ini"), "[S]\r\nk=1\r\n");
-    EXPECT_EQ(folder.FileCount(), 1);
-}
-
-TEST_F(ProfileWriteTest, ReplacementKeepsPermissionsAndLeavesNoTemporaryFile) {
-    std::string path = folder.Put("perm.ini", "[S]\r\nk=1\r\n");
-    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
-    EXPECT_EQ(Profile(path).Write("S", "k", "2"), FileStatus::Ok);
-    struct stat info {};
-    ASSERT_EQ(stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_EQ(folder.FileCount(), 1);
-}
-
-TEST_F(ProfileWriteTest, BatchGivesTheBytesOfSingleWrites) {
-    const std::string start = "; keys\n[Keys]\nCommand.00-Key=20\n\n[Common]\r\nUnitSystem=1";
-    std::vector<ProfileEntry> entries;
-    for (int slot = 0; slot < 91; ++slot) {
-        char key[32];
-        std::snprintf(key, sizeof key, "Command.%02d-Modifier", slot);
-        entries.push_back({"Keys", key, std::to_string(slot % 4)});
-        std::snprintf(key, sizeof key, "Command.%02d-Key", slot);
-        entries.push_back({"Keys", key, std::to_string(slot * 3)});
+    std::string readOnly = folder.Put("readonly.ini", "[S]\r\nk=1\r\n");
+    ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
+    ASSERT_EQ(mkdir(folder.Path("folder.ini").c_str(), 0755), 0);
+    struct Case {
+        const char* name;
+        FileStatus read;
+        FileStatus write;
+    };
+    const Case cases[] = {
+        {"absent/new.ini", FileStatus::FolderMissing, FileStatus::FolderMissing},
+        {"new.ini/below.ini", FileStatus::FolderMissing, FileStatus::FolderMissing},
+        {"readonly.ini", FileStatus::Ok, FileStatus::ReadOnly},
+        {"folder.ini", FileStatus::IsFolder, FileStatus::IsFolder},
+    };
+    for (const Case& c : cases) {
+        Profile file(folder.Path(c.name));
+        FileStatus read = FileStatus::Failed;
+        EXPECT_EQ(file.ReadString("S", "k", "<none>", 99, &read), c.read == FileStatus::Ok ? "1" : "<none>") << c.name;
+        EXPECT_EQ(read, c.read) << c.name;
+        EXPECT_EQ(file.CheckReadable(), c.read) << c.name;
+        EXPECT_EQ(file.Write("S", "k", "2"), c.write) << c.name;
     }
-    entries.push_back({"Common", "UnitSystem", "0"});
-    entries.push_back({"Other", "x", "y"});
-
-    Profile single(folder.Put("single.ini", start));
-    for (const ProfileEntry& entry : entries) {
-        ASSERT_EQ(single.Write(entry.section, entry.key, entry.value), FileStatus::Ok);
-    }
-    Profile batch(folder.Put("batch.ini", start));
-    ASSERT_EQ(batch.WriteAll(entries), FileStatus::Ok);
-    EXPECT_EQ(folder.Take("batch.ini"), folder.Take("single.ini"));
-    EXPECT_EQ(batch.ReadInt("keys", "command.90-key", -1), 270);
+    EXPECT_EQ(folder.Take("readonly.ini"), "[S]\r\nk=1\r\n");
+    EXPECT_EQ(folder.FileCount(), 3);
 }
 
 }  // namespace

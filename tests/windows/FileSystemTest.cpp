@@ -1,5 +1,5 @@
-// The engine on the real Windows file system: other programs holding the file, file
-// attributes, and nothing left behind.
+// The engine on the real Windows file system: other programs holding the file, folders
+// given as files, links, paths at the length limit, attributes, and nothing left behind.
 
 #include <windows.h>
 
@@ -14,11 +14,13 @@ namespace {
 class OpenElsewhere {
 public:
     OpenElsewhere(const std::string& path, DWORD access, DWORD share)
-        : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+        : handle_(access == 0 ? INVALID_HANDLE_VALUE
+                              : CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                            nullptr)) {}
     ~OpenElsewhere() {
         if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
     }
-    bool Ok() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Handle() const { return handle_; }
 
 private:
     HANDLE handle_;
@@ -26,34 +28,50 @@ private:
 
 const std::string kPrefs = "[Common]\r\nUnitSystem=1\r\n\r\n[Keys]\r\nCommand.00-Key=20\r\n";
 
-TEST(FileSystemTest, AFileHeldWithoutSharingIsReportedLocked) {
-    ScratchFolder folder;
-    std::string path = folder.Put("Prefs.cfg", kPrefs);
-    {
-        OpenElsewhere exclusive(path, GENERIC_READ, 0);
-        ASSERT_TRUE(exclusive.Ok());
-        EXPECT_EQ(Profile(path).Write("Common", "UnitSystem", "0"), FileStatus::Locked);
-        EXPECT_EQ(Profile(path).ReadInt("Common", "UnitSystem", -9999), -9999);
-        EXPECT_TRUE(FileExists(path)) << "held, not missing";
+// Every way a file can be there and still not be read or written: the reason reaches the
+// caller of a read, of CheckReadable and of a write, and a refused file keeps its value.
+TEST(FileSystemTest, UnreadableAndUnwritableFilesSayWhy) {
+    struct Case {
+        const char* name;
+        DWORD otherAccess;  // another program's handle, none if 0
+        DWORD otherShare;
+        DWORD attributes;
+        FileStatus read;  // Ok where the file can still be read
+        FileStatus write;
+    };
+    constexpr DWORD kNormal = FILE_ATTRIBUTE_NORMAL;
+    const Case cases[] = {
+        {"held without sharing", GENERIC_READ, 0, kNormal, FileStatus::Locked, FileStatus::Locked},
+        {"held for reading only", GENERIC_READ, FILE_SHARE_READ, kNormal, FileStatus::Ok, FileStatus::Locked},
+        {"held by a reader sharing writing, as the simulator does", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+         kNormal, FileStatus::Ok, FileStatus::Ok},
+        {"read-only", 0, 0, FILE_ATTRIBUTE_READONLY, FileStatus::Ok, FileStatus::ReadOnly},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder folder;
+        std::string path = folder.Put("Prefs.cfg", kPrefs);
+        SetFileAttributesA(path.c_str(), c.attributes);
+        {
+            OpenElsewhere other(path, c.otherAccess, c.otherShare);
+            Profile file(path);
+            FileStatus read = FileStatus::Failed;
+            EXPECT_EQ(file.ReadInt("Common", "UnitSystem", -9999, &read), c.read == FileStatus::Ok ? 1 : -9999) << c.name;
+            EXPECT_EQ(read, c.read) << c.name;
+            EXPECT_EQ(file.CheckReadable(), c.read) << c.name;
+            EXPECT_EQ(file.Write("Common", "UnitSystem", "0"), c.write) << c.name;
+            EXPECT_TRUE(FileExists(path)) << c.name << ": there, not missing";
+        }
+        SetFileAttributesA(path.c_str(), kNormal);
+        EXPECT_EQ(Profile(path).ReadInt("Common", "UnitSystem", -9999), c.write == FileStatus::Ok ? 0 : 1) << c.name;
+        EXPECT_EQ(folder.FileCount(), 1) << c.name;
     }
-    {
-        OpenElsewhere readers(path, GENERIC_READ, FILE_SHARE_READ);
-        ASSERT_TRUE(readers.Ok());
-        EXPECT_EQ(Profile(path).Write("Common", "UnitSystem", "0"), FileStatus::Locked);
-        EXPECT_EQ(Profile(path).ReadInt("Common", "UnitSystem", -9999), 1);
-    }
-    EXPECT_EQ(folder.Take("Prefs.cfg"), kPrefs);
-    EXPECT_EQ(folder.FileCount(), 1);
-}
 
-TEST(FileSystemTest, AFileSharedForReadingAndWritingIsStillWritten) {
     ScratchFolder folder;
-    std::string path = folder.Put("Prefs.cfg", kPrefs);
-    OpenElsewhere simulator(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
-    ASSERT_TRUE(simulator.Ok());
-    EXPECT_EQ(Profile(path).Write("Common", "UnitSystem", "0"), FileStatus::Ok);
-    EXPECT_EQ(folder.Take("Prefs.cfg"), "[Common]\r\nUnitSystem=0\r\n\r\n[Keys]\r\nCommand.00-Key=20\r\n");
-    EXPECT_EQ(folder.FileCount(), 1);
+    CreateDirectoryA(folder.Path("Prefs.cfg").c_str(), nullptr);
+    Profile aFolder(folder.Path("Prefs.cfg"));
+    EXPECT_EQ(aFolder.CheckReadable(), FileStatus::IsFolder);
+    EXPECT_EQ(aFolder.Write("Common", "UnitSystem", "0"), FileStatus::IsFolder);
+    EXPECT_EQ(Profile(folder.Path("Prefs.cfg\\x\\Prefs.cfg")).CheckReadable(), FileStatus::FolderMissing);
 }
 
 TEST(FileSystemTest, AttributesSurviveTheReplacement) {
@@ -67,12 +85,53 @@ TEST(FileSystemTest, AttributesSurviveTheReplacement) {
     EXPECT_EQ(folder.FileCount(), 1);
 }
 
-TEST(FileSystemTest, MissingThingsAreToldApart) {
+TEST(FileSystemTest, EveryNameOfAHardLinkedFileSeesTheNewContent) {
     ScratchFolder folder;
-    EXPECT_EQ(Profile(folder.Path("no folder\\Prefs.cfg")).Write("Common", "A", "1"), FileStatus::FolderMissing);
-    EXPECT_FALSE(FileExists(folder.Path("Aircraft.cfg")));
-    EXPECT_EQ(Profile(folder.Path("Prefs.cfg")).Write("Common", "A", "1"), FileStatus::Ok);
-    EXPECT_TRUE(FileExists(folder.Path("Prefs.cfg")));
+    std::string path = folder.Put("Prefs.cfg", kPrefs);
+    ASSERT_TRUE(CreateHardLinkA(folder.Path("Copy.cfg").c_str(), path.c_str(), nullptr));
+    ASSERT_EQ(Profile(folder.Path("Copy.cfg")).Write("Common", "UnitSystem", "0"), FileStatus::Ok);
+    EXPECT_EQ(folder.Take("Prefs.cfg"), folder.Take("Copy.cfg"));
+    EXPECT_EQ(Profile(path).ReadInt("Common", "UnitSystem", -9999), 0);
+}
+
+// A symbolic link stays a link, and the file it leads to gets the new content.
+TEST(FileSystemTest, WritesGoThroughASymbolicLinkToItsTarget) {
+    using CreateLink = BOOLEAN(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+    auto createLink = reinterpret_cast<CreateLink>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "CreateSymbolicLinkA")));
+    ScratchFolder folder;
+    std::string target = folder.Put("Prefs.cfg", kPrefs);
+    // Wine 8 reports success but makes no link.
+    if (!createLink || !createLink(folder.Path("Link.cfg").c_str(), target.c_str(), 0) || !folder.Has("Link.cfg")) {
+        GTEST_SKIP() << "the platform makes no symbolic links here";
+    }
+    ASSERT_EQ(Profile(folder.Path("Link.cfg")).Write("Common", "UnitSystem", "0"), FileStatus::Ok);
+    EXPECT_EQ(Profile(target).ReadInt("Common", "UnitSystem", -9999), 0);
+    ASSERT_EQ(Profile(target).Write("Common", "UnitSystem", "2"), FileStatus::Ok);
+    EXPECT_EQ(Profile(folder.Path("Link.cfg")).ReadInt("Common", "UnitSystem", -9999), 2) << "the link was replaced";
+    EXPECT_EQ(folder.FileCount(), 2);
+}
+
+// Within a few characters of the limit of plain paths the platform still writes the
+// file, though a temporary name longer than the file's own would not fit.
+TEST(FileSystemTest, FilesAtThePathLengthLimitAreWrittenWhereThePlatformWritesThem) {
+    ScratchFolder folder;
+    std::string deep = folder.Path("");
+    const std::string name = "Prefs.cfg";
+    while (deep.size() + name.size() < MAX_PATH - 6) {
+        deep += std::string(std::min<std::size_t>(60, MAX_PATH - 6 - deep.size() - name.size()), 'd') + "\\";
+        ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep.size();
+    }
+    std::string ours = deep + name;
+    ASSERT_LT(ours.size(), static_cast<std::size_t>(MAX_PATH));
+    ASSERT_TRUE(WritePrivateProfileStringA("Common", "UnitSystem", "1", (deep + "Other.cfg").c_str()));
+    HANDLE longer = CreateFileA((deep + "~skyliner-00000000.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_EQ(longer, INVALID_HANDLE_VALUE) << "a longer name fits: the limit is not reached";
+    Profile file(ours);
+    EXPECT_EQ(file.Write("Common", "UnitSystem", "1"), FileStatus::Ok);  // a new file
+    EXPECT_EQ(file.Write("Common", "UnitSystem", "0"), FileStatus::Ok);  // an existing one
+    EXPECT_EQ(GetPrivateProfileIntA("Common", "UnitSystem", -9999, ours.c_str()), 0u);
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+#pragma once
+
+// An in-memory file system for the engine's tests and its fuzz target. It can refuse an
+// operation by name, refuse the n-th operation of any kind, and stop the program (throw
+// Crash) at its n-th change, leaving half-written data where a real crash would.
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+struct Crash {};
+
+class MemoryFileSystem final : public FileSystem {
+public:
+    std::map<std::string, std::string> files;
+    std::map<std::string, FileStatus> refusals;  // operation name -> status, every time
+    int failAtOperation = -1;                    // this operation (counted from 0) is refused
+    FileStatus failure = FileStatus::DiskFull;
+    int crashAtChange = -1;
+    std::function<void(const std::string& operation)> beforeOperation;  // another program at work
+    int operations = 0;
+    int changes = 0;
+
+    FileStatus Read(const std::string& path, std::string& bytes) override {
+        if (auto refusal = Refused("Read")) return *refusal;
+        auto found = files.find(path);
+        if (found == files.end()) return FileStatus::NotFound;
+        bytes = found->second;
+        return FileStatus::Ok;
+    }
+    // Never refused: the file was just read.
+    FileStatus Locate(const std::string& path, Location& location) override {
+        location = Location{path, false};
+        return FileStatus::Ok;
+    }
+    FileStatus CheckWritable(const std::string&) override {
+        return Refused("CheckWritable").value_or(FileStatus::Ok);
+    }
+    FileStatus WriteNewFile(const std::string& path, const std::string& bytes, const std::string&) override {
+        if (auto refusal = Refused("WriteNewFile")) return *refusal;
+        if (files.count(path)) return FileStatus::AlreadyExists;
+        Change([&] { files[path] = bytes.substr(0, bytes.size() / 2); });
+        files[path] = bytes;
+        return FileStatus::Ok;
+    }
+    FileStatus CopyAttributes(const std::string&, const std::string&) override {
+        return Refused("CopyAttributes").value_or(FileStatus::Ok);
+    }
+    FileStatus Replace(const std::string& source, const std::string& target) override {
+        if (auto refusal = Refused("Replace")) return *refusal;
+        Change([] {});
+        files[target] = files[source];
+        files.erase(source);
+        return FileStatus::Ok;
+    }
+    // A refused write in place still gets half of its bytes to the disk, as a full disk does.
+    FileStatus WriteInPlace(const std::string& path, std::size_t offset, const std::string& bytes) override {
+        std::string& file = files[path];
+        auto write = [&](std::size_t count) {
+            if (file.size() < offset + count) file.resize(offset + count);
+            file.replace(offset, count, bytes.substr(0, count));
+        };
+        if (auto refusal = Refused("WriteInPlace")) {
+            write(bytes.size() / 2);
+            return *refusal;
+        }
+        Change([&] { write(bytes.size() / 2); });
+        write(bytes.size());
+        return FileStatus::Ok;
+    }
+    FileStatus Truncate(const std::string& path, std::size_t size) override {
+        if (auto refusal = Refused("Truncate")) return *refusal;
+        Change([] {});
+        files[path].resize(size);
+        return FileStatus::Ok;
+    }
+    // Never refused: a temporary file that could not be removed is only clutter.
+    FileStatus Remove(const std::string& path) override {
+        files.erase(path);
+        return FileStatus::Ok;
+    }
+    std::vector<FolderFile> ListFiles(const std::string&, const std::string&) override { return {}; }
+
+private:
+    std::optional<FileStatus> Refused(const char* operation) {
+        if (beforeOperation) beforeOperation(operation);
+        if (operations++ == failAtOperation) return failure;
+        auto found = refusals.find(operation);
+        if (found == refusals.end()) return std::nullopt;
+        return found->second;
+    }
+    template <typename Partial>
+    void Change(Partial partial) {
+        if (changes++ == crashAtChange) {
+            partial();
+            throw Crash{};
+        }
+    }
+};

@@ -79,10 +79,8 @@ TEST_F(KeyNamesTest, CapturedKeysAreNamedAfterTheirKeyCaps) {
 }
 
 TEST_F(KeyNamesTest, TheFrenchLayoutIsChosenAtFirstUseAndThenHeld) {
-    for (auto [language, french] : {std::pair{kFrench, true}, {kUs, false}, {0x080C /* Belgian French */, false}}) {
-        Use(static_cast<std::uint16_t>(language));
-        EXPECT_EQ(FrenchLayout(), french) << language;
-    }
+    Use(0x080C);
+    EXPECT_FALSE(FrenchLayout()) << "Belgian French is another layout";
     Use(kUs);
     EXPECT_EQ(KeyName(16) + " " + std::to_string(Capture('A')), "Q 30");
     layoutLanguage = kFrench;  // switched during the run

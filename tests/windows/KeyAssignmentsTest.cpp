@@ -24,7 +24,8 @@ namespace {
 TEST(KeyTemplatesTest, ControlsInTabOrder) {
     struct Item { int id; const char *windowClass, *text; DWORD style; std::vector<short> place; };
     struct Template { int id; std::string caption; std::vector<short> size; std::vector<Item> items; };
-    const DWORD field = ES_READONLY | ES_CENTER | WS_BORDER | WS_TABSTOP, ok = BS_DEFPUSHBUTTON | WS_TABSTOP;
+    const DWORD field = ES_READONLY | ES_CENTER | WS_BORDER | WS_TABSTOP, ok = BS_DEFPUSHBUTTON | WS_TABSTOP,
+                frame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     const Template templates[] = {
         {IDD_KEY_CONFIG, "Key Assignments", {219, 126},
          {{IDOK, "Button", "OK", ok, {7, 103, 50, 16}},
@@ -43,12 +44,11 @@ TEST(KeyTemplatesTest, ControlsInTabOrder) {
           {-1, "Button", "Key", BS_GROUPBOX, {7, 43, 173, 33}},
           {IDC_KEY_CAPTURE, "msctls_hotkey32", "", WS_BORDER | WS_TABSTOP, {17, 54, 152, 14}}}},
     };
-    const DWORD frame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     for (const Template& expected : templates) {
         const DialogTemplate dialog = ReadDialogTemplate(expected.id);
-        EXPECT_EQ(std::tuple(dialog.caption, dialog.font, std::vector<short>{dialog.width, dialog.height}),
-                  std::tuple(expected.caption, "MS Shell Dlg", expected.size));
-        EXPECT_EQ(dialog.style & frame, frame);
+        const std::vector<short> size{dialog.width, dialog.height};
+        EXPECT_EQ(std::tuple(dialog.caption, dialog.font, size, dialog.style & frame),
+                  std::tuple(expected.caption, "MS Shell Dlg", expected.size, frame));
         ASSERT_EQ(dialog.items.size(), expected.items.size()) << expected.caption;
         for (std::size_t i = 0; i < expected.items.size(); ++i) {
             const TemplateItem& item = dialog.items[i];

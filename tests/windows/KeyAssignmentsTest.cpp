@@ -167,7 +167,7 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
         Choose(keys, 0);
         EXPECT_EQ(Field(keys), "");
         ChangeAssignment(keys, 2, {VK_SHIFT, 'A'}, IDCANCEL);
-        EXPECT_EQ(Field(keys), "SHIFT + CTRL + F") << "refreshed after Cancel";
+        EXPECT_EQ(Field(keys), "SHIFT + CTRL + F") << "Cancel keeps the slot";
 
         ui.Script(IDD_KEY_ASSIGNER, [&](ModalDialog& assigner) {
             EXPECT_EQ(ItemText(assigner.Window(), IDC_KEY_COMMAND_NAME), "[MCDU] INIT Key");

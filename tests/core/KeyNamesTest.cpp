@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "keys/KeyNames.h"
 
@@ -8,15 +9,13 @@ namespace {
 
 constexpr std::uint16_t kUs = 0x0409;
 constexpr std::uint16_t kFrench = 0x040C;
-
 std::uint16_t layoutLanguage = kUs;
-std::uint16_t Language() { return layoutLanguage; }
 
 // Each test starts with no layout held; Use() switches the layout and forgets the held one.
 class KeyNamesTest : public ::testing::Test {
 protected:
     KeyNamesTest() {
-        SetKeyboardLanguageQuery(Language);
+        SetKeyboardLanguageQuery([] { return layoutLanguage; });
         Use(kUs);
     }
     ~KeyNamesTest() override {
@@ -31,17 +30,12 @@ protected:
 };
 
 TEST_F(KeyNamesTest, NamesUnderBothLayouts) {
-    struct Case {
-        KeyCode key;
-        const char* standard;
-        const char* french;
-    };
+    struct Case { KeyCode key; const char *standard, *french; };
     const Case cases[] = {
-        {16, "Q", "A"}, {17, "W", "Z"}, {39, ";", "M"}, {50, "M", ","}, {53, "/", "!"},
-        {79, "1 (NUMPAD)", "1 (PAVE NUM.)"}, {181, "/ (NUMPAD)", "/ (PAVE NUM.)"},
+        {16, "Q", "A"}, {39, ";", "M"}, {79, "1 (NUMPAD)", "1 (PAVE NUM.)"}, {181, "/ (NUMPAD)", "/ (PAVE NUM.)"},
         {5, "4", "4"}, {11, "0", "0"}, {0, "No key defined", "No key defined"}, {207, "Fin", "Fin"},
         {211, "Del", "Suppr"}, {70, "Scroll Lock", "Arr\xEAt D\xE9" "fil"}, {40, "`", "\xF9"}, {41, "'", "\xB2"},
-        {86, "?", "<"}, {300, "?", "?"}, {1, "?", "?"}, {-1, "?", "?"},
+        {86, "?", "<"}, {300, "?", "?"}, {-1, "?", "?"},
     };
     for (std::uint16_t language : {kUs, kFrench}) {
         Use(language);
@@ -53,15 +47,14 @@ TEST_F(KeyNamesTest, ModifiersOfTheTextAndOfTheCapture) {
     const std::pair<ModifierCode, const char*> prefixes[] = {
         {0, "T"}, {1, "SHIFT + T"}, {2, "CTRL + T"}, {3, "SHIFT + CTRL + T"}, {4, "T"}, {-1, "T"}};
     for (auto [modifier, text] : prefixes) EXPECT_EQ(AssignmentText(modifier, 20), text);
-    EXPECT_EQ(AssignmentText(3, 0), "SHIFT + CTRL + No key defined");
     EXPECT_EQ(AssignmentText(-1), "") << "outside the table";
 
     const std::pair<unsigned, ModifierCode> flags[] = {
-        {0, 0}, {kHotKeyShift, 1}, {kHotKeyControl, 2}, {kHotKeyShift | kHotKeyControl, 3},
-        {kHotKeyShift | kHotKeyControl | kHotKeyExtended, 3}, {kHotKeyExtended, 0}};
+        {0, 0}, {kHotKeyShift, 1}, {kHotKeyControl, 2}, {kHotKeyShift | kHotKeyControl | kHotKeyExtended, 3},
+        {kHotKeyExtended, 0}};
     for (auto [flag, modifier] : flags) {
-        EXPECT_EQ(VirtualKeyToKeyCode(0x74 /* F5 */, flag).modifier, modifier) << flag;
-        EXPECT_EQ(VirtualKeyToKeyCode(0x74, flag).key, 63);
+        const KeyAssignment f5 = VirtualKeyToKeyCode(0x74, flag);
+        EXPECT_EQ(std::pair(f5.modifier, f5.key), std::pair(modifier, 63)) << flag;
     }
 }
 
@@ -78,9 +71,7 @@ TEST_F(KeyNamesTest, CapturedKeysAreNamedAfterTheirKeyCaps) {
         // Every key gets a name or no key, never the "?" of an unknown code (but the
         // standard name of the extra key left of Z is "?" itself).
         for (int virtualKey = 1; virtualKey < 256; ++virtualKey) {
-            if (virtualKey != 0xE2 || language == kFrench) {
-                EXPECT_NE(KeyName(Capture(virtualKey)), "?") << virtualKey;
-            }
+            EXPECT_TRUE(KeyName(Capture(virtualKey)) != "?" || (virtualKey == 0xE2 && language == kUs)) << virtualKey;
         }
     }
     // Enter, Space, Tab, Escape, the Windows keys and F13 are no key.
@@ -88,17 +79,13 @@ TEST_F(KeyNamesTest, CapturedKeysAreNamedAfterTheirKeyCaps) {
 }
 
 TEST_F(KeyNamesTest, TheFrenchLayoutIsChosenAtFirstUseAndThenHeld) {
-    for (auto [language, french] : {std::pair{kFrench, true}, {kUs, false}, {0x080C /* Belgian French */, false}}) {
-        Use(static_cast<std::uint16_t>(language));
-        EXPECT_EQ(FrenchLayout(), french) << language;
-    }
+    Use(0x080C);
+    EXPECT_FALSE(FrenchLayout()) << "Belgian French is another layout";
     Use(kUs);
-    EXPECT_EQ(KeyName(16), "Q");
-    EXPECT_EQ(Capture('A'), 30);
+    EXPECT_EQ(KeyName(16) + " " + std::to_string(Capture('A')), "Q 30");
     layoutLanguage = kFrench;  // switched during the run
-    EXPECT_EQ(KeyName(16), "Q");
+    EXPECT_EQ(KeyName(16) + " " + std::to_string(Capture('A')), "Q 30");
     EXPECT_EQ(KeyName(79), "1 (PAVE NUM.)") << "only the keypad's suffix follows at once";
-    EXPECT_EQ(Capture('A'), 30);
     EXPECT_EQ(Capture(0xDF), 53) << "the special keys are chosen at their own first use";
     SetKeyboardLanguageQuery(nullptr);
     EXPECT_FALSE(FrenchLayout()) << "without a system to ask, the layout is standard";

@@ -23,10 +23,7 @@ add_executable(core_tests
     tests/core/ProfileWriteTest.cpp
     tests/core/PreferencesTest.cpp
     tests/core/TestFiles.cpp
-    tests/core/fuel/ClimbDescentTest.cpp
-    tests/core/fuel/CruisePerformanceTest.cpp
     tests/core/fuel/FuelDigest.cpp
-    tests/core/fuel/FuelDistributionTest.cpp
     tests/core/fuel/FuelPlannerFormTest.cpp
     tests/core/fuel/TripFuelTest.cpp
 )

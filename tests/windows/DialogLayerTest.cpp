@@ -145,7 +145,7 @@ TEST(DialogLayerTest, AnUnexpectedErrorIsExplainedAndTheDialogStaysUsable) {
     EXPECT_EQ(dialog.Window(), nullptr);
 }
 
-// The launcher's and the selector's templates as the Parts lay them out.
+// The launcher's and the selector's templates: ids, classes, styles, order.
 TEST(DialogLayerTest, LauncherAndSelectorTemplates) {
     DialogTemplate launcher = ReadDialogTemplate(IDD_LAUNCHER);
     EXPECT_EQ(launcher.caption, "FS9 Skyliner Config");

@@ -6,46 +6,29 @@
 
 namespace {
 
-class TemplateReader {
-public:
-    explicit TemplateReader(const BYTE* data) : at_(data), start_(data) {}
+// Reads the fields of a template one after the other.
+struct TemplateReader {
+    const BYTE* start;
+    const BYTE* at = start;
 
-    WORD Word() { return Take<WORD>(); }
-    DWORD Dword() { return Take<DWORD>(); }
-    short Short() { return Take<short>(); }
-
-    // A string or a resource number (sz_Or_Ord).
-    std::string StringOrNumber() {
-        WORD first = *reinterpret_cast<const WORD*>(at_);
-        if (first == 0xFFFF) {
-            at_ += 2;
-            return "#" + std::to_string(Word());
-        }
-        return String();
-    }
-
-    std::string String() {
-        std::string text;
-        for (WORD unit = Word(); unit != 0; unit = Word()) text.push_back(static_cast<char>(unit < 0x100 ? unit : '?'));
-        return text;
-    }
-
-    void Skip(std::size_t bytes) { at_ += bytes; }
-    void AlignToDword() {
-        while ((at_ - start_) % 4 != 0) ++at_;
-    }
-
-private:
-    template <typename T>
+    template <typename T = WORD>
     T Take() {
         T value;
-        std::memcpy(&value, at_, sizeof value);
-        at_ += sizeof value;
+        std::memcpy(&value, at, sizeof value);
+        at += sizeof value;
         return value;
     }
-
-    const BYTE* at_;
-    const BYTE* start_;
+    std::string String() {
+        std::string text;
+        for (WORD unit = Take(); unit != 0; unit = Take()) text.push_back(static_cast<char>(unit < 0x100 ? unit : '?'));
+        return text;
+    }
+    // A string or a resource number (sz_Or_Ord).
+    std::string StringOrNumber() {
+        if (*reinterpret_cast<const WORD*>(at) != 0xFFFF) return String();
+        at += 2;
+        return "#" + std::to_string(Take());
+    }
 };
 
 std::string ClassName(const std::string& raw) {
@@ -79,40 +62,35 @@ DialogTemplate ReadDialogTemplate(int templateId) {
         ADD_FAILURE() << "no dialog template " << templateId;
         return dialog;
     }
-    TemplateReader reader(static_cast<const BYTE*>(LockResource(LoadResource(nullptr, resource))));
-    EXPECT_EQ(reader.Word(), 1) << "template " << templateId << " is not a DIALOGEX";
-    EXPECT_EQ(reader.Word(), 0xFFFF);
-    reader.Dword();  // help id
-    reader.Dword();  // extended style
-    dialog.style = reader.Dword();
-    WORD count = reader.Word();
-    reader.Short();
-    reader.Short();
-    dialog.width = reader.Short();
-    dialog.height = reader.Short();
+    TemplateReader reader{static_cast<const BYTE*>(LockResource(LoadResource(nullptr, resource)))};
+    EXPECT_EQ(reader.Take<DWORD>(), 0xFFFF0001u) << "template " << templateId << " is not a DIALOGEX";
+    reader.at += 8;  // help id, extended style
+    dialog.style = reader.Take<DWORD>();
+    WORD count = reader.Take();
+    reader.at += 4;  // x, y
+    dialog.width = reader.Take<short>();
+    dialog.height = reader.Take<short>();
     reader.StringOrNumber();  // menu
     reader.StringOrNumber();  // class
     dialog.caption = reader.String();
     if (dialog.style & DS_SETFONT) {
-        dialog.pointSize = reader.Word();
-        reader.Word();  // weight
-        reader.Skip(2);  // italic, character set
+        dialog.pointSize = reader.Take();
+        reader.at += 4;  // weight, italic, character set
         dialog.font = reader.String();
     }
     for (WORD i = 0; i < count; ++i) {
-        reader.AlignToDword();
+        while ((reader.at - reader.start) % 4 != 0) ++reader.at;  // items start on a DWORD boundary
         TemplateItem item{};
-        reader.Dword();  // help id
-        reader.Dword();  // extended style
-        item.style = reader.Dword();
-        item.x = reader.Short();
-        item.y = reader.Short();
-        item.width = reader.Short();
-        item.height = reader.Short();
-        item.id = static_cast<int>(reader.Dword());
+        reader.at += 8;  // help id, extended style
+        item.style = reader.Take<DWORD>();
+        item.x = reader.Take<short>();
+        item.y = reader.Take<short>();
+        item.width = reader.Take<short>();
+        item.height = reader.Take<short>();
+        item.id = static_cast<int>(reader.Take<DWORD>());
         item.windowClass = ClassName(reader.StringOrNumber());
         item.text = reader.StringOrNumber();
-        reader.Skip(reader.Word());  // creation data
+        reader.at += reader.Take();  // creation data
         dialog.items.push_back(item);
     }
     return dialog;

@@ -2,8 +2,34 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "ui/ModalDialog.h"
 #include "ui/PlainDialog.h"
+
+namespace {
+
+// Creates the dialog as a visible modeless window, plays the next step if it is scripted
+// for this template, then cancels the dialog as Escape does (also one without a Cancel
+// button) if it is still open.
+template <typename Dialog, typename Steps>
+INT_PTR Play(Dialog& dialog, int templateId, HWND owner, Steps& steps) {
+    if (!dialog.CreateForTest(owner)) {
+        ADD_FAILURE() << "template " << templateId << " could not be created";
+        return -1;
+    }
+    if (!steps.empty() && steps.front().first == templateId) {
+        auto step = std::move(steps.front().second);
+        steps.pop_front();
+        if constexpr (std::is_same_v<Dialog, PlainDialog>) step(dialog.Window());
+        else step(dialog);
+    }
+    PumpMessages();
+    if (dialog.Window()) SendMessageA(dialog.Window(), WM_COMMAND, IDCANCEL, 0);
+    return dialog.Result();
+}
+
+}  // namespace
 
 int FakeUserInterface::ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT style) {
     messages.push_back({owner, text, caption, style});
@@ -13,20 +39,7 @@ int FakeUserInterface::ShowMessage(HWND owner, const std::string& text, const st
 INT_PTR FakeUserInterface::RunModal(ModalDialog& dialog, HWND owner) {
     modalRuns.push_back(dialog.TemplateId());
     modalOwners.push_back(owner);
-    if (dialogsFail) return -1;
-    if (!dialog.CreateForTest(owner)) {
-        ADD_FAILURE() << "template " << dialog.TemplateId() << " could not be created";
-        return -1;
-    }
-    if (!steps_.empty() && steps_.front().first == dialog.TemplateId()) {
-        Step step = std::move(steps_.front().second);
-        steps_.pop_front();
-        step(dialog);
-    }
-    PumpMessages();
-    // Cancel as Escape gives it, also to a dialog without a Cancel button.
-    if (dialog.Window()) SendMessageA(dialog.Window(), WM_COMMAND, IDCANCEL, 0);
-    return dialog.Result();
+    return dialogsFail ? -1 : Play(dialog, dialog.TemplateId(), owner, steps_);
 }
 
 INT_PTR FakeUserInterface::RunModalTemplate(int templateId, DLGPROC procedure, HWND owner, LPARAM initialValue) {
@@ -34,30 +47,18 @@ INT_PTR FakeUserInterface::RunModalTemplate(int templateId, DLGPROC procedure, H
     modalOwners.push_back(owner);
     if (dialogsFail) return -1;
     PlainDialog dialog(templateId, procedure, initialValue);
-    HWND window = dialog.CreateForTest(owner);
-    EXPECT_NE(window, nullptr) << "template " << templateId;
-    if (!window) return -1;
-    if (!plainSteps_.empty() && plainSteps_.front().first == templateId) {
-        PlainStep step = std::move(plainSteps_.front().second);
-        plainSteps_.pop_front();
-        step(window);
-    }
-    PumpMessages();
-    if (dialog.Window()) SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    INT_PTR result = Play(dialog, templateId, owner, plainSteps_);
     EXPECT_TRUE(dialog.Ended()) << "template " << templateId << " did not end on Cancel";
-    return dialog.Result();
+    return result;
 }
 
 void Press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
 void Press(const ModalDialog& dialog, int id) { Press(dialog.Window(), id); }
 
-void CloseBox(HWND dialog) {
-    SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+void CloseBox(const ModalDialog& dialog) {
+    SendMessageA(dialog.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
     PumpMessages();
 }
-
-void CloseBox(const ModalDialog& dialog) { CloseBox(dialog.Window()); }
 
 void PressKey(HWND dialog, WPARAM virtualKey) {
     MSG key{GetFocus(), WM_KEYDOWN, virtualKey, 0, 0, {0, 0}};
@@ -68,7 +69,6 @@ void PressKey(HWND dialog, WPARAM virtualKey) {
     }
     PumpMessages();
 }
-
 void PressEscape(const ModalDialog& dialog) { PressKey(dialog.Window(), VK_ESCAPE); }
 
 void PumpMessages() {

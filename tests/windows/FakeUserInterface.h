@@ -18,9 +18,8 @@ struct ShownMessage {
 
 // Stands in for message boxes and modal runs while installed: messages are recorded, and
 // each modal run creates the dialog as a visible modeless window, plays the next scripted
-// step for its template, then cancels the dialog as Escape does if it is still open (so by default a
-// dialog opens and is cancelled at once). Dialogs with a plain procedure are played the
-// same way, with steps given their window.
+// step for its template (given the dialog, or the window of a plain procedure), then
+// cancels the dialog as Escape does if it is still open.
 class FakeUserInterface : public UserInterface {
 public:
     using Step = std::function<void(ModalDialog&)>;
@@ -51,7 +50,6 @@ void Press(HWND dialog, int id);
 void Press(const ModalDialog& dialog, int id);
 
 // Closes a dialog with its close box, as the window manager asks it to.
-void CloseBox(HWND dialog);
 void CloseBox(const ModalDialog& dialog);
 
 // Presses a key in a dialog, as its modal loop would deliver it (Escape, Enter, ...).

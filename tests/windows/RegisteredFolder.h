@@ -2,39 +2,36 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 
-inline constexpr const char* kSimulatorKey = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0";
-
-// Sets or removes the registered folder for one test and puts back what was there.
+// Sets or removes the simulator's registered folder for one test and puts back what was there.
 class RegisteredFolder {
 public:
     RegisteredFolder() {
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSimulatorKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0", 0, nullptr,
+                        0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
         DWORD size = 0;
-        if (RegQueryValueExA(key_, "EXE Path", nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS) {
-            saved_.resize(size);
-            RegQueryValueExA(key_, "EXE Path", nullptr, nullptr, reinterpret_cast<BYTE*>(&saved_[0]), &size);
-            hadValue_ = true;
-        }
+        hadValue_ = RegQueryValueExA(key_, kValue, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
+        saved_.resize(size);
+        RegQueryValueExA(key_, kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(saved_.data()), &size);
     }
     ~RegisteredFolder() {
-        if (hadValue_) {
-            RegSetValueExA(key_, "EXE Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_.data()),
-                           static_cast<DWORD>(saved_.size()));
-        } else {
-            RegDeleteValueA(key_, "EXE Path");
-        }
+        if (hadValue_) Write(saved_);
+        else Remove();
         RegCloseKey(key_);
     }
-    void Set(const std::string& folder) {
-        ASSERT_EQ(RegSetValueExA(key_, "EXE Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                                 static_cast<DWORD>(folder.size() + 1)),
-                  ERROR_SUCCESS);
-    }
-    void Remove() { RegDeleteValueA(key_, "EXE Path"); }
+    void Set(const std::string& folder) { Write(folder + '\0'); }
+    void Remove() { RegDeleteValueA(key_, kValue); }
 
 private:
+    void Write(const std::string& bytes) {
+        ASSERT_EQ(RegSetValueExA(key_, kValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
+                                 static_cast<DWORD>(bytes.size())),
+                  ERROR_SUCCESS);
+    }
+    static constexpr const char* kValue = "EXE Path";
     HKEY key_ = nullptr;
     std::string saved_;
     bool hadValue_ = false;

@@ -48,8 +48,6 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_executable(win32_tests
     ${RESOURCES}
     tests/windows/TestDialogs.rc
-    tests/windows/AircraftSelectorTest.cpp
-    tests/windows/ColorEditTest.cpp
     tests/windows/ConfigurationDlgTest.cpp
     tests/windows/DialogLayerTest.cpp
     tests/windows/DialogTemplate.cpp
@@ -62,7 +60,6 @@ add_executable(win32_tests
     tests/windows/LoadManagerTest.cpp
     tests/windows/FileSystemTest.cpp
     tests/windows/ProfileConformanceTest.cpp
-    tests/windows/SimulatorFolderTest.cpp
     tests/core/ProfileCorpus.cpp
     tests/core/TestFiles.cpp
 )

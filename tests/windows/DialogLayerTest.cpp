@@ -4,11 +4,13 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include "DialogTemplate.h"
 #include "FakeUserInterface.h"
 #include "ResourceIds.h"
 #include "app/ConfiguratorApp.h"
+#include "ui/ColorEdit.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
 #include "ui/PlainDialog.h"
@@ -18,11 +20,15 @@ namespace {
 constexpr int kTestTemplate = 900;
 constexpr int kPlainTemplate = 904;
 
-// A test dialog whose OK runs `onOK` instead of closing.
+// A test dialog with two coloured fields, whose OK runs `onOK` instead of closing.
 class Probe : public ModalDialog {
 public:
     std::function<void()> onOK;
-    Probe() : ModalDialog(kTestTemplate) {}
+    CColorEdit edit, text;
+    Probe() : ModalDialog(kTestTemplate) {
+        Bind(901, edit);
+        Bind(902, text);
+    }
 
 protected:
     void OnOK() override {
@@ -162,9 +168,36 @@ TEST(DialogLayerTest, LauncherAndSelectorTemplates) {
     }
 }
 
-TEST(DialogLayerTest, AColouredProgressBarShowsItsColour) {
+// The colours the dialog gives `control`: its brush's, the text's and the background's.
+std::vector<COLORREF> Ask(const ModalDialog& dialog, UINT message, HWND control) {
+    HDC context = GetDC(control);
+    SetTextColor(context, RGB(1, 2, 3));
+    SetBkColor(context, RGB(4, 5, 6));
+    LOGBRUSH brush{};
+    GetObjectA(reinterpret_cast<HBRUSH>(SendMessageA(dialog.Window(), message, reinterpret_cast<WPARAM>(context),
+                                                     reinterpret_cast<LPARAM>(control))),
+               sizeof brush, &brush);
+    std::vector<COLORREF> colours{brush.lbColor, GetTextColor(context), GetBkColor(context)};
+    ReleaseDC(control, context);
+    return colours;
+}
+
+TEST(DialogLayerTest, ColouredFieldsAndProgressBarsShowTheirColours) {
     Probe dialog;
     ASSERT_NE(dialog.CreateForTest(nullptr), nullptr);
+    // Without a background a field keeps the system's colours, as a plain field does.
+    EXPECT_EQ(Ask(dialog, WM_CTLCOLOREDIT, dialog.edit.Handle()),
+              Ask(dialog, WM_CTLCOLOREDIT, GetDlgItem(dialog.Window(), 903)));
+    dialog.edit.SetBackgroundColor(RGB(0, 0, 150));
+    dialog.edit.SetTextColor(RGB(255, 255, 255));
+    EXPECT_EQ(Ask(dialog, WM_CTLCOLORSTATIC, dialog.edit.Handle()),
+              (std::vector<COLORREF>{RGB(0, 0, 150), RGB(255, 255, 255), RGB(0, 0, 150)}));
+    // A new background replaces the brush; the text stays black unless set.
+    dialog.text.SetBackgroundColor(RGB(255, 200, 130));
+    dialog.text.SetBackgroundColor(RGB(128, 255, 128));
+    EXPECT_EQ(Ask(dialog, WM_CTLCOLORSTATIC, dialog.text.Handle()),
+              (std::vector<COLORREF>{RGB(128, 255, 128), RGB(0, 0, 0), RGB(128, 255, 128)}));
+
     HWND bar = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 10, dialog.Window(), nullptr,
                                nullptr, nullptr);
     ProgressBar progress;
@@ -173,7 +206,7 @@ TEST(DialogLayerTest, AColouredProgressBarShowsItsColour) {
     progress.SetPosition(8);
     progress.SetBarColor(RGB(255, 200, 130));
     progress.SetBackgroundColor(RGB(255, 255, 255));
-    // Full, so its middle has the bar colour.
+    // Full, so its middle has the bar colour on screen.
     SetWindowPos(dialog.Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     HDC screen = GetDC(bar);

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "FakeUserInterface.h"
-#include "RegisteredFolder.h"
 #include "ResourceIds.h"
 #include "TestFiles.h"
+#include "app/AircraftSelector.h"
 #include "app/ConfiguratorDlg.h"
 #include "app/LauncherFlows.h"
+#include "app/SimulatorFolder.h"
 #include "loadmgr/AircraftSelection.h"
 #include "platform/FileStatus.h"
 #include "platform/InstallPaths.h"
@@ -16,29 +17,102 @@
 
 namespace {
 
+// Sets or removes the simulator's registered folder for one test and puts back what was there.
+class RegisteredFolder {
+public:
+    RegisteredFolder() {
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0", 0, nullptr,
+                        0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+        DWORD size = 0;
+        hadValue_ = RegQueryValueExA(key_, "EXE Path", nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
+        saved_.resize(size);
+        RegQueryValueExA(key_, "EXE Path", nullptr, nullptr, reinterpret_cast<BYTE*>(saved_.data()), &size);
+    }
+    ~RegisteredFolder() {
+        if (hadValue_) Write(saved_);
+        else Remove();
+        RegCloseKey(key_);
+    }
+    void Set(const std::string& folder) { Write(folder + '\0'); }
+    void Remove() { RegDeleteValueA(key_, "EXE Path"); }
+
+private:
+    void Write(const std::string& bytes) {
+        ASSERT_EQ(RegSetValueExA(key_, "EXE Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
+                                 static_cast<DWORD>(bytes.size())),
+                  ERROR_SUCCESS);
+    }
+    HKEY key_ = nullptr;
+    std::string saved_;
+    bool hadValue_ = false;
+};
+
+// The registered folder is used as stored, trailing separator included.
 TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     RegisteredFolder registry;
-    registry.Set("C:\\Games\\FS9");
+    registry.Set("C:\\Games\\FS9\\");
     CConfiguratorDlg launcher;
     ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
-    EXPECT_EQ(FsRootPath, "C:\\Games\\FS9");
-    EXPECT_EQ(PrefsPath, "C:\\Games\\FS9\\Velmora\\Skyliner\\Prefs.cfg");
+    EXPECT_EQ(FsRootPath, "C:\\Games\\FS9\\");
+    EXPECT_EQ(PrefsPath, "C:\\Games\\FS9\\\\Velmora\\Skyliner\\Prefs.cfg");
     EXPECT_NE(SendMessageA(launcher.Window(), WM_GETICON, ICON_SMALL, 0), 0);
     for (int id = IDC_AIRCRAFT_CONFIGURATION; id < IDC_AIRCRAFT_CONFIGURATION + 4; ++id) {
         EXPECT_NE(SendMessageA(launcher.Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << id;
     }
 }
 
-// The flows against a simulator folder that holds the A320 and, of the A319, only its
-// IAE version.
+TEST(LauncherTest, ALongRegisteredFolderIsNotCutAndWithoutOneTheCurrentFolderIsTheStart) {
+    RegisteredFolder registry;
+    std::string deep = "D:";
+    while (deep.size() < 700) deep += "\\Simulators and their many add-ons";
+    registry.Set(deep);
+    EXPECT_EQ(FindInstallPaths().fsRoot, deep);
+
+    registry.Remove();
+    char previous[MAX_PATH], windows[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    ASSERT_TRUE(SetCurrentDirectoryA(windows));
+    const std::string prefs = FindInstallPaths().prefs;
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(prefs, std::string(windows) + "\\..\\..\\Velmora\\Skyliner\\Prefs.cfg");
+}
+
+// Closing without a choice is covered by the flows, which reopen the selector.
+TEST(LauncherTest, TheLastVariantPressedWinsAndTheSelectorStaysOpen) {
+    AircraftSelection = kNoAircraft;
+    CAircraftSelector selector;
+    ASSERT_NE(selector.CreateForTest(nullptr), nullptr);
+    auto pressed = [&selector](int id) { return SendMessageA(selector.Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; };
+    for (int id = IDC_SELECT_A318; id <= IDC_SELECT_ACJ; ++id) {
+        EXPECT_FALSE(pressed(id));
+        EXPECT_NE(SendMessageA(selector.Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "image of " << id;
+    }
+    Press(selector, IDC_SELECT_A320);
+    EXPECT_EQ(AircraftSelection, kA320);
+    Press(selector, IDC_SELECT_A318);
+    EXPECT_EQ(AircraftSelection, kA318);
+    EXPECT_TRUE(pressed(IDC_SELECT_A318));
+    EXPECT_FALSE(pressed(IDC_SELECT_A320));
+    EXPECT_NE(selector.Window(), nullptr) << "a variant button must not close the selector";
+    Press(selector, IDCANCEL);
+    EXPECT_EQ(selector.Window(), nullptr);
+    EXPECT_EQ(AircraftSelection, kA318);
+    AircraftSelection = kNoAircraft;
+}
+
+// The flows against a simulator folder that holds the A320 with its IAE version and, of the
+// A319, only its IAE version.
 class LauncherFlowsTest : public ::testing::Test {
 protected:
     LauncherFlowsTest() {
-        CreateDirectoryA(folder.Path("Aircraft").c_str(), nullptr);
-        for (const char* variant : {"Velmora Quill A320", "Velmora Quill A319IAE"}) {
-            CreateDirectoryA(folder.Path(std::string("Aircraft\\") + variant).c_str(), nullptr);
-            folder.Put(std::string("Aircraft\\") + variant + "\\Aircraft.cfg", "[WEIGHT_AND_BALANCE]\r\n");
+        for (const char* variant : {"", "\\Velmora Quill A320", "\\Velmora Quill A320IAE", "\\Velmora Quill A319IAE"}) {
+            CreateDirectoryA(folder.Path(std::string("Aircraft") + variant).c_str(), nullptr);
         }
+        // 3000 lb are 18 passengers, more than the 12 seats of the business class.
+        primary = folder.Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
+        alternative = folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
+        folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg", "[WEIGHT_AND_BALANCE]\r\n");
         FsRootPath = folder.Path("");
         FsRootPath.pop_back();  // no trailing separator, as the registry usually has it
         launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
@@ -49,11 +123,17 @@ protected:
     ~LauncherFlowsTest() override {
         SetMainWindow(nullptr);
         DestroyWindow(launcher);
+        SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_NORMAL);
         for (std::int32_t& zfw : VariantZfw) zfw = 0;
     }
 
     void Choose(int button) {
         ui.Script(IDD_AIRCRAFT_SELECTOR, [button](ModalDialog& selector) { Press(selector, button); });
+    }
+    void Reset() {
+        ui.modalRuns.clear();
+        ui.modalOwners.clear();
+        ui.messages.clear();
     }
     // The text of the one message shown, owned by the launcher.
     std::string OnlyMessage(const char* caption, UINT icon) {
@@ -64,13 +144,26 @@ protected:
         EXPECT_EQ(ui.messages[0].owner, launcher);
         return ui.messages[0].text;
     }
-    void Reset() {
-        ui.modalRuns.clear();
-        ui.modalOwners.clear();
-        ui.messages.clear();
+    void RunA320LoadManager(FakeUserInterface::Step step) {
+        Reset();
+        Choose(IDC_SELECT_A320);
+        ui.Script(IDD_A320_LOAD_MANAGER, std::move(step));
+        OnLoadManager(launcher);
+        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_A320_LOAD_MANAGER}));
+    }
+    // As a user's drag ends: the slider moves and repaints, and the repaint tells the dialog.
+    static void Slide(const ModalDialog& dialog, int id, int position) {
+        SendMessageA(dialog.Item(id), TBM_SETPOS, TRUE, position);
+        PumpMessages();
+    }
+    static std::string Station(const std::string& path, const char* key) {
+        return Profile(path).ReadString("WEIGHT_AND_BALANCE", key, "<UNDEFINED>", 99);
     }
 
+    static constexpr const char* kPrimary = "Aircraft\\Velmora Quill A320\\Aircraft.cfg";
+    const std::string kWeights = "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n";
     ScratchFolder folder;
+    std::string primary, alternative;
     FakeUserInterface ui;
     HWND launcher = nullptr;
 };
@@ -128,18 +221,13 @@ TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
     EXPECT_EQ(AircraftSelection, kNoAircraft);
 }
 
-TEST_F(LauncherFlowsTest, TheKeyButtonNeverAsksForAVariant) {
-    PrefsPath = folder.Path("Velmora\\Skyliner\\Prefs.cfg");  // not there: the defaults are shown
+// The key button never asks for a variant; the Configuration note follows only OK.
+TEST_F(LauncherFlowsTest, TheButtonsWithoutAVariant) {
+    PrefsPath = folder.Path("Prefs.cfg");  // not there: the defaults are shown
     OnKeyAssignments(launcher);
-    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_KEY_CONFIG});
-    EXPECT_EQ(ui.modalOwners, std::vector<HWND>{launcher});
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(LauncherFlowsTest, TheConfigurationNoteFollowsOnlyOK) {
-    PrefsPath = folder.Path("Prefs.cfg");
     OnAircraftConfiguration(launcher);
-    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_CONFIGURATION});
+    EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_KEY_CONFIG, IDD_CONFIGURATION}));
+    EXPECT_EQ(ui.modalOwners, (std::vector<HWND>{launcher, launcher}));
     EXPECT_TRUE(ui.messages.empty());
 
     ui.Script(IDD_CONFIGURATION, [](HWND dialog) { Press(dialog, IDOK); });
@@ -149,38 +237,8 @@ TEST_F(LauncherFlowsTest, TheConfigurationNoteFollowsOnlyOK) {
               "           only next time the aircraft is loaded in Flight Simulator.");
 }
 
-// The load manager flow end to end on the A320, whose IAE version is installed too.
-class LoadManagerFlowTest : public LauncherFlowsTest {
-protected:
-    LoadManagerFlowTest() {
-        CreateDirectoryA(folder.Path("Aircraft\\Velmora Quill A320IAE").c_str(), nullptr);
-        // 3000 lb are 18 passengers, more than the 12 seats of the business class.
-        primary = folder.Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
-        alternative = folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
-    }
-    ~LoadManagerFlowTest() override { SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_NORMAL); }
-    void RunA320(FakeUserInterface::Step step) {
-        Reset();
-        Choose(IDC_SELECT_A320);
-        ui.Script(IDD_A320_LOAD_MANAGER, std::move(step));
-        OnLoadManager(launcher);
-        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_A320_LOAD_MANAGER}));
-    }
-    // As a user's drag ends: the slider moves and repaints, and the repaint tells the dialog.
-    static void Slide(const ModalDialog& dialog, int id, int position) {
-        SendMessageA(dialog.Item(id), TBM_SETPOS, TRUE, position);
-        PumpMessages();
-    }
-    static std::string Station(const std::string& path, const char* key) {
-        return Profile(path).ReadString("WEIGHT_AND_BALANCE", key, "<UNDEFINED>", 99);
-    }
-    static constexpr const char* kPrimary = "Aircraft\\Velmora Quill A320\\Aircraft.cfg";
-    const std::string kWeights = "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n";
-    std::string primary, alternative;
-};
-
-TEST_F(LoadManagerFlowTest, SlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFiles) {
-    RunA320([](ModalDialog& dialog) {
+TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFiles) {
+    RunA320LoadManager([](ModalDialog& dialog) {
         auto shown = [&dialog] {
             std::string texts;
             for (int id : {IDC_FIRST_CABIN_COUNT, IDC_FIRST_CABIN_WEIGHT, IDC_SECOND_CABIN_COUNT,
@@ -216,7 +274,7 @@ TEST_F(LoadManagerFlowTest, SlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFil
 
     // Opened again in kilograms on what was saved; Cancel keeps the files and the ZFW.
     const std::string saved = folder.Take(kPrimary);
-    RunA320([](ModalDialog& dialog) {
+    RunA320LoadManager([](ModalDialog& dialog) {
         EXPECT_TRUE(IsItemChecked(dialog.Window(), IDC_UNIT_KG));
         EXPECT_EQ(ItemText(dialog.Window(), IDC_ZFW), "59899");
         Slide(dialog, IDC_FIRST_CABIN_SLIDER, 0);
@@ -226,7 +284,7 @@ TEST_F(LoadManagerFlowTest, SlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFil
     EXPECT_EQ(folder.Take(kPrimary), saved);
 }
 
-TEST_F(LoadManagerFlowTest, AFileThatCannotBeReadOrWrittenIsReportedAndTheZfwIsNotKept) {
+TEST_F(LauncherFlowsTest, ALoadManagerFileThatCannotBeReadOrWrittenIsReportedAndTheZfwIsNotKept) {
     VariantZfw[kA320 - 1] = 40000;
     HANDLE held = CreateFileA(primary.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -238,7 +296,7 @@ TEST_F(LoadManagerFlowTest, AFileThatCannotBeReadOrWrittenIsReportedAndTheZfwIsN
               0u);
 
     ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
-    RunA320([](ModalDialog& dialog) { Press(dialog, IDOK); });
+    RunA320LoadManager([](ModalDialog& dialog) { Press(dialog, IDOK); });
     const std::string text = OnlyMessage("ERROR", MB_ICONSTOP);
     EXPECT_NE(text.find(DescribeFileFailure(FileAccess::Write, alternative, FileStatus::ReadOnly)), std::string::npos)
         << text;
@@ -248,9 +306,9 @@ TEST_F(LoadManagerFlowTest, AFileThatCannotBeReadOrWrittenIsReportedAndTheZfwIsN
     EXPECT_EQ(Station(alternative, "station_load.4"), "<UNDEFINED>");
 }
 
-TEST_F(LauncherFlowsTest, OnlyTheAlternativeFileIsShownAndSaved) {
-    std::string alternative = folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg",
-                                         "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n");
+TEST_F(LauncherFlowsTest, TheLoadManagerShowsAndSavesOnlyTheAlternativeFile) {
+    const std::string only = folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg",
+                                        "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n");
     Choose(IDC_SELECT_A319);
     ui.Script(IDD_A319_LOAD_MANAGER, [](ModalDialog& dialog) {
         EXPECT_EQ(ItemText(dialog.Window(), IDC_SECOND_CABIN_COUNT), "67");
@@ -258,8 +316,7 @@ TEST_F(LauncherFlowsTest, OnlyTheAlternativeFileIsShownAndSaved) {
     });
     OnLoadManager(launcher);
     OnlyMessage("WARNING", MB_ICONINFORMATION);
-    EXPECT_EQ(Profile(alternative).ReadString("WEIGHT_AND_BALANCE", "station_load.5", "", 99),
-              "11078,  0.0, 0.0, 0.0, Coach");
+    EXPECT_EQ(Station(only, "station_load.5"), "11078,  0.0, 0.0, 0.0, Coach");
     EXPECT_FALSE(folder.Has("Aircraft\\Velmora Quill A319\\Aircraft.cfg"));
     EXPECT_EQ(VariantZfw[kA319 - 1], 40597 + 67 * 75);
 }

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "DialogTemplate.h"
@@ -144,27 +146,23 @@ TEST(DialogLayerTest, LauncherAndSelectorTemplates) {
     DialogTemplate launcher = ReadDialogTemplate(IDD_LAUNCHER);
     EXPECT_EQ(launcher.caption, "FS9 Skyliner Config");
     EXPECT_FALSE(launcher.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    const int launcherIds[] = {IDC_AIRCRAFT_CONFIGURATION, IDC_LOAD_MANAGER, IDC_FUEL_PLANNER, IDC_KEY_ASSIGNMENTS, IDCANCEL};
-    const short launcherTops[] = {7, 55, 104, 153, 204};
+    const std::pair<int, short> kButtons[] = {{IDC_AIRCRAFT_CONFIGURATION, 7}, {IDC_LOAD_MANAGER, 55},
+                                              {IDC_FUEL_PLANNER, 104}, {IDC_KEY_ASSIGNMENTS, 153}, {IDCANCEL, 204}};
     ASSERT_EQ(launcher.items.size(), 5u);
     for (int i = 0; i < 5; ++i) {
         const TemplateItem& item = launcher.items[i];
-        EXPECT_EQ(item.id, launcherIds[i]);
-        EXPECT_EQ(item.windowClass, "Button");
-        EXPECT_EQ(item.y, launcherTops[i]);
-        EXPECT_EQ(item.width, 305);
+        EXPECT_EQ(std::tuple(item.id, item.y, item.width, item.windowClass, (item.style & BS_BITMAP) != 0),
+                  std::tuple(kButtons[i].first, kButtons[i].second, 305, "Button", i < 4));
         EXPECT_TRUE(item.style & WS_TABSTOP);
-        EXPECT_EQ((item.style & BS_BITMAP) != 0, i < 4);
     }
     EXPECT_EQ(launcher.items[4].text, "Exit");
 
     DialogTemplate selector = ReadDialogTemplate(IDD_AIRCRAFT_SELECTOR);
     ASSERT_EQ(selector.items.size(), 6u);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(selector.items[i].id, IDC_SELECT_A318 + i);
-        EXPECT_EQ(selector.items[i].style & 0xF, static_cast<DWORD>(BS_AUTORADIOBUTTON));
-        EXPECT_TRUE(selector.items[i].style & BS_PUSHLIKE);
-        EXPECT_EQ((selector.items[i].style & WS_GROUP) != 0, i == 0) << "one group";
+    for (int i = 0; i < 5; ++i) {  // pushed-in radio buttons, in one group
+        const TemplateItem& item = selector.items[i];
+        EXPECT_EQ(std::tuple(item.id, item.style & 0xF, (item.style & BS_PUSHLIKE) != 0, (item.style & WS_GROUP) != 0),
+                  std::tuple(IDC_SELECT_A318 + i, DWORD(BS_AUTORADIOBUTTON), true, i == 0));
     }
 }
 

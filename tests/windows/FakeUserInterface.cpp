@@ -31,11 +31,6 @@ INT_PTR Play(Dialog& dialog, int templateId, HWND owner, Steps& steps) {
 
 }  // namespace
 
-int FakeUserInterface::ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT style) {
-    messages.push_back({owner, text, caption, style});
-    return IDOK;
-}
-
 INT_PTR FakeUserInterface::RunModal(ModalDialog& dialog, HWND owner) {
     modalRuns.push_back(dialog.TemplateId());
     modalOwners.push_back(owner);
@@ -52,7 +47,6 @@ INT_PTR FakeUserInterface::RunModalTemplate(int templateId, DLGPROC procedure, H
     return result;
 }
 
-void Press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 void Press(const ModalDialog& dialog, int id) { Press(dialog.Window(), id); }
 
 void CloseBox(const ModalDialog& dialog) {

@@ -11,8 +11,7 @@
 
 struct ShownMessage {
     HWND owner;
-    std::string text;
-    std::string caption;
+    std::string text, caption;
     UINT style;
 };
 
@@ -36,7 +35,10 @@ public:
     std::vector<HWND> modalOwners;
     bool dialogsFail = false;  // every modal run fails as when its template cannot be loaded
 
-    int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT style) override;
+    int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT style) override {
+        messages.push_back({owner, text, caption, style});
+        return IDOK;
+    }
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override;
     INT_PTR RunModalTemplate(int templateId, DLGPROC procedure, HWND owner, LPARAM initialValue) override;
 
@@ -46,7 +48,7 @@ private:
 };
 
 // Presses a button of a dialog as a user would (the button must be enabled and visible).
-void Press(HWND dialog, int id);
+inline void Press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 void Press(const ModalDialog& dialog, int id);
 
 // Closes a dialog with its close box, as the window manager asks it to.

@@ -14,6 +14,7 @@
 #include "ui/DialogItems.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 namespace {
 
@@ -21,28 +22,22 @@ namespace {
 class RegisteredFolder {
 public:
     RegisteredFolder() {
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0", 0, nullptr,
-                        0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
         DWORD size = 0;
-        hadValue_ = RegQueryValueExA(key_, "EXE Path", nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
+        if (SHGetValueA(HKEY_LOCAL_MACHINE, kKey, "EXE Path", nullptr, nullptr, &size) != ERROR_SUCCESS) return;
         saved_.resize(size);
-        RegQueryValueExA(key_, "EXE Path", nullptr, nullptr, reinterpret_cast<BYTE*>(saved_.data()), &size);
+        hadValue_ = SHGetValueA(HKEY_LOCAL_MACHINE, kKey, "EXE Path", nullptr, saved_.data(), &size) == ERROR_SUCCESS;
+        saved_ = saved_.c_str();
     }
-    ~RegisteredFolder() {
-        if (hadValue_) Write(saved_);
-        else Remove();
-        RegCloseKey(key_);
-    }
-    void Set(const std::string& folder) { Write(folder + '\0'); }
-    void Remove() { RegDeleteValueA(key_, "EXE Path"); }
-
-private:
-    void Write(const std::string& bytes) {
-        ASSERT_EQ(RegSetValueExA(key_, "EXE Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
-                                 static_cast<DWORD>(bytes.size())),
+    ~RegisteredFolder() { hadValue_ ? Set(saved_) : Remove(); }
+    void Set(const std::string& folder) {
+        ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kKey, "EXE Path", REG_SZ, folder.c_str(),
+                              static_cast<DWORD>(folder.size() + 1)),
                   ERROR_SUCCESS);
     }
-    HKEY key_ = nullptr;
+    void Remove() { SHDeleteValueA(HKEY_LOCAL_MACHINE, kKey, "EXE Path"); }
+
+private:
+    static constexpr const char* kKey = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0";
     std::string saved_;
     bool hadValue_ = false;
 };

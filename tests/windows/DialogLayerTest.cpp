@@ -39,12 +39,8 @@ protected:
 };
 
 INT_PTR CALLBACK ClosingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) return TRUE;
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndPlainDialog(window, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) EndPlainDialog(window, IDCANCEL);
+    return message == WM_INITDIALOG || message == WM_COMMAND;
 }
 
 // Through the fake, down to a plain dialog procedure and back out again.
@@ -91,16 +87,13 @@ void CALLBACK PressOkInInnermost(HWND, UINT, UINT_PTR id, DWORD) {
 // which is disabled while the nested one runs.
 TEST(DialogLayerTest, RealModalRunsNestAndEnd) {
     Probe outer, inner;
-    bool outerEnabledUnderInner = true;
-    HWND innerOwner = nullptr;
+    bool outerEnabledUnderInner = true, innerOwnedByOuter = false;
     inner.onOK = [&] {
         outerEnabledUnderInner = IsWindowEnabled(outer.Window());
-        innerOwner = GetWindow(inner.Window(), GW_OWNER);
+        innerOwnedByOuter = GetWindow(inner.Window(), GW_OWNER) == outer.Window();
         inner.EndDialog(IDOK);
     };
-    HWND outerWindow = nullptr;
     outer.onOK = [&] {
-        outerWindow = outer.Window();
         SetTimer(nullptr, 0, 10, PressOkInInnermost);
         EXPECT_EQ(inner.DoModal(), IDOK);
         outer.EndDialog(IDCANCEL);
@@ -108,7 +101,7 @@ TEST(DialogLayerTest, RealModalRunsNestAndEnd) {
     SetTimer(nullptr, 0, 10, PressOkInInnermost);
     EXPECT_EQ(outer.DoModal(), IDCANCEL);
     EXPECT_FALSE(outerEnabledUnderInner);
-    EXPECT_EQ(innerOwner, outerWindow);
+    EXPECT_TRUE(innerOwnedByOuter);
     EXPECT_EQ(DefaultOwner(), MainWindow());
 }
 

@@ -9,11 +9,13 @@
 
 namespace {
 
-// Creates the dialog as a visible modeless window, plays the next step if it is scripted
-// for this template, then cancels the dialog as Escape does (also one without a Cancel
-// button) if it is still open.
+// One modal run as the class comment describes it; a dialog without a Cancel button is
+// cancelled all the same.
 template <typename Dialog, typename Steps>
-INT_PTR Play(Dialog& dialog, int templateId, HWND owner, Steps& steps) {
+INT_PTR Play(FakeUserInterface& ui, Dialog& dialog, int templateId, HWND owner, Steps& steps) {
+    ui.modalRuns.push_back(templateId);
+    ui.modalOwners.push_back(owner);
+    if (ui.dialogsFail) return -1;
     if (!dialog.CreateForTest(owner)) {
         ADD_FAILURE() << "template " << templateId << " could not be created";
         return -1;
@@ -32,18 +34,13 @@ INT_PTR Play(Dialog& dialog, int templateId, HWND owner, Steps& steps) {
 }  // namespace
 
 INT_PTR FakeUserInterface::RunModal(ModalDialog& dialog, HWND owner) {
-    modalRuns.push_back(dialog.TemplateId());
-    modalOwners.push_back(owner);
-    return dialogsFail ? -1 : Play(dialog, dialog.TemplateId(), owner, steps_);
+    return Play(*this, dialog, dialog.TemplateId(), owner, steps_);
 }
 
 INT_PTR FakeUserInterface::RunModalTemplate(int templateId, DLGPROC procedure, HWND owner, LPARAM initialValue) {
-    modalRuns.push_back(templateId);
-    modalOwners.push_back(owner);
-    if (dialogsFail) return -1;
     PlainDialog dialog(templateId, procedure, initialValue);
-    INT_PTR result = Play(dialog, templateId, owner, plainSteps_);
-    EXPECT_TRUE(dialog.Ended()) << "template " << templateId << " did not end on Cancel";
+    INT_PTR result = Play(*this, dialog, templateId, owner, plainSteps_);
+    EXPECT_TRUE(dialogsFail || dialog.Ended()) << "template " << templateId << " did not end on Cancel";
     return result;
 }
 

@@ -9,11 +9,7 @@
 
 #include "ui/UserInterface.h"
 
-struct ShownMessage {
-    HWND owner;
-    std::string text, caption;
-    UINT style;
-};
+struct ShownMessage { HWND owner; std::string text, caption; UINT style; };
 
 // Stands in for message boxes and modal runs while installed: messages are recorded, and
 // each modal run creates the dialog as a visible modeless window, plays the next scripted

@@ -3,7 +3,6 @@
 #include "FakeUserInterface.h"
 #include "ResourceIds.h"
 #include "TestFiles.h"
-#include "app/AircraftSelector.h"
 #include "app/ConfiguratorDlg.h"
 #include "app/LauncherFlows.h"
 #include "app/SimulatorFolder.h"
@@ -42,7 +41,8 @@ private:
     bool hadValue_ = false;
 };
 
-// The registered folder is used as stored, trailing separator included.
+// The registered folder is used as stored (trailing separator included) however long; without
+// it the start is two levels above the current folder.
 TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     RegisteredFolder registry;
     registry.Set("C:\\Games\\FS9\\");
@@ -54,10 +54,7 @@ TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     for (int id = IDC_AIRCRAFT_CONFIGURATION; id < IDC_AIRCRAFT_CONFIGURATION + 4; ++id) {
         EXPECT_NE(SendMessageA(launcher.Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << id;
     }
-}
 
-TEST(LauncherTest, ALongRegisteredFolderIsNotCutAndWithoutOneTheCurrentFolderIsTheStart) {
-    RegisteredFolder registry;
     std::string deep = "D:";
     while (deep.size() < 700) deep += "\\Simulators and their many add-ons";
     registry.Set(deep);
@@ -71,29 +68,6 @@ TEST(LauncherTest, ALongRegisteredFolderIsNotCutAndWithoutOneTheCurrentFolderIsT
     const std::string prefs = FindInstallPaths().prefs;
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(prefs, std::string(windows) + "\\..\\..\\Velmora\\Skyliner\\Prefs.cfg");
-}
-
-// Closing without a choice is covered by the flows, which reopen the selector.
-TEST(LauncherTest, TheLastVariantPressedWinsAndTheSelectorStaysOpen) {
-    AircraftSelection = kNoAircraft;
-    CAircraftSelector selector;
-    ASSERT_NE(selector.CreateForTest(nullptr), nullptr);
-    auto pressed = [&selector](int id) { return SendMessageA(selector.Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; };
-    for (int id = IDC_SELECT_A318; id <= IDC_SELECT_ACJ; ++id) {
-        EXPECT_FALSE(pressed(id));
-        EXPECT_NE(SendMessageA(selector.Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "image of " << id;
-    }
-    Press(selector, IDC_SELECT_A320);
-    EXPECT_EQ(AircraftSelection, kA320);
-    Press(selector, IDC_SELECT_A318);
-    EXPECT_EQ(AircraftSelection, kA318);
-    EXPECT_TRUE(pressed(IDC_SELECT_A318));
-    EXPECT_FALSE(pressed(IDC_SELECT_A320));
-    EXPECT_NE(selector.Window(), nullptr) << "a variant button must not close the selector";
-    Press(selector, IDCANCEL);
-    EXPECT_EQ(selector.Window(), nullptr);
-    EXPECT_EQ(AircraftSelection, kA318);
-    AircraftSelection = kNoAircraft;
 }
 
 // The flows against a simulator folder that holds the A320 with its IAE version and, of the
@@ -166,13 +140,23 @@ protected:
 TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
     for (auto [run, dialog] : {std::pair{OnLoadManager, IDD_A320_LOAD_MANAGER}, {OnFuelPlanner, IDD_FUEL_PLANNER}}) {
         Reset();
-        ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog&) {});  // closed with its bottom button
-        ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog& selector) { CloseBox(selector); });
-        ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog& selector) {
-            PressEscape(selector);
-            EXPECT_EQ(selector.Window(), nullptr);
+        // Closed with its bottom button, its close box, Escape.
+        const auto bottomButton = +[](const ModalDialog& selector) { Press(selector, IDCANCEL); };
+        for (void (*close)(const ModalDialog&) : {bottomButton, &CloseBox, &PressEscape}) {
+            ui.Script(IDD_AIRCRAFT_SELECTOR, [close](ModalDialog& selector) {
+                close(selector);
+                EXPECT_EQ(selector.Window(), nullptr);
+            });
+        }
+        ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog& selector) {  // the last variant pressed wins
+            for (int id = IDC_SELECT_A318; id <= IDC_SELECT_ACJ; ++id) {
+                EXPECT_NE(SendMessageA(selector.Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "image of " << id;
+            }
+            Press(selector, IDC_SELECT_A318);
+            Press(selector, IDC_SELECT_A320);
+            EXPECT_EQ(SendMessageA(selector.Item(IDC_SELECT_A318), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+            EXPECT_NE(selector.Window(), nullptr) << "a variant button must not close the selector";
         });
-        Choose(IDC_SELECT_A320);
         run(launcher);
         std::vector<int> runs(4, IDD_AIRCRAFT_SELECTOR);
         runs.push_back(dialog);

@@ -8,8 +8,6 @@ class CConfiguratorDlg : public ModalDialog {
 public:
     explicit CConfiguratorDlg(HWND parent = nullptr);
 
-    HICON Icon() const { return icon_; }
-
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;

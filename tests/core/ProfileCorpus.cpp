@@ -1,19 +1,14 @@
 #include "ProfileCorpus.h"
 
 namespace {
-
 const char* const kMissing = "<UNDEFINED>";
+}  // namespace
 
 std::string Utf16(const std::u16string& text) {
     std::string bytes("\xFF\xFE", 2);
-    for (char16_t unit : text) {
-        bytes.push_back(static_cast<char>(unit & 0xFF));
-        bytes.push_back(static_cast<char>(unit >> 8));
-    }
+    for (char16_t unit : text) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
     return bytes;
 }
-
-}  // namespace
 
 std::vector<ReadCase> ReadCorpus() {
     const std::string quotes =

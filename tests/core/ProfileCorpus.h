@@ -36,6 +36,9 @@ struct WriteCase {
     bool wineDiffers = false;
 };
 
+// The bytes of a UTF-16 file with its byte-order mark.
+std::string Utf16(const std::u16string& text);
+
 std::vector<ReadCase> ReadCorpus();
 std::vector<IntCase> IntCorpus();
 std::vector<WriteCase> WriteCorpus();

@@ -9,12 +9,8 @@
 
 namespace {
 
-class ProfileWriteTest : public ::testing::Test {
-protected:
+TEST(ProfileWriteTest, WritesGiveTheBytesWindowsWrites) {
     ScratchFolder folder;
-};
-
-TEST_F(ProfileWriteTest, WritesGiveTheBytesWindowsWrites) {
     for (const WriteCase& c : WriteCorpus()) {
         Profile file(folder.Put("write.ini", c.before));
         for (const Write& write : c.writes) {
@@ -26,7 +22,8 @@ TEST_F(ProfileWriteTest, WritesGiveTheBytesWindowsWrites) {
 
 // A missing file is created; every other file that cannot be written says why, in the
 // answer of a read, of CheckReadable and of a write, and nothing is created or changed.
-TEST_F(ProfileWriteTest, FailuresSayWhyAndLeaveEverythingAsItWas) {
+TEST(ProfileWriteTest, FailuresSayWhyAndLeaveEverythingAsItWas) {
+    ScratchFolder folder;
     EXPECT_EQ(Profile(folder.Path("new.ini")).Write("Common", "UnitSystem", "0"), FileStatus::Ok);
     EXPECT_EQ(folder.Take("new.ini"), "[Common]\r\nUnitSystem=0\r\n");
 

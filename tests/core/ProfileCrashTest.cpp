@@ -15,7 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <random>
 #include <thread>
 
@@ -44,15 +43,11 @@ TEST(ProfileCrashTest, AKilledWriterLeavesAnOldOrANewStateAndTheNextWriteClearsU
     ScratchFolder folder;
     std::string path = folder.Path("Prefs.cfg");
     // The exact bytes of each state, written without interruption.
-    std::map<int, std::string> states;
-    auto stateBytes = [&](int n) -> const std::string& {
-        if (!states.count(n)) {
-            MemoryFileSystem memory;
-            memory.files[path] = "[Common]\r\nUnitSystem=1\r\n";
-            Profile(path, memory).WriteAll(StateEntries(n));
-            states[n] = memory.files[path];
-        }
-        return states[n];
+    auto stateBytes = [&](int n) {
+        MemoryFileSystem memory;
+        memory.files[path] = "[Common]\r\nUnitSystem=1\r\n";
+        Profile(path, memory).WriteAll(StateEntries(n));
+        return memory.files[path];
     };
     ASSERT_EQ(chmod(folder.Put("Prefs.cfg", stateBytes(0)).c_str(), 0600), 0);  // a private file
 

@@ -97,18 +97,4 @@ TEST(ProfileConformanceTest, WritesReadBackAsThePlatformsAndGiveWindowsBytes) {
     }
 }
 
-TEST(ProfileConformanceTest, FilesAndFoldersAreCreatedAsThePlatformCreatesThem) {
-    ScratchFolder folder;
-    Profile ours(folder.Path("created-ours.ini"));
-    ASSERT_EQ(ours.Write("Common", "ColdAndDark", "1"), FileStatus::Ok);
-    ASSERT_TRUE(WritePrivateProfileStringA("Common", "ColdAndDark", "1", folder.Path("created-platform.ini").c_str()));
-    EXPECT_EQ(folder.Take("created-ours.ini"), folder.Take("created-platform.ini"));
-    EXPECT_EQ(folder.Take("created-ours.ini"), "[Common]\r\nColdAndDark=1\r\n");
-
-    std::string nowhere = folder.Path("missing\\Prefs.cfg");
-    EXPECT_EQ(Profile(nowhere).Write("Common", "ColdAndDark", "1"), FileStatus::FolderMissing);
-    EXPECT_FALSE(WritePrivateProfileStringA("Common", "ColdAndDark", "1", nowhere.c_str()));
-    EXPECT_FALSE(folder.Has("missing"));
-}
-
 }  // namespace

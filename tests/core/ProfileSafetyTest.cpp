@@ -17,22 +17,21 @@ namespace {
 const std::string kBefore = "[S]\r\nk=1\r\n";
 const std::string kAfter = "[S]\r\nk=2\r\n";
 
+// A symbolic link stays a link (alone: a hard link would make the write go in place), and
+// every name of a hard-linked file sees the new content.
 TEST(ProfileSafetyTest, LinkedFilesAreWrittenWhereTheirContentLives) {
     ScratchFolder folder;
     std::string target = folder.Put("real.ini", kBefore);
     std::string symbolic = folder.Path("symbolic.ini");
-    std::string hard = folder.Path("hard.ini");
     ASSERT_EQ(symlink("real.ini", symbolic.c_str()), 0);
-    ASSERT_EQ(link(target.c_str(), hard.c_str()), 0);
-
     ASSERT_EQ(Profile(symbolic).Write("S", "k", "2"), FileStatus::Ok);
     struct stat info {};
     ASSERT_EQ(lstat(symbolic.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode)) << "the link was replaced by a file";
     EXPECT_EQ(folder.Take("real.ini"), kAfter);
-    EXPECT_EQ(folder.Take("hard.ini"), kAfter);
 
-    ASSERT_EQ(Profile(hard).Write("S", "k", "3"), FileStatus::Ok);
+    ASSERT_EQ(link(target.c_str(), folder.Path("hard.ini").c_str()), 0);
+    ASSERT_EQ(Profile(folder.Path("hard.ini")).Write("S", "k", "3"), FileStatus::Ok);
     EXPECT_EQ(folder.Take("real.ini"), "[S]\r\nk=3\r\n");
     EXPECT_EQ(folder.Take("symbolic.ini"), "[S]\r\nk=3\r\n");
     EXPECT_EQ(folder.FileCount(), 3);

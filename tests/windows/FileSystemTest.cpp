@@ -79,6 +79,7 @@ TEST(FileSystemTest, AttributesAndLinksSurviveAWrite) {
     ASSERT_EQ(Profile(folder.Path("Copy.cfg")).Write("Common", "UnitSystem", "0"), FileStatus::Ok);
     EXPECT_EQ(Profile(path).ReadInt("Common", "UnitSystem", -9999), 0);
     EXPECT_EQ(folder.Take("Prefs.cfg"), folder.Take("Copy.cfg"));
+    ASSERT_TRUE(DeleteFileA(folder.Path("Copy.cfg").c_str()));  // else the write below goes in place
 
     using CreateLink = BOOLEAN(WINAPI*)(LPCSTR, LPCSTR, DWORD);
     auto createLink = reinterpret_cast<CreateLink>(

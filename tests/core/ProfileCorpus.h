@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Profile.h"
+
 struct ReadCase {
     const char* name;
     std::string file;
@@ -22,16 +24,10 @@ struct IntCase {
     bool wineDiffers = false;
 };
 
-struct Write {
-    const char* section;
-    const char* key;
-    const char* value;
-};
-
 struct WriteCase {
     const char* name;
     std::string before;
-    std::vector<Write> writes;
+    std::vector<ProfileEntry> writes;
     std::string windows;  // the file's bytes afterwards
     bool wineDiffers = false;
 };

@@ -13,9 +13,7 @@ TEST(ProfileWriteTest, WritesGiveTheBytesWindowsWrites) {
     ScratchFolder folder;
     for (const WriteCase& c : WriteCorpus()) {
         Profile file(folder.Put("write.ini", c.before));
-        for (const Write& write : c.writes) {
-            ASSERT_EQ(file.Write(write.section, write.key, write.value), FileStatus::Ok) << c.name;
-        }
+        for (const ProfileEntry& write : c.writes) ASSERT_EQ(file.Write(write.section, write.key, write.value), FileStatus::Ok);
         EXPECT_EQ(folder.Take("write.ini"), c.windows) << c.name;
     }
 }

@@ -41,7 +41,5 @@ void ScratchFolder::Age(const std::string& name, int seconds) const {
 }
 
 int ScratchFolder::FileCount() const {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(root_)) ++count;
-    return count;
+    return static_cast<int>(std::distance(fs::directory_iterator(root_), fs::directory_iterator()));
 }

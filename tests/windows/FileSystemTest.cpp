@@ -36,19 +36,17 @@ TEST(FileSystemTest, UnreadableAndUnwritableFilesSayWhy) {
         ScratchFolder folder;
         std::string path = folder.Put("Prefs.cfg", kPrefs);
         SetFileAttributesA(path.c_str(), c.attributes);
-        {
-            HANDLE other = c.otherAccess ? CreateFileA(path.c_str(), c.otherAccess, c.otherShare, nullptr,
-                                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
-                                         : INVALID_HANDLE_VALUE;
-            Profile file(path);
-            FileStatus read = FileStatus::Failed;
-            EXPECT_EQ(file.ReadInt("Common", "UnitSystem", -9999, &read), c.read == FileStatus::Ok ? 1 : -9999) << c.name;
-            EXPECT_EQ(read, c.read) << c.name;
-            EXPECT_EQ(file.CheckReadable(), c.read) << c.name;
-            EXPECT_EQ(file.Write("Common", "UnitSystem", "0"), c.write) << c.name;
-            EXPECT_TRUE(FileExists(path)) << c.name << ": there, not missing";
-            if (other != INVALID_HANDLE_VALUE) CloseHandle(other);
-        }
+        HANDLE other = c.otherAccess ? CreateFileA(path.c_str(), c.otherAccess, c.otherShare, nullptr,
+                                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
+                                     : INVALID_HANDLE_VALUE;
+        Profile file(path);
+        FileStatus read = FileStatus::Failed;
+        EXPECT_EQ(file.ReadInt("Common", "UnitSystem", -9999, &read), c.read == FileStatus::Ok ? 1 : -9999) << c.name;
+        EXPECT_EQ(read, c.read) << c.name;
+        EXPECT_EQ(file.CheckReadable(), c.read) << c.name;
+        EXPECT_EQ(file.Write("Common", "UnitSystem", "0"), c.write) << c.name;
+        EXPECT_TRUE(FileExists(path)) << c.name << ": there, not missing";
+        if (other != INVALID_HANDLE_VALUE) CloseHandle(other);
         SetFileAttributesA(path.c_str(), kNormal);
         EXPECT_EQ(Profile(path).ReadInt("Common", "UnitSystem", -9999), c.write == FileStatus::Ok ? 0 : 1) << c.name;
         EXPECT_EQ(folder.FileCount(), 1) << c.name;

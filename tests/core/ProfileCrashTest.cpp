@@ -87,7 +87,7 @@ TEST(ProfileCrashTest, AKilledWriterLeavesAnOldOrANewStateAndTheNextWriteClearsU
 
     // A fresh leftover may be another instance's write in flight; once old, it goes. What
     // a kill left was never more open than the file, from its first byte on.
-    Profile(path).Write("Common", "Counter", std::to_string(newestState));
+    ASSERT_EQ(Profile(path).Write("Common", "Counter", std::to_string(newestState + 1)), FileStatus::Ok);
     EXPECT_EQ(folder.FileCount() - 1, leftovers);
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path(""))) {
         struct stat info {};
@@ -95,7 +95,7 @@ TEST(ProfileCrashTest, AKilledWriterLeavesAnOldOrANewStateAndTheNextWriteClearsU
         EXPECT_EQ(info.st_mode & 0777 & ~0600u, 0u) << entry.path();
         folder.Age(entry.path().filename().string(), 3600);
     }
-    ASSERT_EQ(Profile(path).Write("Common", "Counter", std::to_string(newestState + 1)), FileStatus::Ok);
+    ASSERT_EQ(Profile(path).Write("Common", "Counter", std::to_string(newestState + 2)), FileStatus::Ok);
     EXPECT_EQ(folder.FileCount(), 1);
 }
 

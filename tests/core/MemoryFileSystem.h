@@ -33,12 +33,9 @@ public:
     }
     // Never refused: the file was just read.
     FileStatus Locate(const std::string& path, Location& location) override {
-        location = Location{path, false};
-        return FileStatus::Ok;
+        return location = Location{path, false}, FileStatus::Ok;
     }
-    FileStatus CheckWritable(const std::string&) override {
-        return Refused("CheckWritable").value_or(FileStatus::Ok);
-    }
+    FileStatus CheckWritable(const std::string&) override { return Refused("CheckWritable").value_or(FileStatus::Ok); }
     FileStatus WriteNewFile(const std::string& path, const std::string& bytes, const std::string&) override {
         if (auto refusal = Refused("WriteNewFile")) return *refusal;
         if (files.count(path)) return FileStatus::AlreadyExists;
@@ -78,10 +75,7 @@ public:
         return FileStatus::Ok;
     }
     // Never refused: a temporary file that could not be removed is only clutter.
-    FileStatus Remove(const std::string& path) override {
-        files.erase(path);
-        return FileStatus::Ok;
-    }
+    FileStatus Remove(const std::string& path) override { return files.erase(path), FileStatus::Ok; }
     std::vector<FolderFile> ListFiles(const std::string&, const std::string&) override { return {}; }
 
 private:
@@ -89,8 +83,7 @@ private:
         if (beforeOperation) beforeOperation(operation);
         if (operations++ == failAtOperation) return failure;
         auto found = refusals.find(operation);
-        if (found == refusals.end()) return std::nullopt;
-        return found->second;
+        return found == refusals.end() ? std::nullopt : std::optional<FileStatus>(found->second);
     }
     template <typename Partial>
     void Change(Partial partial) {

@@ -1,24 +1,19 @@
 #include "ProfileCorpus.h"
 
 namespace {
-
 const char* const kMissing = "<UNDEFINED>";
+}  // namespace
 
 std::string Utf16(const std::u16string& text) {
     std::string bytes("\xFF\xFE", 2);
-    for (char16_t unit : text) {
-        bytes.push_back(static_cast<char>(unit & 0xFF));
-        bytes.push_back(static_cast<char>(unit >> 8));
-    }
+    for (char16_t unit : text) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
     return bytes;
 }
-
-}  // namespace
 
 std::vector<ReadCase> ReadCorpus() {
     const std::string quotes =
         "[Q]\r\nq1=\"1322,   26.0, 0.0, 0.0, First\"\r\nq2='single'\r\nq3=\"unbalanced\r\nq5='mixed\"\r\n"
-        "q6=  \"  spaced inside  \"  \r\nq7=\"\"\r\nq8=\"\r\nq9=\"a\" \"b\"\r\nq10=\"\"x\"\"\r\nq11=\"a\" ; c\r\n";
+        "q6=  \"  spaced inside  \"  \r\nq7=\"\"\r\nq8=\"\r\nq9=\"a\" \"b\"\r\nq11=\"a\" ; c\r\n";
     const std::string blanks = "[S]\r\na=  12  \r\nb=\t12\t\r\nc=\v12\v\r\n  d  =  two  words \r\ne=\r\nf=   \r\n";
     const std::string duplicates = "[D]\r\nk=first\r\nK=second\r\n[d]\r\nk=third\r\nlater=4\r\n";
     const std::string comments = "; top\r\n[C]\r\n;k1=commented\r\n  ; in=dented\r\n#hash=h\r\n//slash=s\r\nv=a ; b\r\n";
@@ -37,7 +32,6 @@ std::vector<ReadCase> ReadCorpus() {
         {"empty quotes", quotes, "Q", "q7", ""},
         {"one quote", quotes, "Q", "q8", "\""},
         {"two quoted parts", quotes, "Q", "q9", "a\" \"b"},
-        {"doubled quotes", quotes, "Q", "q10", "\"x\""},
         {"quote then text", quotes, "Q", "q11", "\"a\" ; c"},
         {"semicolon in value", comments, "C", "v", "a ; b"},
         {"hash key", comments, "C", "#hash", "h"},
@@ -60,12 +54,9 @@ std::vector<ReadCase> ReadCorpus() {
         {"later section unseen", duplicates, "D", "later", kMissing},
         {"line without equals", "[N]\r\nlonely line\r\nk=v\r\n", "N", "lonely line", kMissing},
         {"before any header", "k=orphan\r\n[H]\r\nk=v\r\n", "", "k", kMissing, true},
-        {"missing section", "[S]\r\nk=v\r\n", "T", "k", kMissing},
-        {"missing key", "[S]\r\nk=v\r\n", "S", "x", kMissing},
         {"utf-8 mark on header", "\xEF\xBB\xBF[B]\r\nk=bom\r\n", "B", "k", kMissing, true},
         {"utf-8 mark on blank line", "\xEF\xBB\xBF\r\n[B]\r\nk=bom\r\n", "B", "k", "bom"},
         {"utf-16", Utf16(u"[U]\r\nk=wide\r\n"), "u", "K", "wide"},
-        {"long value", "[S]\r\nlong=" + std::string(120, 'L') + "\r\n", "S", "long", std::string(98, 'L')},
     };
 }
 
@@ -83,7 +74,6 @@ std::vector<IntCase> IntCorpus() {
 
 std::vector<WriteCase> WriteCorpus() {
     return {
-        {"replace", "[S]\r\nk=1\r\nm=2\r\n", {{"S", "k", "9"}}, "[S]\r\nk=9\r\nm=2\r\n"},
         {"key keeps its letter case", "[s]\r\nKEY=1\r\n", {{"S", "key", "9"}}, "[s]\r\nKEY=9\r\n"},
         {"spacing around equals stays", "[s]\r\nKEY = 1 \r\n", {{"S", "key", "9"}}, "[s]\r\nKEY = 9\r\n", true},
         {"lf and blank lines stay", "  [S]\n\n  k=1\n\n[T]\nk=1\n", {{"S", "k", "22"}},
@@ -104,7 +94,6 @@ std::vector<WriteCase> WriteCorpus() {
         {"commented key is new", "[S]\r\n;b=old\r\n", {{"S", "b", "2"}}, "[S]\r\nb=2\r\n;b=old\r\n", true},
         {"arguments trimmed", "[S]\r\na=1\r\n", {{" S ", " NewKey ", "v"}, {"Fresh  ", "n", "1"}},
          "[S]\r\na=1\r\nNewKey=v\r\n[Fresh]\r\nn=1\r\n", true},
-        {"new section", "[S]\r\na=1\r\n", {{"T", "b", "2"}}, "[S]\r\na=1\r\n[T]\r\nb=2\r\n"},
         {"new section after an unbroken end", "[S]\r\na=1", {{"T", "b", "2"}}, "[S]\r\na=1\r\n[T]\r\nb=2\r\n"},
         {"new section in an empty file", "", {{"T", "b", "2"}}, "[T]\r\nb=2\r\n"},
         {"new section after free text", "free text\n\n", {{"T", "b", "2"}}, "free text\n\n[T]\r\nb=2\r\n", true},

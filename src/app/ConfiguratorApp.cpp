@@ -21,7 +21,6 @@ protected:
 }  // namespace
 
 int CConfiguratorApp::Run() {
-    InitCommonControls();
     // Trackbars, progress bars and the hot-key control of the dialogs.
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&classes);

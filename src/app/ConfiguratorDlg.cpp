@@ -2,8 +2,8 @@
 
 #include "app/LauncherFlows.h"
 #include "app/SimulatorFolder.h"
-#include "platform/InstallPaths.h"
 #include "res/ResourceIds.h"
+#include "shared/SharedValues.h"
 
 namespace {
 
@@ -43,29 +43,4 @@ bool CConfiguratorDlg::OnCommand(int id, int code, HWND control) {
         }
     }
     return ModalDialog::OnCommand(id, code, control);
-}
-
-bool CConfiguratorDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
-    if (message == WM_PAINT && IsIconic(Window())) {
-        PaintMinimised();
-        result = TRUE;
-        return true;
-    }
-    if (message == WM_QUERYDRAGICON) {
-        result = reinterpret_cast<INT_PTR>(icon_);
-        return true;
-    }
-    return false;
-}
-
-void CConfiguratorDlg::PaintMinimised() {
-    PAINTSTRUCT paint;
-    HDC context = BeginPaint(Window(), &paint);
-    SendMessageA(Window(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(context), 0);
-    RECT client;
-    GetClientRect(Window(), &client);
-    int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(context, x, y, icon_);
-    EndPaint(Window(), &paint);
 }

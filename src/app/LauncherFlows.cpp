@@ -1,19 +1,15 @@
 #include "app/LauncherFlows.h"
 
-#include "app/AircraftSelector.h"
-#include "fuel/FuelPlanner.h"
+#include "app/AircraftSelectorDlg.h"
+#include "fuel/FuelPlannerDlg.h"
 #include "keys/KeyConfigDlg.h"
-#include "loadmgr/AircraftSelection.h"
-#include "loadmgr/LoadManager.h"
-#include "loadmgr/Variants.h"
-#include "platform/InstallPaths.h"
+#include "loadmgr/LoadManagerDlg.h"
 #include "platform/Profile.h"
 #include "prefs/ConfigurationDlg.h"
+#include "shared/SharedValues.h"
 #include "ui/UserInterface.h"
 
 namespace {
-
-constexpr int kConfigurationTemplate = 145;
 
 const char* const kPayloadSaved =
     "The new payload has been saved in the aircraft file (aircraft.cfg).\n"
@@ -37,12 +33,12 @@ bool PreferencesFileReadable(HWND owner, const char* window) {
     return false;
 }
 
-// The installed test of the selected variant; shows the not-installed message when it fails.
-bool SelectedVariantInstalled(HWND owner) {
-    const VariantParameters* variant = FindVariant(AircraftSelection);
-    if (variant && IsVariantInstalled(*variant, FsRootPath)) return true;
+// The selected variant if it is installed; else the not-installed message, and null.
+const Variant* SelectedInstalledVariant(HWND owner) {
+    const Variant* variant = FindVariant(AircraftSelection);
+    if (variant && IsVariantInstalled(*variant, FsRootPath)) return variant;
     NotInstalledMessage(owner);
-    return false;
+    return nullptr;
 }
 
 // The load manager of the selected variant, then the save after OK. The zero-fuel weight
@@ -69,7 +65,7 @@ void RunLoadManager(HWND owner) {
         ShowMessage(outcome.FailureMessage(), "ERROR", MB_ICONSTOP, owner);
         return;
     }
-    VariantZfw[AircraftSelection - 1] = LoadManagerZfw;
+    VariantZfw[AircraftSelection - 1] = dialog->ZeroFuelWeight();
     ShowMessage(kPayloadSaved, "WARNING", MB_ICONINFORMATION, owner);
 }
 
@@ -92,8 +88,8 @@ bool ChooseAircraft() {
 
 void OnAircraftConfiguration(HWND owner) {
     if (!PreferencesFileReadable(owner, "configuration window")) return;
-    INT_PTR result = CurrentUserInterface().RunModalTemplate(kConfigurationTemplate, ConfigurationDlgProc, owner, 0);
-    if (result == IDOK) ShowMessage(kConfigurationNote, "WARNING", MB_ICONINFORMATION, owner);
+    CConfigurationDlg dialog;
+    if (dialog.DoModal() == IDOK) ShowMessage(kConfigurationNote, "WARNING", MB_ICONINFORMATION, owner);
 }
 
 void OnLoadManager(HWND owner) {
@@ -102,9 +98,11 @@ void OnLoadManager(HWND owner) {
 }
 
 void OnFuelPlanner(HWND owner) {
-    if (ChooseAircraft() && SelectedVariantInstalled(owner)) {
-        FuelPlanner planner;
-        planner.DoModal();
+    if (ChooseAircraft()) {
+        if (const Variant* variant = SelectedInstalledVariant(owner)) {
+            FuelPlanner planner(*variant, VariantZfw[variant->selection - 1]);
+            planner.DoModal();
+        }
     }
     AircraftSelection = kNoAircraft;
 }

@@ -14,8 +14,8 @@ constexpr std::int32_t kDescentStepOrigin = 5610;
 // The tables' slopes apply per whole 1000 kg above the reference empty weight plus an
 // offset; the division truncates toward zero, so light aircraft get negative steps.
 // 64 bits keep the subtraction defined for any weight.
-double WeightStep(std::int32_t weight, std::int32_t origin) {
-    return static_cast<double>((std::int64_t{weight} - ReferenceEmptyWeight() - origin) / 1000);
+double WeightStep(const Variant& variant, std::int32_t weight, std::int32_t origin) {
+    return static_cast<double>((std::int64_t{weight} - ReferenceEmptyWeight(variant) - origin) / 1000);
 }
 
 float RowValue(const PerformanceRow& row, double weightStep) {
@@ -24,8 +24,8 @@ float RowValue(const PerformanceRow& row, double weightStep) {
 
 }  // namespace
 
-double ClimbLookup(const ClimbTable& table, std::int32_t weight, std::int32_t altitude) {
-    const double step = WeightStep(weight, kClimbStepOrigin);
+double ClimbLookup(const ClimbTable& table, const Variant& variant, std::int32_t weight, std::int32_t altitude) {
+    const double step = WeightStep(variant, weight, kClimbStepOrigin);
     if (altitude >= 33000) {
         const double top = RowValue(table[33], step);
         const double below = RowValue(table[32], step);
@@ -38,9 +38,9 @@ double ClimbLookup(const ClimbTable& table, std::int32_t weight, std::int32_t al
     return lower + (upper - lower) / 1000.0 * (altitude - 1000.0 * static_cast<double>(row));
 }
 
-double DescentLookup(const DescentTable& table, std::int32_t weight, std::int32_t altitude) {
+double DescentLookup(const DescentTable& table, const Variant& variant, std::int32_t weight, std::int32_t altitude) {
     if (altitude < 2000) return 0.0;
-    const double step = WeightStep(weight, kDescentStepOrigin);
+    const double step = WeightStep(variant, weight, kDescentStepOrigin);
 
     // remaining[j]: what is left from row j's altitude down to 2000 ft. Summed upward
     // from the bottom with single-precision rounding at each row, not taken as the

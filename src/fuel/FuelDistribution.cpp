@@ -12,10 +12,10 @@ float Fraction(std::int32_t amount, std::int32_t capacity) {
 
 }  // namespace
 
-FuelDistribution DistributeFuel(std::int32_t totalFuel) {
-    const std::int32_t innerCapacity = TankCapacity(TankKind::Inner);
-    const std::int32_t outerCapacity = TankCapacity(TankKind::Outer);
-    const std::int32_t centerCapacity = TankCapacity(TankKind::Center);
+FuelDistribution DistributeFuel(const Variant& variant, std::int32_t totalFuel) {
+    const std::int32_t innerCapacity = TankCapacity(variant, TankKind::Inner);
+    const std::int32_t outerCapacity = TankCapacity(variant, TankKind::Outer);
+    const std::int32_t centerCapacity = TankCapacity(variant, TankKind::Center);
 
     FuelDistribution tanks;
     tanks.inner = std::min(totalFuel / 2, innerCapacity);

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
+
+#include "aircraft/Variants.h"
 
 // What the fuel planner window does, without the window: the texts of its fields, the
 // results of the last computation, the computation itself and the change of unit system.
 // The window copies the editable texts in before an action and every text out after it.
-// Works on the variant in AircraftSelection, which must be 1 to 5.
 
 enum class UnitSystem { Metric, Imperial };
 
@@ -55,10 +55,10 @@ struct FuelPlannerMessage {
 
 class FuelPlannerForm {
 public:
-    // The opening state: cost index 50, the zero-fuel weight that the load manager last
-    // saved for the selected variant (if any), taxi 200 kg, reserve 5 %, final 1000 kg, in
-    // metric; no results.
-    FuelPlannerForm();
+    // The opening state for the variant: cost index 50, the zero-fuel weight that its load
+    // manager last saved (0: none), taxi 200 kg, reserve 5 %, final 1000 kg, in metric; no
+    // results.
+    FuelPlannerForm(const Variant& variant, std::int32_t savedZeroFuelWeight);
 
     FuelPlannerTexts texts;
 
@@ -78,10 +78,10 @@ private:
     void ShowTankAmounts();
     void RefreshUnits();
 
+    const Variant* variant_;
     UnitSystem units_ = UnitSystem::Metric;
     float unitFactor_ = 1.0f;  // display units per kilogram
     // The stored results of the last computation, in kilograms.
-    std::int32_t totalFuel_ = 0;
     std::int32_t inner_ = 0;
     std::int32_t outer_ = 0;
     std::int32_t center_ = 0;
@@ -89,11 +89,6 @@ private:
     float outerFraction_ = 0.0f;
     float centerFraction_ = 0.0f;
 };
-
-// The number a field holds: its leading decimal integer, after optional white space and
-// sign. 0 for an empty text, for one that does not begin with a number, and for a number
-// outside the 32-bit range, so that such a field counts as not filled in.
-std::int32_t ReadFieldInt(std::string_view text);
 
 // A field's text rewritten for the other unit system after a change of units: pounds to
 // kilograms when the new system is metric, kilograms to pounds otherwise. An empty text

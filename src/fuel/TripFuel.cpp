@@ -24,12 +24,12 @@ double CruiseFuel(double flow, float minutes, float climbRatio) {
 
 }  // namespace
 
-std::int32_t TripFuel(std::int32_t distance, std::int32_t altitude, std::int32_t costIndex,
+std::int32_t TripFuel(const Variant& variant, std::int32_t distance, std::int32_t altitude, std::int32_t costIndex,
                       std::int32_t grossWeight) {
     const ClimbDescentSpeeds speeds = SpeedsFor(altitude, costIndex);
 
-    const float climbFuel = static_cast<float>(ClimbLookup(kClimbFuel, grossWeight, altitude) * speeds.climbRatio);
-    const float climbDistance = static_cast<float>(ClimbLookup(kClimbDistance, grossWeight, altitude));
+    const float climbFuel = static_cast<float>(ClimbLookup(kClimbFuel, variant, grossWeight, altitude) * speeds.climbRatio);
+    const float climbDistance = static_cast<float>(ClimbLookup(kClimbDistance, variant, grossWeight, altitude));
     const std::int32_t topOfClimbWeight = TruncateToInt(grossWeight - static_cast<double>(climbFuel));
     const float distanceAfterClimb = static_cast<float>(distance - static_cast<double>(climbDistance));
     const float timeFactor = static_cast<float>(1.0 / speeds.climbRatio);
@@ -41,9 +41,9 @@ std::int32_t TripFuel(std::int32_t distance, std::int32_t altitude, std::int32_t
         TruncateToInt(topOfClimbWeight - CruiseFuel(flow, firstCruiseTime, speeds.climbRatio));
 
     const float descentDistance = static_cast<float>(
-        DescentLookup(kDescentDistance, topOfDescentWeight, altitude) + kDescentDistanceAllowance);
+        DescentLookup(kDescentDistance, variant, topOfDescentWeight, altitude) + kDescentDistanceAllowance);
     const float descentFuel = static_cast<float>(
-        (DescentLookup(kDescentFuel, topOfDescentWeight, altitude) + kDescentFuelAllowance) * speeds.descentRatio);
+        (DescentLookup(kDescentFuel, variant, topOfDescentWeight, altitude) + kDescentFuelAllowance) * speeds.descentRatio);
     const float cruiseDistance = static_cast<float>(distanceAfterClimb - static_cast<double>(descentDistance));
     const float cruiseTime = static_cast<float>(CruiseTime(cruiseDistance, altitude) * timeFactor);
 
@@ -51,10 +51,10 @@ std::int32_t TripFuel(std::int32_t distance, std::int32_t altitude, std::int32_t
     return TruncateToInt(CruiseFuel(flow, cruiseTime, speeds.climbRatio) + descentFuel + climbFuel);
 }
 
-std::int32_t PlanTripFuel(std::int32_t distance, std::int32_t altitude, std::int32_t costIndex,
+std::int32_t PlanTripFuel(const Variant& variant, std::int32_t distance, std::int32_t altitude, std::int32_t costIndex,
                           std::int32_t zeroFuelWeight) {
     // Sums in double are exact here and saturate on the way back instead of overflowing.
     const std::int32_t firstGuessWeight = TruncateToInt(zeroFuelWeight + kFuelPerMileGuess * distance);
-    const std::int32_t firstTrip = TripFuel(distance, altitude, costIndex, firstGuessWeight);
-    return TripFuel(distance, altitude, costIndex, TruncateToInt(static_cast<double>(zeroFuelWeight) + firstTrip));
+    const std::int32_t firstTrip = TripFuel(variant, distance, altitude, costIndex, firstGuessWeight);
+    return TripFuel(variant, distance, altitude, costIndex, TruncateToInt(static_cast<double>(zeroFuelWeight) + firstTrip));
 }

@@ -6,17 +6,18 @@
 #include "keys/KeyNames.h"
 #include "keys/SystemKeyboardLayout.h"
 #include "res/ResourceIds.h"
+#include "shared/SharedValues.h"
 #include "ui/UserInterface.h"
 
-CKeyAssigner::CKeyAssigner(HWND parent) : ModalDialog(IDD_KEY_ASSIGNER, parent) {
+CKeyAssigner::CKeyAssigner(int slot, HWND parent) : ModalDialog(IDD_KEY_ASSIGNER, parent), slot_(slot) {
     FollowSystemKeyboardLayout();
     Bind(IDC_KEY_CAPTURE, capture_);
 }
 
+bool CKeyAssigner::HasSlot() const { return slot_ >= 0 && slot_ < kKeyCommandSlots; }
+
 bool CKeyAssigner::OnInitDialog() {
-    if (CurrentCommand >= 0 && CurrentCommand < kKeyCommandSlots) {
-        SetItemText(Window(), IDC_KEY_COMMAND_NAME, KeyCommandTable[CurrentCommand].name);
-    }
+    if (HasSlot()) SetItemText(Window(), IDC_KEY_COMMAND_NAME, KeyCommandTable[slot_].name);
     // Empty, whatever the slot holds: the user presses the whole combination anew.
     SetFocus(capture_.Handle());
     return false;
@@ -28,10 +29,10 @@ void CKeyAssigner::OnOK() {
         SetFocus(capture_.Handle());
         return;
     }
-    if (CurrentCommand >= 0 && CurrentCommand < kKeyCommandSlots) {
+    if (HasSlot()) {
         KeyAssignment captured = VirtualKeyToKeyCode(capture_.VirtualKey(), capture_.ModifierFlags());
-        KeyCommandTable[CurrentCommand].modifier = captured.modifier;
-        KeyCommandTable[CurrentCommand].key = captured.key;
+        KeyCommandTable[slot_].modifier = captured.modifier;
+        KeyCommandTable[slot_].key = captured.key;
     }
     EndDialog(IDOK);
 }

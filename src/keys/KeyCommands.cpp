@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/MissingValue.h"
 #include "platform/Profile.h"
 
 namespace {
@@ -104,8 +105,6 @@ constexpr KeyCommands kDefaults = {{
 }};
 
 constexpr const char* kSection = "Keys";
-// What the file's value reads as when it has none: the platform's convention for "missing".
-constexpr std::int32_t kMissing = -9999;
 
 std::string EntryName(int slot, const char* field) {
     char name[32];
@@ -115,28 +114,25 @@ std::string EntryName(int slot, const char* field) {
 
 }  // namespace
 
-KeyCommands KeyCommandTable = kDefaults;
-std::int32_t CurrentCommand = 0;
-
 const KeyCommands& DefaultKeyCommands() { return kDefaults; }
 
-void ReadKeyAssignments(const std::string& path, FileSystem& fileSystem) {
+void ReadKeyAssignments(const std::string& path, KeyCommands& table, FileSystem& fileSystem) {
     const Profile file(path, fileSystem);
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
-        std::int32_t modifier = file.ReadInt(kSection, EntryName(slot, "Modifier"), kMissing);
-        std::int32_t key = file.ReadInt(kSection, EntryName(slot, "Key"), kMissing);
-        if (modifier == kMissing || key == kMissing) continue;
-        KeyCommandTable[slot].modifier = modifier;
-        KeyCommandTable[slot].key = key;
+        std::int32_t modifier = file.ReadInt(kSection, EntryName(slot, "Modifier"), kMissingNumber);
+        std::int32_t key = file.ReadInt(kSection, EntryName(slot, "Key"), kMissingNumber);
+        if (modifier == kMissingNumber || key == kMissingNumber) continue;
+        table[slot].modifier = modifier;
+        table[slot].key = key;
     }
 }
 
-FileStatus WriteKeyAssignments(const std::string& path, FileSystem& fileSystem) {
+FileStatus WriteKeyAssignments(const std::string& path, const KeyCommands& table, FileSystem& fileSystem) {
     std::vector<ProfileEntry> entries;
     entries.reserve(2 * kKeyCommandSlots);
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
-        entries.push_back({kSection, EntryName(slot, "Modifier"), std::to_string(KeyCommandTable[slot].modifier)});
-        entries.push_back({kSection, EntryName(slot, "Key"), std::to_string(KeyCommandTable[slot].key)});
+        entries.push_back({kSection, EntryName(slot, "Modifier"), std::to_string(table[slot].modifier)});
+        entries.push_back({kSection, EntryName(slot, "Key"), std::to_string(table[slot].key)});
     }
     return Profile(path, fileSystem).WriteAll(entries);
 }

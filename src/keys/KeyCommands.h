@@ -29,21 +29,15 @@ struct KeyCommand {
 constexpr int kKeyCommandSlots = 91;
 using KeyCommands = std::array<KeyCommand, kKeyCommandSlots>;
 
-// The commands and their assignments for the whole run: the defaults at start, then
-// what the preferences file holds each time the key dialog opens, and each key captured.
-extern KeyCommands KeyCommandTable;
-
 // The table as the process starts.
 const KeyCommands& DefaultKeyCommands();
 
-// The slot whose key the assigner is capturing.
-extern std::int32_t CurrentCommand;
-
-// Loads the [Keys] section of the preferences file at `path`: a slot takes the two values
-// the file gives it, and keeps its own when either entry is missing (or reads as -9999).
-// The caller checks beforehand that an existing file can be read at all.
-void ReadKeyAssignments(const std::string& path, FileSystem& fileSystem = SystemFileSystem());
+// Loads the [Keys] section of the preferences file at `path` into `table`: a slot takes the
+// two values the file gives it, and keeps its own when either entry is missing (or reads as
+// the missing number). The caller checks beforehand that an existing file can be read.
+void ReadKeyAssignments(const std::string& path, KeyCommands& table, FileSystem& fileSystem = SystemFileSystem());
 
 // Writes both entries of every slot, modifier before key and in slot order, with one
 // replacement of the file; the other sections keep their bytes.
-FileStatus WriteKeyAssignments(const std::string& path, FileSystem& fileSystem = SystemFileSystem());
+FileStatus WriteKeyAssignments(const std::string& path, const KeyCommands& table,
+                               FileSystem& fileSystem = SystemFileSystem());

@@ -4,8 +4,8 @@
 #include "keys/KeyNames.h"
 #include "keys/KeyAssignerDlg.h"
 #include "keys/SystemKeyboardLayout.h"
-#include "platform/InstallPaths.h"
 #include "res/ResourceIds.h"
+#include "shared/SharedValues.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -26,7 +26,7 @@ CKeyConfig::CKeyConfig(HWND parent) : ModalDialog(IDD_KEY_CONFIG, parent) {
 
 bool CKeyConfig::OnInitDialog() {
     commands_.AddItem("Select a command", kNoCommand);
-    ReadKeyAssignments(PrefsPath);
+    ReadKeyAssignments(PrefsPath, KeyCommandTable);
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
         if (*KeyCommandTable[slot].name) commands_.AddItem(KeyCommandTable[slot].name, slot);
     }
@@ -47,7 +47,7 @@ bool CKeyConfig::OnCommand(int id, int code, HWND control) {
 }
 
 void CKeyConfig::OnOK() {
-    FileStatus status = WriteKeyAssignments(PrefsPath);
+    FileStatus status = WriteKeyAssignments(PrefsPath, KeyCommandTable);
     if (status != FileStatus::Ok) {
         ShowMessage(DescribeFileFailure(FileAccess::Write, PrefsPath, status) + kSaveAdvice, "ERROR", MB_ICONSTOP);
         return;
@@ -61,8 +61,13 @@ int CKeyConfig::SelectedSlot() const {
 }
 
 void CKeyConfig::ShowAssignment() {
-    int slot = SelectedSlot();
-    SetItemText(Window(), IDC_KEY_ASSIGNMENT, slot < 0 ? std::string() : AssignmentText(slot));
+    ShowAssignmentOf(SelectedSlot());
+}
+
+void CKeyConfig::ShowAssignmentOf(int slot) {
+    const bool known = slot >= 0 && slot < kKeyCommandSlots;
+    const KeyCommand* command = known ? &KeyCommandTable[slot] : nullptr;
+    SetItemText(Window(), IDC_KEY_ASSIGNMENT, command ? AssignmentText(command->modifier, command->key) : std::string());
 }
 
 void CKeyConfig::ChangeAssignment() {
@@ -71,11 +76,10 @@ void CKeyConfig::ChangeAssignment() {
         ShowMessage("Please select a command first.", "ERROR", MB_ICONSTOP);
         return;
     }
-    CurrentCommand = slot;
     {
-        CKeyAssigner assigner;
+        CKeyAssigner assigner(slot);
         assigner.DoModal();
     }
     // Also after Cancel: the field always shows what the slot holds.
-    SetItemText(Window(), IDC_KEY_ASSIGNMENT, AssignmentText(CurrentCommand));
+    ShowAssignmentOf(slot);
 }

@@ -19,6 +19,7 @@ private:
     // The slot of the chosen command; -1 while "Select a command" is chosen.
     int SelectedSlot() const;
     void ShowAssignment();
+    void ShowAssignmentOf(int slot);
     void ChangeAssignment();
 
     ComboBox commands_;

@@ -196,11 +196,6 @@ std::string KeyName(KeyCode key) {
 
 std::string AssignmentText(ModifierCode modifier, KeyCode key) { return ModifierPrefix(modifier) + KeyName(key); }
 
-std::string AssignmentText(int slot) {
-    if (slot < 0 || slot >= kKeyCommandSlots) return {};
-    return AssignmentText(KeyCommandTable[slot].modifier, KeyCommandTable[slot].key);
-}
-
 void ForgetLayoutChoices() {
     captureLetters.Forget();
     captureSpecialKeys.Forget();

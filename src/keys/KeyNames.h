@@ -20,7 +20,6 @@ bool FrenchLayout();
 // The modifier flags of a hot-key control.
 constexpr unsigned kHotKeyShift = 0x01;
 constexpr unsigned kHotKeyControl = 0x02;
-constexpr unsigned kHotKeyAlt = 0x04;  // refused before conversion: no ModifierCode has it
 constexpr unsigned kHotKeyExtended = 0x08;
 
 struct KeyAssignment {
@@ -38,8 +37,6 @@ std::string KeyName(KeyCode key);
 
 // "SHIFT + CTRL + " and the like before the key's name; an unknown modifier adds nothing.
 std::string AssignmentText(ModifierCode modifier, KeyCode key);
-// Of a slot of KeyCommandTable; empty outside the table.
-std::string AssignmentText(int slot);
 
 // The capture takes its letter and special-key tables from the layout in use when it first
 // needs each, and the naming its tables at its first call; they then hold for the run,

@@ -4,26 +4,22 @@
 #include <optional>
 #include <vector>
 
+#include "aircraft/Units.h"
 #include "platform/IntegerText.h"
+#include "platform/MissingValue.h"
 #include "platform/Profile.h"
 
 namespace {
 
 constexpr const char* kSection = "WEIGHT_AND_BALANCE";
-constexpr const char* kMissing = "<UNDEFINED>";
 constexpr std::size_t kValueBuffer = 99;
-
-constexpr double kKilogramsPerPound = 0.4536;
-constexpr double kHundredthsKilogramsPerPound = 45.36;  // percent of a kilogram capacity
-constexpr double kPoundsPerKilogram = 2.204585537918871;
-constexpr double kPassengersPerKilogram = 0.013333333333333334;  // one passenger is 75 kg
-constexpr std::uint32_t kPassengerKg = 75;
+constexpr double kPassengersPerKilogram = 1.0 / kPassengerKg;
 
 // The entry's leading integer in pounds; nothing when the entry is missing, -1 when it
 // holds no number.
 std::optional<std::int32_t> ReadPounds(const Profile& file, const char* key) {
-    std::string text = file.ReadString(kSection, key, kMissing, kValueBuffer);
-    if (text == kMissing) return std::nullopt;
+    std::string text = file.ReadString(kSection, key, kUndefinedText, kValueBuffer);
+    if (text == kUndefinedText) return std::nullopt;
     return ScanLeadingInt(text).value_or(-1);
 }
 

@@ -2,11 +2,6 @@
 
 #include "platform/Profile.h"
 
-namespace {
-
-
-}  // namespace
-
 PayloadSource FindPayloadSource(const std::vector<std::string>& candidates, FileSystem& fileSystem) {
     for (const std::string& path : candidates) {
         FileStatus status = Profile(path, fileSystem).CheckReadable();
@@ -51,6 +46,13 @@ std::string PayloadSaveOutcome::FailureMessage() const {
     }
     return text + "\n\nMake sure that the simulator is not running and that the file is not read-only, "
                   "then set the payload again.";
+}
+
+bool IsVariantInstalled(const Variant& variant, const std::string& fsRoot, FileSystem& fileSystem) {
+    for (const std::string& file : CandidateFiles(variant, fsRoot)) {
+        if (FileExists(file, fileSystem)) return true;
+    }
+    return false;
 }
 
 PayloadSaveOutcome SavePayloadToFiles(const std::vector<std::string>& candidates, const WeightAndBalance& payload,

@@ -4,9 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "aircraft/Variants.h"
 #include "loadmgr/AircraftFile.h"
 #include "platform/FileStatus.h"
 #include "platform/FileSystem.h"
+
+// Installed when one of the variant's candidate files exists.
+bool IsVariantInstalled(const Variant& variant, const std::string& fsRoot,
+                        FileSystem& fileSystem = SystemFileSystem());
 
 // Where the load manager takes the payload from: the first candidate file that exists
 // (the primary one when both do), so that an installation with only the alternative file

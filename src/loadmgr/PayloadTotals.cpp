@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr std::uint32_t kPassengerKg = 75;
-
 // Counts times capacities are unsigned 32-bit, as the read-outs are unsigned.
 std::uint32_t Unsigned(std::int32_t value) { return static_cast<std::uint32_t>(value); }
 

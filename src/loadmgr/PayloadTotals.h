@@ -2,12 +2,11 @@
 
 #include <cstdint>
 
-// The unit factors of the load manager's read-outs: kilograms as held, or pounds. The
-// pound factor is the single-precision value nearest to 1 / 0.4536, as the dialog has
-// always used it (not the double of the aircraft file), so totals in pounds come out as
-// they always did.
+#include "aircraft/Units.h"
+
+// The unit factors of the load manager's read-outs: kilograms as held, or pounds.
 inline constexpr float kKilogramFactor = 1.0f;
-inline constexpr float kPoundFactor = 2.2045856f;
+inline constexpr float kPoundFactor = kPoundsPerKilogramShown;
 
 // The payload as the four sliders show it, with what the variant and its file add.
 struct PayloadFigures {

@@ -1,8 +1,5 @@
 #include "platform/InstallPaths.h"
 
-std::string FsRootPath;
-std::string PrefsPath;
-
 InstallPaths ComputeInstallPaths(const std::optional<std::string>& registeredExePath,
                                  const std::string& currentDirectory) {
     InstallPaths paths;

@@ -9,10 +9,6 @@ struct InstallPaths {
     std::string prefs;   // fsRoot followed by the add-on's preferences file
 };
 
-// The paths in force for this run, set once when the launcher initialises.
-extern std::string FsRootPath;
-extern std::string PrefsPath;
-
 // From the simulator's registered "EXE Path" (nothing when it could not be read) or,
 // failing that, two folders above the current directory, written unresolved.
 InstallPaths ComputeInstallPaths(const std::optional<std::string>& registeredExePath,

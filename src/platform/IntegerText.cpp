@@ -1,17 +1,26 @@
 #include "platform/IntegerText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
-std::optional<std::int32_t> ScanLeadingInt(std::string_view text) {
+std::optional<std::int32_t> ScanLeadingInt(std::string_view text, IntOverflow overflow) {
     std::size_t pos = 0;
     while (pos < text.size() && (text[pos] == ' ' || (text[pos] >= '\t' && text[pos] <= '\r'))) ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
     if (pos >= text.size() || text[pos] < '0' || text[pos] > '9') return std::nullopt;
+    // The magnitude is also kept exactly up to 2^31 + 1, past every 32-bit value.
+    constexpr std::uint64_t kBeyondRange = std::uint64_t{1} << 31 | 1;
     std::uint32_t number = 0;
+    std::uint64_t magnitude = 0;
     while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        number = number * 10u + static_cast<std::uint32_t>(text[pos++] - '0');
+        const auto digit = static_cast<std::uint32_t>(text[pos++] - '0');
+        number = number * 10u + digit;
+        if (magnitude < kBeyondRange) magnitude = std::min(magnitude * 10 + digit, kBeyondRange);
+    }
+    if (overflow == IntOverflow::Refuse && magnitude > (negative ? kBeyondRange - 1 : kBeyondRange - 2)) {
+        return std::nullopt;
     }
     if (negative) number = 0u - number;
     return static_cast<std::int32_t>(number);

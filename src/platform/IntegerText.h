@@ -5,10 +5,14 @@
 #include <string>
 #include <string_view>
 
-// The leading decimal integer of a text, read the way "%d" and the platform's integer
-// profile read take it: white space skipped, an optional sign, then digits up to the
-// first other character, wrapping modulo 2^32. Nothing when no digit follows.
-std::optional<std::int32_t> ScanLeadingInt(std::string_view text);
+// What a leading integer beyond the 32-bit range gives: wrapped modulo 2^32, as "%d" reads
+// the add-on's files, or nothing, as a typed field that cannot hold such a number.
+enum class IntOverflow { Wrap, Refuse };
+
+// The leading decimal integer of a text, read the way "%d" takes it: white space skipped,
+// an optional sign, then digits up to the first other character. Nothing when no digit
+// follows.
+std::optional<std::int32_t> ScanLeadingInt(std::string_view text, IntOverflow overflow = IntOverflow::Wrap);
 
 // The leading integer of a text as the platform's integer profile read takes it: white
 // space skipped, an optional sign, then an automatic base ("0x" hexadecimal, "0o" octal,

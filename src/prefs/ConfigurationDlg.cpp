@@ -3,13 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/InstallPaths.h"
 #include "platform/Profile.h"
 #include "prefs/ConfigurationRules.h"
 #include "prefs/Preferences.h"
 #include "res/ResourceIds.h"
-#include "ui/DialogItems.h"
-#include "ui/PlainDialog.h"
+#include "shared/SharedValues.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -48,28 +46,6 @@ void ShowModifier(HWND dialog, std::int32_t modifier) {
     ShowValue(dialog, kModifierButtons, modifier == 0 ? 3 : modifier);
 }
 
-Trackbar SliderOf(HWND dialog, int id) {
-    Trackbar slider;
-    slider.Attach(GetDlgItem(dialog, id));
-    return slider;
-}
-
-// What the two labels beside the sliders show, kept for the whole run: a slider rewrites
-// its label only when its value changed. Every write of a label records its value, the
-// one at the start too, so that an earlier opening never passes for what is on screen.
-std::int32_t shownVolume = 0;
-std::int32_t shownIrsTime = 0;
-
-void ShowVolume(HWND dialog, std::int32_t volume) {
-    SetItemText(dialog, IDC_CFG_VOLUME_LABEL, VolumeLabel(volume));
-    shownVolume = volume;
-}
-
-void ShowIrsTime(HWND dialog, std::int32_t seconds) {
-    SetItemText(dialog, IDC_CFG_IRS_LABEL, IrsTimeLabel(seconds));
-    shownIrsTime = seconds;
-}
-
 void ShowKeyInputMode(HWND dialog, KeyInputMode mode) {
     if (mode == KeyInputMode::Undecided) return;
     for (int id : kModifierButtons.ids) EnableWindow(GetDlgItem(dialog, id), mode == KeyInputMode::Modifier);
@@ -79,34 +55,49 @@ const char* const kWriteAdvice =
     "Make sure that the folder exists, that the file is not read-only and that no other program "
     "is using it, then ";
 
-void Start(HWND dialog) {
-    Profile prefs(PrefsPath);
-    CommonPreferences = LoadCommonPreferences(prefs);
-    CommonPreferenceValues& values = CommonPreferences;
+}  // namespace
 
-    ShowValue(dialog, kUnitButtons, values.UnitSystem);
-    ShowValue(dialog, kPushbackButtons, values.PushbackType == 0 ? 0 : 1);
-    ShowValue(dialog, kExperienceButtons, values.UserExperience);
-
-    Trackbar volume = SliderOf(dialog, IDC_CFG_VOLUME);
-    volume.SetRange(0, 100);
-    volume.SetPosition(values.PanelVolume);
-    ShowVolume(dialog, values.PanelVolume);
-
-    Trackbar irsTime = SliderOf(dialog, IDC_CFG_IRS_TIME);
-    irsTime.SetRange(0, 600);
-    irsTime.SetPosition(values.IRSAlignmentTime);
-    ShowIrsTime(dialog, values.IRSAlignmentTime);
-
-    ShowModifier(dialog, values.Modifier);
-    ShowValue(dialog, kLockButtons, values.Locker);
-    ShowKeyInputMode(dialog, ApplyLocker(values));
-
-    SetItemChecked(dialog, IDC_CFG_AUTO_PAUSE, values.AutoPause != 0);
-    SetItemChecked(dialog, IDC_CFG_FSUIPC, values.FsuipcUsage != 0);
+CConfigurationDlg::CConfigurationDlg(HWND parent) : ModalDialog(IDD_CONFIGURATION, parent) {
+    Bind(IDC_CFG_VOLUME, volume_);
+    Bind(IDC_CFG_IRS_TIME, irsTime_);
 }
 
-void ColdAndDark() {
+bool CConfigurationDlg::OnInitDialog() {
+    Profile prefs(PrefsPath);
+    CommonPreferences = LoadCommonPreferences(prefs);
+    const CommonPreferenceValues& values = CommonPreferences;
+
+    ShowValue(Window(), kUnitButtons, values.UnitSystem);
+    ShowValue(Window(), kPushbackButtons, values.PushbackType == 0 ? 0 : 1);
+    ShowValue(Window(), kExperienceButtons, values.UserExperience);
+
+    volume_.SetRange(0, 100);
+    volume_.SetPosition(values.PanelVolume);
+    ShowVolume(values.PanelVolume);
+    irsTime_.SetRange(0, 600);
+    irsTime_.SetPosition(values.IRSAlignmentTime);
+    ShowIrsTime(values.IRSAlignmentTime);
+
+    ShowModifier(Window(), values.Modifier);
+    ShowValue(Window(), kLockButtons, values.Locker);
+    ShowKeyInputMode(Window(), ApplyLocker(CommonPreferences));
+
+    SetItemChecked(Window(), IDC_CFG_AUTO_PAUSE, values.AutoPause != 0);
+    SetItemChecked(Window(), IDC_CFG_FSUIPC, values.FsuipcUsage != 0);
+    return true;
+}
+
+void CConfigurationDlg::ShowVolume(std::int32_t volume) {
+    SetItemText(Window(), IDC_CFG_VOLUME_LABEL, VolumeLabel(volume));
+    shownVolume_ = volume;
+}
+
+void CConfigurationDlg::ShowIrsTime(std::int32_t seconds) {
+    SetItemText(Window(), IDC_CFG_IRS_LABEL, IrsTimeLabel(seconds));
+    shownIrsTime_ = seconds;
+}
+
+void CConfigurationDlg::ColdAndDark() {
     Profile prefs(PrefsPath);
     FileStatus status = WriteColdAndDark(prefs);
     if (status == FileStatus::Ok) {
@@ -118,74 +109,49 @@ void ColdAndDark() {
     }
 }
 
-bool Save() {
+void CConfigurationDlg::OnOK() {
     Profile prefs(PrefsPath);
     FileStatus status = SaveCommonPreferences(prefs, CommonPreferences);
-    if (status == FileStatus::Ok) return true;
+    if (status == FileStatus::Ok) {
+        EndDialog(IDOK);
+        return;
+    }
     ShowMessage(DescribeFileFailure(FileAccess::Write, PrefsPath, status) +
                     "\n\nYour choices have not been saved yet. " + kWriteAdvice +
                     "press Ok again, or Cancel to leave without saving.",
                 "ERROR", MB_ICONSTOP);
-    return false;
 }
 
-// Returns whether the command was handled as the dialog's own end.
-bool Command(HWND dialog, int id) {
+bool CConfigurationDlg::OnCommand(int id, int code, HWND control) {
+    if (code != BN_CLICKED) return false;
     CommonPreferenceValues& values = CommonPreferences;
     if (int unit = ValueOf(kUnitButtons, id); unit >= 0) values.UnitSystem = unit;
     if (int pushback = ValueOf(kPushbackButtons, id); pushback >= 0) values.PushbackType = pushback;
     if (int level = ValueOf(kExperienceButtons, id); level >= 0) {
         ChooseExperience(values, level);
-        SliderOf(dialog, IDC_CFG_IRS_TIME).SetPosition(values.IRSAlignmentTime);
-        ShowIrsTime(dialog, values.IRSAlignmentTime);
+        irsTime_.SetPosition(values.IRSAlignmentTime);
+        ShowIrsTime(values.IRSAlignmentTime);
     }
     if (int modifier = ValueOf(kModifierButtons, id); modifier >= 0) values.Modifier = modifier;
     if (int locker = ValueOf(kLockButtons, id); locker >= 0) {
         values.Locker = locker;
         KeyInputMode mode = ApplyLocker(values);
-        ShowKeyInputMode(dialog, mode);
+        ShowKeyInputMode(Window(), mode);
         // Without a lock key the modifier in force is shown checked, Control-Shift when
         // the lock had cleared it.
-        if (mode == KeyInputMode::Modifier) ShowModifier(dialog, values.Modifier);
+        if (mode == KeyInputMode::Modifier) ShowModifier(Window(), values.Modifier);
     }
     if (id == IDC_CFG_COLD_AND_DARK) ColdAndDark();
-    if (id == IDC_CFG_AUTO_PAUSE) values.AutoPause = IsItemChecked(dialog, id) ? 1 : 0;
-    if (id == IDC_CFG_FSUIPC) values.FsuipcUsage = IsItemChecked(dialog, id) ? 1 : 0;
-
-    if (id == IDOK) {
-        if (Save()) EndPlainDialog(dialog, IDOK);
-        return true;
-    }
-    if (id == IDCANCEL) {
-        EndPlainDialog(dialog, IDCANCEL);
-        return true;
-    }
-    return false;
+    if (id == IDC_CFG_AUTO_PAUSE) values.AutoPause = IsItemChecked(Window(), id) ? 1 : 0;
+    if (id == IDC_CFG_FSUIPC) values.FsuipcUsage = IsItemChecked(Window(), id) ? 1 : 0;
+    return ModalDialog::OnCommand(id, code, control);
 }
 
 // Either slider moved: both values follow their thumbs.
-void Scroll(HWND dialog) {
+void CConfigurationDlg::OnHScroll(int, HWND) {
     CommonPreferenceValues& values = CommonPreferences;
-    values.PanelVolume = SliderOf(dialog, IDC_CFG_VOLUME).Position();
-    if (values.PanelVolume != shownVolume) ShowVolume(dialog, values.PanelVolume);
-    values.IRSAlignmentTime = SliderOf(dialog, IDC_CFG_IRS_TIME).Position();
-    if (values.IRSAlignmentTime != shownIrsTime) ShowIrsTime(dialog, values.IRSAlignmentTime);
+    values.PanelVolume = volume_.Position();
+    if (values.PanelVolume != shownVolume_) ShowVolume(values.PanelVolume);
+    values.IRSAlignmentTime = irsTime_.Position();
+    if (values.IRSAlignmentTime != shownIrsTime_) ShowIrsTime(values.IRSAlignmentTime);
 }
-
-}  // namespace
-
-INT_PTR CALLBACK ConfigurationDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_INITDIALOG:
-            Start(dialog);
-            return TRUE;
-        case WM_COMMAND:
-            return Command(dialog, LOWORD(wParam)) ? TRUE : FALSE;
-        case WM_HSCROLL:
-            Scroll(dialog);
-            return FALSE;
-        default:
-            return FALSE;
-    }
-}
-

@@ -1,10 +1,33 @@
 #pragma once
 
-#include <windows.h>
+#include <cstdint>
 
-// The Configuration dialog (template 145): a plain dialog procedure over
-// CommonPreferences. It loads every preference when it starts, "Ok" saves them all in
-// one write and ends the dialog with IDOK, "Cancel" ends it with IDCANCEL; "Cold && Dark"
-// writes its request at once. A save that fails is reported and the dialog stays open.
-INT_PTR CALLBACK ConfigurationDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+#include "ui/DialogItems.h"
+#include "ui/ModalDialog.h"
 
+// The Configuration dialog over CommonPreferences. It loads every preference when it
+// opens; OK saves them all in one write and ends the dialog, Cancel ends it without saving;
+// "Cold && Dark" writes its request at once. A save that fails is reported and the dialog
+// stays open.
+class CConfigurationDlg : public ModalDialog {
+public:
+    explicit CConfigurationDlg(HWND parent = nullptr);
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnHScroll(int request, HWND scrollBar) override;
+    void OnOK() override;
+
+private:
+    void ShowVolume(std::int32_t volume);
+    void ShowIrsTime(std::int32_t seconds);
+    void ColdAndDark();
+
+    Trackbar volume_;
+    Trackbar irsTime_;
+    // What the labels beside the sliders show: a slider rewrites its label only when its
+    // value changed.
+    std::int32_t shownVolume_ = 0;
+    std::int32_t shownIrsTime_ = 0;
+};

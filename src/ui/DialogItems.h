@@ -6,8 +6,7 @@
 
 #include "ui/DialogControl.h"
 
-// Thin helpers for the items of a dialog, shared by ModalDialog subclasses and plain
-// dialog procedures alike.
+// Thin helpers for the items of a dialog.
 
 std::string ItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, const std::string& text);

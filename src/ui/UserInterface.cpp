@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "ui/ModalDialog.h"
-#include "ui/PlainDialog.h"
 
 namespace {
 
@@ -14,9 +13,6 @@ public:
         return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
     }
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override { return dialog.RunModalLoop(owner); }
-    INT_PTR RunModalTemplate(int templateId, DLGPROC procedure, HWND owner, LPARAM initialValue) override {
-        return PlainDialog(templateId, procedure, initialValue).RunModalLoop(owner);
-    }
 };
 
 RealUserInterface realUserInterface;

@@ -13,7 +13,6 @@ public:
     virtual ~UserInterface() = default;
     virtual int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT style) = 0;
     virtual INT_PTR RunModal(ModalDialog& dialog, HWND owner) = 0;
-    virtual INT_PTR RunModalTemplate(int templateId, DLGPROC procedure, HWND owner, LPARAM initialValue) = 0;
 };
 
 // The seam in force; `replacement` null restores the real one.

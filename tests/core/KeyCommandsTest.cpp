@@ -12,13 +12,12 @@ namespace {
 
 class KeyCommandsTest : public ::testing::Test {
 protected:
-    KeyCommandsTest() { KeyCommandTable = DefaultKeyCommands(); }
-    ~KeyCommandsTest() override { KeyCommandTable = DefaultKeyCommands(); }
     ScratchFolder folder;
+    KeyCommands table = DefaultKeyCommands();
 };
 
 TEST_F(KeyCommandsTest, EverySlotIsWrittenInOrderAndTheOtherSectionsKeepTheirBytes) {
-    ASSERT_EQ(WriteKeyAssignments(folder.Path("Prefs.cfg")), FileStatus::Ok);
+    ASSERT_EQ(WriteKeyAssignments(folder.Path("Prefs.cfg"), table), FileStatus::Ok);
     const std::string written = folder.Take("Prefs.cfg");
     EXPECT_EQ(written.rfind("[Keys]\r\nCommand.00-Modifier=3\r\nCommand.00-Key=20\r\nCommand.01-Modifier=3\r\n", 0), 0u);
     EXPECT_NE(written.find("Command.84-Key=0\r\nCommand.85-Modifier=0\r\nCommand.85-Key=0\r\n"), std::string::npos);
@@ -27,15 +26,15 @@ TEST_F(KeyCommandsTest, EverySlotIsWrittenInOrderAndTheOtherSectionsKeepTheirByt
 
     const std::string head = "; preferences\r\n[Common]\r\n  Modifier = 2 ; lock\r\n\r\n", tail = "[Other]\nkeep=this\n";
     folder.Put("Prefs.cfg", head + "[keys]\r\nCommand.05-Key=99\r\n\r\n" + tail);
-    ASSERT_EQ(WriteKeyAssignments(folder.Path("Prefs.cfg")), FileStatus::Ok);
+    ASSERT_EQ(WriteKeyAssignments(folder.Path("Prefs.cfg"), table), FileStatus::Ok);
     const std::string updated = folder.Take("Prefs.cfg");
     EXPECT_EQ(updated.rfind(head + "[keys]\r\nCommand.05-Key=25\r\n", 0), 0u) << "updated in place";
     EXPECT_EQ(updated.substr(updated.size() - tail.size()), tail);
 }
 
 TEST_F(KeyCommandsTest, ASlotTakesTheFileValuesOnlyWhenBothEntriesRead) {
-    KeyCommandTable[40] = {KeyCommandTable[40].name, 2, 59};  // captured earlier in the run
-    ReadKeyAssignments(folder.Path("absent/Prefs.cfg"));
+    table[40] = {table[40].name, 2, 59};  // captured earlier in the run
+    ReadKeyAssignments(folder.Path("absent/Prefs.cfg"), table);
     folder.Put("Prefs.cfg",
                "[Keys]\r\n"
                "Command.00-Modifier=1\r\nCommand.00-Key=45\r\n"
@@ -53,12 +52,12 @@ TEST_F(KeyCommandsTest, ASlotTakesTheFileValuesOnlyWhenBothEntriesRead) {
     expected[40] = {expected[40].name, 2, 59};
     expected[90] = {expected[90].name, 1, 2};
 
-    ReadKeyAssignments(folder.Path("Prefs.cfg"));
+    ReadKeyAssignments(folder.Path("Prefs.cfg"), table);
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
-        const KeyCommand &read = KeyCommandTable[slot], &want = expected[slot];
+        const KeyCommand &read = table[slot], &want = expected[slot];
         EXPECT_EQ(std::pair(read.modifier, read.key), std::pair(want.modifier, want.key)) << slot;
     }
-    ASSERT_EQ(WriteKeyAssignments(folder.Path("Prefs.cfg")), FileStatus::Ok);
+    ASSERT_EQ(WriteKeyAssignments(folder.Path("Prefs.cfg"), table), FileStatus::Ok);
     EXPECT_EQ(Profile(folder.Path("Prefs.cfg")).ReadString("Keys", "Command.17-Key", "", 99), "-3");
 }
 

@@ -47,7 +47,6 @@ TEST_F(KeyNamesTest, ModifiersOfTheTextAndOfTheCapture) {
     const std::pair<ModifierCode, const char*> prefixes[] = {
         {0, "T"}, {1, "SHIFT + T"}, {2, "CTRL + T"}, {3, "SHIFT + CTRL + T"}, {4, "T"}, {-1, "T"}};
     for (auto [modifier, text] : prefixes) EXPECT_EQ(AssignmentText(modifier, 20), text);
-    EXPECT_EQ(AssignmentText(-1), "") << "outside the table";
 
     const std::pair<unsigned, ModifierCode> flags[] = {
         {0, 0}, {kHotKeyShift, 1}, {kHotKeyControl, 2}, {kHotKeyShift | kHotKeyControl | kHotKeyExtended, 3},

@@ -23,10 +23,10 @@ TEST(PreferencesTest, ReadRule) {
 TEST(PreferencesTest, ValuesAreSavedAsRead) {
     ScratchFolder folder;
     Profile prefs(folder.Path("Prefs.cfg"));
-    const CommonPreferenceValues fallbacks = LoadCommonPreferences(prefs);
+    const CommonPreferenceValues defaults = LoadCommonPreferences(prefs);
     EXPECT_FALSE(folder.Has("Prefs.cfg")) << "loading writes nothing";
     ASSERT_EQ(WriteColdAndDark(prefs), FileStatus::Ok);
-    ASSERT_EQ(SaveCommonPreferences(prefs, fallbacks), FileStatus::Ok);
+    ASSERT_EQ(SaveCommonPreferences(prefs, defaults), FileStatus::Ok);
     EXPECT_EQ(folder.Take("Prefs.cfg"),
               "[Common]\r\nColdAndDark=1\r\nUnitSystem=0\r\nPushbackType=0\r\nUserExperience=1\r\nPanelVolume=100\r\n"
               "IRSAlignmentTime=60\r\nModifier=0\r\nLocker=1\r\nAutoPause=0\r\nFsuipcUsage=0\r\nFMGCSaveMode=0\r\n");

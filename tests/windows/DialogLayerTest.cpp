@@ -4,23 +4,19 @@
 #include <commctrl.h>
 
 #include <stdexcept>
-#include <tuple>
 #include <utility>
 #include <vector>
 
-#include "DialogTemplate.h"
 #include "FakeUserInterface.h"
 #include "ResourceIds.h"
 #include "app/ConfiguratorApp.h"
 #include "ui/ColorEdit.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
-#include "ui/PlainDialog.h"
 
 namespace {
 
 constexpr int kTestTemplate = 900;
-constexpr int kPlainTemplate = 904;
 
 // A test dialog with two coloured fields, whose OK runs `onOK` instead of closing.
 class Probe : public ModalDialog {
@@ -38,17 +34,12 @@ protected:
     }
 };
 
-INT_PTR CALLBACK ClosingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) EndPlainDialog(window, IDCANCEL);
-    return message == WM_INITDIALOG || message == WM_COMMAND;
-}
-
-// Through the fake, down to a plain dialog procedure and back out again.
+// Through the fake, down to a nested dialog and back out again.
 TEST(DialogLayerTest, NestedDialogsAndMessagesBelongToTheInnermostDialog) {
     FakeUserInterface ui;
     HWND launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     SetMainWindow(launcher);
-    HWND outerWindow = nullptr, innerWindow = nullptr, plainWindow = nullptr;
+    HWND outerWindow = nullptr, innerWindow = nullptr;
     ui.Script(kTestTemplate, [&](ModalDialog& outer) {
         outerWindow = outer.Window();
         ShowMessage("outer", "T", MB_ICONINFORMATION);
@@ -56,12 +47,6 @@ TEST(DialogLayerTest, NestedDialogsAndMessagesBelongToTheInnermostDialog) {
         ui.Script(kTestTemplate, [&](ModalDialog& nested) {
             innerWindow = nested.Window();
             ShowMessage("inner", "T", MB_ICONINFORMATION);
-            ui.Script(kPlainTemplate, [&](HWND plain) {
-                plainWindow = plain;
-                ShowMessage("plain", "T", MB_ICONINFORMATION);
-            });
-            EXPECT_EQ(CurrentUserInterface().RunModalTemplate(kPlainTemplate, ClosingProcedure, DefaultOwner(), 0),
-                      IDCANCEL);
         });
         inner.DoModal();
         ShowMessage("outer again", "T", MB_ICONINFORMATION);
@@ -69,10 +54,10 @@ TEST(DialogLayerTest, NestedDialogsAndMessagesBelongToTheInnermostDialog) {
     Probe().DoModal();
     ShowMessage("idle", "T", MB_ICONINFORMATION);
 
-    EXPECT_EQ(ui.modalOwners, (std::vector<HWND>{launcher, outerWindow, innerWindow}));
+    EXPECT_EQ(ui.modalOwners, (std::vector<HWND>{launcher, outerWindow}));
     std::vector<HWND> owners;
     for (const ShownMessage& message : ui.messages) owners.push_back(message.owner);
-    EXPECT_EQ(owners, (std::vector<HWND>{outerWindow, innerWindow, plainWindow, outerWindow, launcher}));
+    EXPECT_EQ(owners, (std::vector<HWND>{outerWindow, innerWindow, outerWindow, launcher}));
     SetMainWindow(nullptr);
     DestroyWindow(launcher);
 }
@@ -132,31 +117,6 @@ TEST(DialogLayerTest, AnUnexpectedErrorIsExplainedAndTheDialogStaysUsable) {
     ASSERT_NE(dialog.Window(), nullptr);
     SendMessageA(dialog.Window(), WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(dialog.Window(), nullptr) << "still answers after the error";
-}
-
-// The launcher's and the selector's templates: ids, classes, styles, order.
-TEST(DialogLayerTest, LauncherAndSelectorTemplates) {
-    DialogTemplate launcher = ReadDialogTemplate(IDD_LAUNCHER);
-    EXPECT_EQ(launcher.caption, "FS9 Skyliner Config");
-    EXPECT_FALSE(launcher.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    const std::pair<int, short> kButtons[] = {{IDC_AIRCRAFT_CONFIGURATION, 7}, {IDC_LOAD_MANAGER, 55},
-                                              {IDC_FUEL_PLANNER, 104}, {IDC_KEY_ASSIGNMENTS, 153}, {IDCANCEL, 204}};
-    ASSERT_EQ(launcher.items.size(), 5u);
-    for (int i = 0; i < 5; ++i) {
-        const TemplateItem& item = launcher.items[i];
-        EXPECT_EQ(std::tuple(item.id, item.y, item.width, item.windowClass, (item.style & BS_BITMAP) != 0),
-                  std::tuple(kButtons[i].first, kButtons[i].second, 305, "Button", i < 4));
-        EXPECT_TRUE(item.style & WS_TABSTOP);
-    }
-    EXPECT_EQ(launcher.items[4].text, "Exit");
-
-    DialogTemplate selector = ReadDialogTemplate(IDD_AIRCRAFT_SELECTOR);
-    ASSERT_EQ(selector.items.size(), 6u);
-    for (int i = 0; i < 5; ++i) {  // pushed-in radio buttons, in one group
-        const TemplateItem& item = selector.items[i];
-        EXPECT_EQ(std::tuple(item.id, item.style & 0xF, (item.style & BS_PUSHLIKE) != 0, (item.style & WS_GROUP) != 0),
-                  std::tuple(IDC_SELECT_A318 + i, DWORD(BS_AUTORADIOBUTTON), true, i == 0));
-    }
 }
 
 // The colours the dialog gives `control`: its brush's, the text's and the background's.

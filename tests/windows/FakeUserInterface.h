@@ -13,18 +13,15 @@ struct ShownMessage { HWND owner; std::string text, caption; UINT style; };
 
 // Stands in for message boxes and modal runs while installed: messages are recorded, and
 // each modal run creates the dialog as a visible modeless window, plays the next scripted
-// step for its template (given the dialog, or the window of a plain procedure), then
-// cancels the dialog as Escape does if it is still open.
+// step for its template, then cancels the dialog as Escape does if it is still open.
 class FakeUserInterface : public UserInterface {
 public:
     using Step = std::function<void(ModalDialog&)>;
-    using PlainStep = std::function<void(HWND)>;
 
     FakeUserInterface() { UseUserInterface(this); }
     ~FakeUserInterface() override { UseUserInterface(nullptr); }
 
     void Script(int templateId, Step step) { steps_.push_back({templateId, std::move(step)}); }
-    void Script(int templateId, PlainStep step) { plainSteps_.push_back({templateId, std::move(step)}); }
 
     std::vector<ShownMessage> messages;
     std::vector<int> modalRuns;  // template ids, in order
@@ -36,11 +33,9 @@ public:
         return IDOK;
     }
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override;
-    INT_PTR RunModalTemplate(int templateId, DLGPROC procedure, HWND owner, LPARAM initialValue) override;
 
 private:
     std::deque<std::pair<int, Step>> steps_;
-    std::deque<std::pair<int, PlainStep>> plainSteps_;
 };
 
 // Presses a button of a dialog as a user would (the button must be enabled and visible).

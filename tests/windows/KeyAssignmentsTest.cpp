@@ -7,59 +7,16 @@
 #include <tuple>
 #include <vector>
 
-#include "DialogTemplate.h"
-#include "FakeUserInterface.h"
+#include "InstallationTest.h"
 #include "ResourceIds.h"
-#include "TestFiles.h"
 #include "app/LauncherFlows.h"
-#include "keys/KeyCommands.h"
 #include "keys/SystemKeyboardLayout.h"
-#include "platform/InstallPaths.h"
 #include "platform/Profile.h"
+#include "shared/SharedValues.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
 
 namespace {
-
-TEST(KeyTemplatesTest, ControlsInTabOrder) {
-    struct Item { int id; const char *windowClass, *text; DWORD style; std::vector<short> place; };
-    struct Template { int id; std::string caption; std::vector<short> size; std::vector<Item> items; };
-    const DWORD field = ES_READONLY | ES_CENTER | WS_BORDER | WS_TABSTOP, ok = BS_DEFPUSHBUTTON | WS_TABSTOP,
-                frame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    const Template templates[] = {
-        {IDD_KEY_CONFIG, "Key Assignments", {219, 126},
-         {{IDOK, "Button", "OK", ok, {7, 103, 50, 16}},
-          {IDCANCEL, "Button", "Cancel", WS_TABSTOP, {162, 103, 50, 16}},
-          {IDC_KEY_COMMAND_LIST, "ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, {7, 7, 205, 86}},
-          {-1, "Button", "Key Assignment", BS_GROUPBOX, {7, 22, 205, 73}},
-          {IDC_KEY_ASSIGNMENT, "Edit", "", field, {26, 40, 166, 14}},
-          {IDC_KEY_CHANGE, "Button", "&Change Assignment", WS_TABSTOP, {64, 69, 91, 14}}}},
-        {IDD_KEY_ASSIGNER, "Key Assignment", {187, 129},
-         {{IDOK, "Button", "OK", ok, {7, 108, 50, 14}},
-          {IDCANCEL, "Button", "Cancel", WS_TABSTOP, {130, 108, 50, 14}},
-          {IDC_KEY_PROMPT, "Static", "Press the key to assign,\nthen OK to accept or Cancel to abort.", SS_CENTER,
-           {23, 83, 139, 17}},
-          {-1, "Button", "Command", BS_GROUPBOX, {7, 7, 173, 33}},
-          {IDC_KEY_COMMAND_NAME, "Edit", "", field, {17, 19, 152, 14}},
-          {-1, "Button", "Key", BS_GROUPBOX, {7, 43, 173, 33}},
-          {IDC_KEY_CAPTURE, "msctls_hotkey32", "", WS_BORDER | WS_TABSTOP, {17, 54, 152, 14}}}},
-    };
-    for (const Template& expected : templates) {
-        const DialogTemplate dialog = ReadDialogTemplate(expected.id);
-        const std::vector<short> size{dialog.width, dialog.height};
-        EXPECT_EQ(std::tuple(dialog.caption, dialog.font, size, dialog.style & frame),
-                  std::tuple(expected.caption, "MS Shell Dlg", expected.size, frame));
-        ASSERT_EQ(dialog.items.size(), expected.items.size()) << expected.caption;
-        for (std::size_t i = 0; i < expected.items.size(); ++i) {
-            const TemplateItem& item = dialog.items[i];
-            const Item& want = expected.items[i];
-            EXPECT_EQ(std::tuple(item.id, item.text, item.style & want.style,
-                                 std::vector<short>{item.x, item.y, item.width, item.height}),
-                      std::tuple(want.id, want.text, want.style, want.place)) << expected.caption << " item " << i;
-            EXPECT_EQ(lstrcmpiA(item.windowClass.c_str(), want.windowClass), 0) << item.windowClass;
-        }
-    }
-}
 
 // Keys pressed, then released, in the focused control as the modal loop delivers them, with
 // the scan codes a keyboard sends (the hot-key control reads them).
@@ -83,20 +40,9 @@ void Type(HWND dialog, const std::vector<WPARAM>& keys) {
 
 constexpr int kInitKey = 4;  // list position of "[MCDU] INIT Key", slot 3, CTRL + I by default
 
-class KeyAssignmentsTest : public ::testing::Test {
+class KeyAssignmentsTest : public InstallationTest {
 protected:
-    KeyAssignmentsTest() {
-        PrefsPath = folder.Path("Prefs.cfg");
-        KeyCommandTable = DefaultKeyCommands();
-        launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-        SetMainWindow(launcher);
-    }
-    ~KeyAssignmentsTest() override {
-        SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
-        SetMainWindow(nullptr);
-        DestroyWindow(launcher);
-        KeyCommandTable = DefaultKeyCommands();
-    }
+    ~KeyAssignmentsTest() override { SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_NORMAL); }
 
     // The launcher's key button, with `step` played in the key dialog.
     void OpenKeyDialog(FakeUserInterface::Step step) {
@@ -127,10 +73,6 @@ protected:
                   std::tuple(start, caption, owner, UINT{MB_OK | MB_ICONSTOP}));
         ui.messages.clear();
     }
-
-    ScratchFolder folder;
-    FakeUserInterface ui;
-    HWND launcher = nullptr;
 };
 
 TEST_F(KeyAssignmentsTest, CancelWritesNothingAndAnUnreadableFileKeepsTheDialogClosed) {

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
-#include "FakeUserInterface.h"
+#include "InstallationTest.h"
 #include "ResourceIds.h"
-#include "TestFiles.h"
 #include "app/ConfiguratorDlg.h"
 #include "app/LauncherFlows.h"
 #include "app/SimulatorFolder.h"
-#include "loadmgr/AircraftSelection.h"
 #include "platform/FileStatus.h"
-#include "platform/InstallPaths.h"
 #include "platform/Profile.h"
+#include "shared/SharedValues.h"
 #include "ui/DialogItems.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
+
+#include <tuple>
 
 namespace {
 
@@ -72,29 +72,16 @@ TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
 
 // The flows against a simulator folder that holds the A320 with its IAE version and, of the
 // A319, only its IAE version.
-class LauncherFlowsTest : public ::testing::Test {
+class LauncherFlowsTest : public InstallationTest {
 protected:
     LauncherFlowsTest() {
-        for (const char* variant : {"", "\\Velmora Quill A320", "\\Velmora Quill A320IAE", "\\Velmora Quill A319IAE"}) {
-            CreateDirectoryA(folder.Path(std::string("Aircraft") + variant).c_str(), nullptr);
-        }
         // 3000 lb are 18 passengers, more than the 12 seats of the business class.
-        primary = folder.Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
-        alternative = folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
-        folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg", "[WEIGHT_AND_BALANCE]\r\n");
-        FsRootPath = folder.Path("");
-        FsRootPath.pop_back();  // no trailing separator, as the registry usually has it
-        launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-        SetMainWindow(launcher);
-        AircraftSelection = kNoAircraft;
-        for (std::int32_t& zfw : VariantZfw) zfw = 0;
+        primary = Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
+        alternative = Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
+        a319 = Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg",
+                   "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n");
     }
-    ~LauncherFlowsTest() override {
-        SetMainWindow(nullptr);
-        DestroyWindow(launcher);
-        SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_NORMAL);
-        for (std::int32_t& zfw : VariantZfw) zfw = 0;
-    }
+    ~LauncherFlowsTest() override { SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_NORMAL); }
 
     void Choose(int button) {
         ui.Script(IDD_AIRCRAFT_SELECTOR, [button](ModalDialog& selector) { Press(selector, button); });
@@ -108,9 +95,8 @@ protected:
     std::string OnlyMessage(const char* caption, UINT icon) {
         EXPECT_EQ(ui.messages.size(), 1u);
         if (ui.messages.size() != 1) return "";
-        EXPECT_EQ(ui.messages[0].caption, caption);
-        EXPECT_EQ(ui.messages[0].style, MB_OK | icon);
-        EXPECT_EQ(ui.messages[0].owner, launcher);
+        EXPECT_EQ(std::tuple(ui.messages[0].caption, ui.messages[0].style, ui.messages[0].owner),
+                  std::tuple(caption, MB_OK | icon, launcher));
         return ui.messages[0].text;
     }
     void RunA320LoadManager(FakeUserInterface::Step step) {
@@ -131,10 +117,7 @@ protected:
 
     static constexpr const char* kPrimary = "Aircraft\\Velmora Quill A320\\Aircraft.cfg";
     const std::string kWeights = "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n";
-    ScratchFolder folder;
-    std::string primary, alternative;
-    FakeUserInterface ui;
-    HWND launcher = nullptr;
+    std::string primary, alternative, a319;
 };
 
 TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
@@ -185,31 +168,15 @@ TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
     }
 }
 
-// The planner also starts from the zero-fuel weight saved for the chosen variant.
-TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
-    VariantZfw[kA319 - 1] = 55000;
-    VariantZfw[kA320 - 1] = 60000;
-    Choose(IDC_SELECT_A319);
-    ui.Script(IDD_FUEL_PLANNER, [](ModalDialog& planner) {
-        EXPECT_EQ(AircraftSelection, kA319);
-        EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "55000");
-    });
-    OnFuelPlanner(launcher);
-    EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_FUEL_PLANNER}));
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(AircraftSelection, kNoAircraft);
-}
-
 // The key button never asks for a variant; the Configuration note follows only OK.
 TEST_F(LauncherFlowsTest, TheButtonsWithoutAVariant) {
-    PrefsPath = folder.Path("Prefs.cfg");  // not there: the defaults are shown
     OnKeyAssignments(launcher);
     OnAircraftConfiguration(launcher);
     EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_KEY_CONFIG, IDD_CONFIGURATION}));
     EXPECT_EQ(ui.modalOwners, (std::vector<HWND>{launcher, launcher}));
     EXPECT_TRUE(ui.messages.empty());
 
-    ui.Script(IDD_CONFIGURATION, [](HWND dialog) { Press(dialog, IDOK); });
+    ui.Script(IDD_CONFIGURATION, [](ModalDialog& dialog) { Press(dialog, IDOK); });
     OnAircraftConfiguration(launcher);
     EXPECT_EQ(OnlyMessage("WARNING", MB_ICONINFORMATION),
               "NOTE: Any change made in the configuration window will be taken into account\n"
@@ -218,28 +185,20 @@ TEST_F(LauncherFlowsTest, TheButtonsWithoutAVariant) {
 
 TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFiles) {
     RunA320LoadManager([](ModalDialog& dialog) {
-        auto shown = [&dialog] {
-            std::string texts;
-            for (int id : {IDC_FIRST_CABIN_COUNT, IDC_FIRST_CABIN_WEIGHT, IDC_SECOND_CABIN_COUNT,
-                           IDC_SECOND_CABIN_WEIGHT, IDC_PASSENGER_WEIGHT, IDC_FORWARD_HOLD_PERCENT,
-                           IDC_FORWARD_HOLD_WEIGHT, IDC_AFT_HOLD_WEIGHT, IDC_CARGO_WEIGHT, IDC_AIRCRAFT_WEIGHT, IDC_ZFW}) {
-                texts += ItemText(dialog.Window(), id) + " ";
-            }
-            return texts;
-        };
         EXPECT_TRUE(GetWindowLongA(dialog.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW) << "its own task-bar button";
         EXPECT_TRUE(IsItemChecked(dialog.Window(), IDC_UNIT_KG));
         EXPECT_EQ(SendMessageA(dialog.Item(IDC_FIRST_CABIN_BAR), PBM_GETPOS, 0, 0), 12);
         Slide(dialog, IDC_SECOND_CABIN_SLIDER, 500);  // beyond the 138 seats
         Slide(dialog, IDC_FORWARD_HOLD_SLIDER, 50);
         Slide(dialog, IDC_AFT_HOLD_SLIDER, 100);
-        const std::string kilograms = "12 900 138 10350 11250 50 1701 4536 6237 42412 59899 ";
-        EXPECT_EQ(shown(), kilograms);
+        std::string shown;
+        for (int id : {IDC_FIRST_CABIN_COUNT, IDC_SECOND_CABIN_COUNT, IDC_SECOND_CABIN_WEIGHT, IDC_FORWARD_HOLD_PERCENT,
+                       IDC_FORWARD_HOLD_WEIGHT, IDC_CARGO_WEIGHT, IDC_AIRCRAFT_WEIGHT, IDC_ZFW}) {
+            shown += ItemText(dialog.Window(), id) + " ";
+        }
+        EXPECT_EQ(shown, "12 138 10350 50 1701 6237 42412 59899 ");
         Press(dialog, IDC_UNIT_LB);
-        EXPECT_EQ(shown(), "12 1984 138 22817 24801 50 3750 10000 13750 93500 132050 ");
-        Press(dialog, IDC_UNIT_KG);
-        EXPECT_EQ(shown(), kilograms);
-        Press(dialog, IDC_UNIT_LB);
+        EXPECT_EQ(ItemText(dialog.Window(), IDC_ZFW), "132050");
         Press(dialog, IDOK);
     });
     EXPECT_EQ(OnlyMessage("WARNING", MB_ICONINFORMATION),
@@ -285,9 +244,10 @@ TEST_F(LauncherFlowsTest, ALoadManagerFileThatCannotBeReadOrWrittenIsReportedAnd
     EXPECT_EQ(Station(alternative, "station_load.4"), "<UNDEFINED>");
 }
 
-TEST_F(LauncherFlowsTest, TheLoadManagerShowsAndSavesOnlyTheAlternativeFile) {
-    const std::string only = folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg",
-                                        "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n");
+// The A319 is installed by its alternative file alone: the load manager shows and saves only
+// that file, and the fuel planner then starts from the zero-fuel weight saved for the A319.
+TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
+    VariantZfw[kA320 - 1] = 60000;
     Choose(IDC_SELECT_A319);
     ui.Script(IDD_A319_LOAD_MANAGER, [](ModalDialog& dialog) {
         EXPECT_EQ(ItemText(dialog.Window(), IDC_SECOND_CABIN_COUNT), "67");
@@ -295,9 +255,17 @@ TEST_F(LauncherFlowsTest, TheLoadManagerShowsAndSavesOnlyTheAlternativeFile) {
     });
     OnLoadManager(launcher);
     OnlyMessage("WARNING", MB_ICONINFORMATION);
-    EXPECT_EQ(Station(only, "station_load.5"), "11078,  0.0, 0.0, 0.0, Coach");
+    EXPECT_EQ(Station(a319, "station_load.5"), "11078,  0.0, 0.0, 0.0, Coach");
     EXPECT_FALSE(folder.Has("Aircraft\\Velmora Quill A319\\Aircraft.cfg"));
-    EXPECT_EQ(VariantZfw[kA319 - 1], 40597 + 67 * 75);
+
+    Reset();
+    Choose(IDC_SELECT_A319);
+    ui.Script(IDD_FUEL_PLANNER, [](ModalDialog& planner) {
+        EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "45622");  // 40597 kg empty + 67 * 75 kg
+    });
+    OnFuelPlanner(launcher);
+    EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_FUEL_PLANNER}));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "SelectedAircraft.h"
+#include "aircraft/Variants.h"
 #include "fuel/FuelDistribution.h"
 #include "fuel/FuelOnBoard.h"
 #include "fuel/TripFuel.h"
@@ -62,10 +62,10 @@ std::uint64_t FuelDigest() {
         const std::int32_t routeReservePercentage = random.Between(0, 10);
         const std::int32_t finalFuel = random.Between(0, 3000);
 
-        SelectedAircraft selected(variant);
-        const std::int32_t tripFuel = PlanTripFuel(distance, altitude, costIndex, zeroFuelWeight);
+        const Variant& aircraft = *FindVariant(variant);
+        const std::int32_t tripFuel = PlanTripFuel(aircraft, distance, altitude, costIndex, zeroFuelWeight);
         const std::int32_t totalFuel = FuelOnBoard(tripFuel, taxiFuel, routeReservePercentage, finalFuel);
-        const FuelDistribution tanks = DistributeFuel(totalFuel);
+        const FuelDistribution tanks = DistributeFuel(aircraft, totalFuel);
         digest.Add(tripFuel);
         digest.Add(totalFuel);
         digest.Add(tanks.inner);

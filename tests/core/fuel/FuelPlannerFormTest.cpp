@@ -3,8 +3,8 @@
 #include <string>
 #include <tuple>
 
-#include "SelectedAircraft.h"
 #include "fuel/FuelPlannerForm.h"
+#include "platform/IntegerText.h"
 
 namespace {
 
@@ -23,21 +23,23 @@ void EnterFlight(FuelPlannerForm& form, const char* distance, const char* altitu
         std::tie(distance, altitude, costIndex, zeroFuelWeight);
 }
 
+// A typed number beyond the 32-bit range is refused, where a file's "%d" wraps it.
 TEST(FuelPlannerFormTest, FieldNumbersStayWithinThe32BitRange) {
-    const std::pair<const char*, std::int32_t> cases[] = {
-        {"", 0},           {" +42x", 42}, {"-5", -5}, {"abc12", 0}, {"-", 0}, {"2147483647", 2147483647},
-        {"2147483648", 0}, {"-2147483648", -2147483647 - 1},        {"-2147483649", 0},
-        {"000000000000000000042", 42},    {"99999999999999999999999", 0},
+    const std::tuple<const char*, std::int32_t, std::int32_t> cases[] = {
+        {"", 0, 0}, {" +42x", 42, 42}, {"-5", -5, -5}, {"abc12", 0, 0}, {"-", 0, 0},
+        {"2147483647", 2147483647, 2147483647}, {"2147483648", 0, -2147483647 - 1},
+        {"-2147483648", -2147483647 - 1, -2147483647 - 1}, {"-2147483649", 0, 2147483647},
+        {"000000000000000000042", 42, 42}, {"99999999999999999999999", 0, -159383553},
     };
-    for (const auto& [text, value] : cases) EXPECT_EQ(ReadFieldInt(text), value) << '"' << text << '"';
+    for (const auto& [text, field, wrapped] : cases) {
+        EXPECT_EQ(ScanLeadingInt(text, IntOverflow::Refuse).value_or(0), field) << '"' << text << '"';
+        EXPECT_EQ(ScanLeadingInt(text).value_or(0), wrapped) << '"' << text << '"';
+    }
 }
 
 // A320, 500 NM at 35000 ft, cost index 30, from the 60000 kg the load manager saved.
 TEST(FuelPlannerFormTest, WorkedExampleThroughBothUnitSystems) {
-    SelectedAircraft a320(kA320);
-    VariantZfw[kA320 - 1] = 60000;
-    FuelPlannerForm form;
-    VariantZfw[kA320 - 1] = 0;
+    FuelPlannerForm form(*FindVariant(kA320), 60000);
     const FuelPlannerTexts& t = form.texts;
     form.SelectUnits(kg);  // the unit in force: changes nothing
     EXPECT_EQ(std::tuple_cat(Weights(t), std::tie(t.costIndex, t.routeReserve, t.weightUnit, t.costIndexUnit)),
@@ -70,10 +72,9 @@ TEST(FuelPlannerFormTest, RefusalsLeaveEveryResultAsItWas) {
         {kg, "500", "41001", "30", "60000", altitude}, {kg, "10", "5000", "30", "1", noTrip},
         {lb, "1", "35000", "30", "3", noTrip},
     };
-    SelectedAircraft a320(kA320);
     for (const auto& [units, distance, altitude, costIndex, zeroFuelWeight, expected] : cases) {
         SCOPED_TRACE(std::string(distance) + " NM, " + altitude + " ft, CI " + costIndex + ", " + zeroFuelWeight);
-        FuelPlannerForm form;
+        FuelPlannerForm form(*FindVariant(kA320), 0);
         form.SelectUnits(units);
         EnterFlight(form, "500", "41000", "30", "132275");
         ASSERT_FALSE(form.Validate()) << "41000 ft itself is allowed";
@@ -89,9 +90,8 @@ TEST(FuelPlannerFormTest, RefusalsLeaveEveryResultAsItWas) {
 // Units switched before the first Validate; a trip too long for the tanks; no outer tanks.
 TEST(FuelPlannerFormTest, TanksByVariantBeforeAndAfterValidate) {
     for (const std::int32_t variant : {kA320, kA321}) {
-        SelectedAircraft selected(variant);
         const bool a320 = variant == kA320;
-        FuelPlannerForm form;
+        FuelPlannerForm form(*FindVariant(variant), 0);
         form.SelectUnits(lb);
         EXPECT_EQ(Results(form.texts), std::make_tuple("", "", "0 (0.0%)", a320 ? "0 (0.0%)" : "", "0 (0.0%)"));
         form.SelectUnits(kg);
@@ -115,10 +115,9 @@ TEST(FuelPlannerFormTest, FieldExtremesComputeSoundly) {
     const char* const anything[] = {"-2147483648", "0", "2147483647"};
     const char* const* const choices[] = {positive, altitudes, positive, positive, anything, anything, anything};
     for (std::int32_t variant = kA318; variant <= kACJ; ++variant) {
-        SelectedAircraft selected(variant);
         for (int combination = 0; combination < 2 * 3 * 3 * 3 * 3 * 3 * 3 * 3; ++combination) {
             const UnitSystem units = combination % 2 ? lb : kg;
-            FuelPlannerForm form;
+            FuelPlannerForm form(*FindVariant(variant), 0);
             form.SelectUnits(units);
             FuelPlannerTexts& t = form.texts;
             std::string* const fields[] = {&t.distance, &t.altitude, &t.costIndex, &t.zeroFuelWeight,

@@ -2,15 +2,15 @@
 
 #include "fuel/FuelPlannerForm.h"
 #include "ui/ColorEdit.h"
-#include "ui/DialogControl.h"
 #include "ui/ModalDialog.h"
 
-// The fuel planner window for the variant in AircraftSelection: flight data in, trip fuel,
+// The fuel planner window of one variant: flight data in, trip fuel,
 // fuel on board and the tank split out, in kilograms or pounds. The form does the work;
 // the window copies texts between it and the controls and shows its messages.
 class FuelPlanner : public ModalDialog {
 public:
-    explicit FuelPlanner(HWND parent = nullptr);
+    // Opens on the zero-fuel weight that the variant's load manager last saved (0: none).
+    FuelPlanner(const Variant& variant, std::int32_t savedZeroFuelWeight, HWND parent = nullptr);
 
 protected:
     bool OnInitDialog() override;
@@ -27,16 +27,10 @@ private:
     void ReadFields();
     void ShowFields();
 
+    const Variant& variant_;
+    const std::int32_t savedZeroFuelWeight_;
     FuelPlannerForm form_;
-    DialogControl distance_;
-    DialogControl altitude_;
-    DialogControl costIndex_;
-    DialogControl zeroFuelWeight_;
     CColorEdit fuelOnBoard_;
-    DialogControl taxiFuel_;
-    DialogControl tripFuel_;
-    DialogControl routeReserve_;
-    DialogControl finalFuel_;
     CColorEdit center_;
     CColorEdit rightInner_;
     CColorEdit rightOuter_;

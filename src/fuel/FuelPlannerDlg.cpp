@@ -1,4 +1,4 @@
-#include "fuel/FuelPlanner.h"
+#include "fuel/FuelPlannerDlg.h"
 
 #include "res/ResourceIds.h"
 #include "ui/DialogItems.h"
@@ -55,16 +55,12 @@ constexpr COLORREF kFuelOnBoardTextColor = RGB(255, 255, 255);
 
 }  // namespace
 
-FuelPlanner::FuelPlanner(HWND parent) : ModalDialog(IDD_FUEL_PLANNER, parent) {
-    Bind(IDC_PLANNER_DISTANCE, distance_);
-    Bind(IDC_PLANNER_ALTITUDE, altitude_);
-    Bind(IDC_PLANNER_COST_INDEX, costIndex_);
-    Bind(IDC_PLANNER_ZERO_FUEL_WEIGHT, zeroFuelWeight_);
+FuelPlanner::FuelPlanner(const Variant& variant, std::int32_t savedZeroFuelWeight, HWND parent)
+    : ModalDialog(IDD_FUEL_PLANNER, parent),
+      variant_(variant),
+      savedZeroFuelWeight_(savedZeroFuelWeight),
+      form_(variant, savedZeroFuelWeight) {
     Bind(IDC_PLANNER_FUEL_ON_BOARD, fuelOnBoard_);
-    Bind(IDC_PLANNER_TAXI_FUEL, taxiFuel_);
-    Bind(IDC_PLANNER_TRIP_FUEL, tripFuel_);
-    Bind(IDC_PLANNER_ROUTE_RESERVE, routeReserve_);
-    Bind(IDC_PLANNER_FINAL_FUEL, finalFuel_);
     Bind(IDC_PLANNER_CENTER, center_);
     Bind(IDC_PLANNER_RIGHT_INNER, rightInner_);
     Bind(IDC_PLANNER_RIGHT_OUTER, rightOuter_);
@@ -84,7 +80,7 @@ bool FuelPlanner::OnInitDialog() {
     for (const EditableField& field : kEditableFields) {
         SendMessageA(Item(field.id), EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
     }
-    form_ = FuelPlannerForm();
+    form_ = FuelPlannerForm(variant_, savedZeroFuelWeight_);
     ShowFields();
     SetItemChecked(Window(), IDC_PLANNER_METRIC, true);
     SetItemChecked(Window(), IDC_PLANNER_IMPERIAL, false);

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "aircraft/Variants.h"
 #include "loadmgr/AircraftFile.h"
 #include "loadmgr/PayloadFiles.h"
-#include "loadmgr/Variants.h"
 #include "ui/ColorEdit.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
@@ -25,6 +25,9 @@ public:
 
     // The payload as the sliders showed it at the last recomputation.
     WeightAndBalance Payload() const;
+    // The zero-fuel weight (kg) of the last recomputation, 0 before the first; what the
+    // fuel planner starts from once the payload is saved.
+    std::int32_t ZeroFuelWeight() const { return zeroFuelWeight_; }
 
 protected:
     void InitPayloadControls(std::int32_t firstCabinCapacity, std::int32_t secondCabinCapacity);
@@ -55,6 +58,7 @@ private:
     std::int32_t secondCabinCount_ = 0;
     std::int32_t forwardHoldPercentage_ = 0;
     std::int32_t aftHoldPercentage_ = 0;
+    std::int32_t zeroFuelWeight_ = 0;
 };
 
 // The load manager of one variant: its template, capacities and aircraft files.
@@ -68,7 +72,7 @@ public:
     PayloadSaveOutcome SavePayload() const;
 
 protected:
-    CVariantLoadManager(const VariantParameters& variant, HWND parent);
+    CVariantLoadManager(const Variant& variant, HWND parent);
 
     bool OnInitDialog() override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
@@ -76,7 +80,7 @@ protected:
     void OnHScroll(int request, HWND scrollBar) override;
 
 private:
-    const VariantParameters& variant_;
+    const Variant& variant_;
     std::vector<std::string> candidates_;  // below the simulator's folder; primary first
     bool installed_;
 };

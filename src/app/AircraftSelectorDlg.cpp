@@ -1,7 +1,7 @@
-#include "app/AircraftSelector.h"
+#include "app/AircraftSelectorDlg.h"
 
-#include "loadmgr/AircraftSelection.h"
 #include "res/ResourceIds.h"
+#include "shared/SharedValues.h"
 
 namespace {
 
@@ -9,14 +9,14 @@ constexpr int kButtons[] = {IDC_SELECT_A318, IDC_SELECT_A319, IDC_SELECT_A320, I
 constexpr int kBitmaps[] = {IDB_SELECT_A318, IDB_SELECT_A319, IDB_SELECT_A320, IDB_SELECT_A321, IDB_SELECT_ACJ};
 
 // Loaded on the first selector of the process and kept for every later one.
-HBITMAP selectorImages[5] = {};
+HBITMAP selectorImages[kVariantCount] = {};
 
 }  // namespace
 
 CAircraftSelector::CAircraftSelector(HWND parent) : ModalDialog(IDD_AIRCRAFT_SELECTOR, parent) {}
 
 bool CAircraftSelector::OnInitDialog() {
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kVariantCount; ++i) {
         if (!selectorImages[i]) selectorImages[i] = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kBitmaps[i]));
         SendMessageA(Item(kButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(selectorImages[i]));
     }

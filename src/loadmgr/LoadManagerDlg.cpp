@@ -1,11 +1,10 @@
-#include "loadmgr/LoadManager.h"
+#include "loadmgr/LoadManagerDlg.h"
 
 #include <commctrl.h>
 
-#include "loadmgr/AircraftSelection.h"
 #include "loadmgr/PayloadTotals.h"
-#include "platform/InstallPaths.h"
 #include "res/ResourceIds.h"
+#include "shared/SharedValues.h"
 
 namespace {
 
@@ -135,7 +134,7 @@ void CLoadManager::RecomputeTotals(std::int32_t forwardCapacityKg, std::int32_t 
     PayloadTotals totals = ComputePayloadTotals({firstCabinCount_, secondCabinCount_, forwardHoldPercentage_,
                                                  aftHoldPercentage_, forwardCapacityKg, aftCapacityKg, emptyWeight_,
                                                  unitFactor_});
-    LoadManagerZfw = totals.zeroFuelWeightKg;
+    zeroFuelWeight_ = totals.zeroFuelWeightKg;
 
     const std::pair<int, std::uint32_t> shown[] = {
         {IDC_FIRST_CABIN_WEIGHT, totals.firstCabinWeight},   {IDC_SECOND_CABIN_WEIGHT, totals.secondCabinWeight},
@@ -151,8 +150,8 @@ PayloadSaveOutcome CLoadManager::WritePayload(const std::vector<std::string>& ca
     return SavePayloadToFiles(candidates, Payload(), forwardCapacityKg, aftCapacityKg);
 }
 
-CVariantLoadManager::CVariantLoadManager(const VariantParameters& variant, HWND parent)
-    : CLoadManager(variant.templateId, parent),
+CVariantLoadManager::CVariantLoadManager(const Variant& variant, HWND parent)
+    : CLoadManager(variant.loadManagerTemplate, parent),
       variant_(variant),
       candidates_(CandidateFiles(variant, FsRootPath)),
       installed_(IsVariantInstalled(variant, FsRootPath)) {}
@@ -162,9 +161,9 @@ PayloadSaveOutcome CVariantLoadManager::SavePayload() const {
 }
 
 bool CVariantLoadManager::OnInitDialog() {
-    InitPayloadControls(variant_.firstCabinCapacity, variant_.secondCabinCapacity);
+    InitPayloadControls(variant_.firstCabinSeats, variant_.secondCabinSeats);
     // The launcher has checked that this file can be read before running the dialog.
-    LoadPayload(FindSource().path, variant_.defaultEmptyWeightLb, variant_.forwardHoldKg, variant_.aftHoldKg);
+    LoadPayload(FindSource().path, variant_.emptyWeightLb, variant_.forwardHoldKg, variant_.aftHoldKg);
     return true;  // the dialog manager sets the initial focus
 }
 

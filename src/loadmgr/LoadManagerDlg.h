@@ -85,26 +85,11 @@ private:
     bool installed_;
 };
 
-class CA318LoadManager : public CVariantLoadManager {
-public:
-    explicit CA318LoadManager(HWND parent = nullptr);
-};
-class CA319LoadManager : public CVariantLoadManager {
-public:
-    explicit CA319LoadManager(HWND parent = nullptr);
-};
-class CA320LoadManager : public CVariantLoadManager {
-public:
-    explicit CA320LoadManager(HWND parent = nullptr);
-};
-class CA321LoadManager : public CVariantLoadManager {
-public:
-    explicit CA321LoadManager(HWND parent = nullptr);
-};
-class CACJLoadManager : public CVariantLoadManager {
-public:
-    explicit CACJLoadManager(HWND parent = nullptr);
-};
+struct CA318LoadManager : CVariantLoadManager { explicit CA318LoadManager(HWND parent = nullptr); };
+struct CA319LoadManager : CVariantLoadManager { explicit CA319LoadManager(HWND parent = nullptr); };
+struct CA320LoadManager : CVariantLoadManager { explicit CA320LoadManager(HWND parent = nullptr); };
+struct CA321LoadManager : CVariantLoadManager { explicit CA321LoadManager(HWND parent = nullptr); };
+struct CACJLoadManager : CVariantLoadManager { explicit CACJLoadManager(HWND parent = nullptr); };
 
 // The load manager of an AircraftSelection value; null outside 1..5.
 std::unique_ptr<CVariantLoadManager> CreateLoadManager(std::int32_t selection);

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "FakeUserInterface.h"
+#include "InstallationTest.h"
 #include "ResourceIds.h"
 #include "app/ConfiguratorApp.h"
 #include "ui/ColorEdit.h"
@@ -34,11 +34,10 @@ protected:
     }
 };
 
+using DialogOwnerTest = InstallationTest;
+
 // Through the fake, down to a nested dialog and back out again.
-TEST(DialogLayerTest, NestedDialogsAndMessagesBelongToTheInnermostDialog) {
-    FakeUserInterface ui;
-    HWND launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    SetMainWindow(launcher);
+TEST_F(DialogOwnerTest, NestedDialogsAndMessagesBelongToTheInnermostDialog) {
     HWND outerWindow = nullptr, innerWindow = nullptr;
     ui.Script(kTestTemplate, [&](ModalDialog& outer) {
         outerWindow = outer.Window();
@@ -58,8 +57,6 @@ TEST(DialogLayerTest, NestedDialogsAndMessagesBelongToTheInnermostDialog) {
     std::vector<HWND> owners;
     for (const ShownMessage& message : ui.messages) owners.push_back(message.owner);
     EXPECT_EQ(owners, (std::vector<HWND>{outerWindow, innerWindow, outerWindow, launcher}));
-    SetMainWindow(nullptr);
-    DestroyWindow(launcher);
 }
 
 // Presses OK in the innermost running dialog once its modal loop runs.

@@ -118,14 +118,4 @@ TEST_F(ConfigurationFlowTest, AFailedSaveIsToldAndKeepsTheDialogOpen) {
     EXPECT_EQ(ui.messages.size(), 3u) << "the note after the save";
 }
 
-TEST_F(ConfigurationFlowTest, AFileThatCannotBeReadKeepsTheDialogClosed) {
-    folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=1\r\n");
-    HANDLE holder = CreateFileA(PrefsPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    OnAircraftConfiguration(launcher);
-    CloseHandle(holder);
-    EXPECT_TRUE(ui.modalRuns.empty());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    ExpectFailure(ui.messages[0], FileAccess::Read, FileStatus::Locked, launcher);
-}
-
 }  // namespace

@@ -75,7 +75,7 @@ protected:
     }
 };
 
-TEST_F(KeyAssignmentsTest, CancelWritesNothingAndAnUnreadableFileKeepsTheDialogClosed) {
+TEST_F(KeyAssignmentsTest, CancelWritesNothingAndTheCaptureStaysForTheRun) {
     const std::string file = "[Keys]\r\nCommand.03-Modifier=1\r\nCommand.03-Key=31\r\n";
     folder.Put("Prefs.cfg", file);
     OpenKeyDialog([&](ModalDialog& keys) {
@@ -83,14 +83,7 @@ TEST_F(KeyAssignmentsTest, CancelWritesNothingAndAnUnreadableFileKeepsTheDialogC
         EXPECT_EQ(Field(keys), "No key defined");
     });
     EXPECT_EQ(folder.Take("Prefs.cfg"), file);
-    EXPECT_EQ(KeyCommandTable[3].modifier + KeyCommandTable[3].key, 0) << "the capture stays for the run";
-
-    ui.modalRuns.clear();
-    HANDLE held = CreateFileA(PrefsPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    OnKeyAssignments(launcher);
-    CloseHandle(held);
-    ExpectMessage(DescribeFileFailure(FileAccess::Read, PrefsPath, FileStatus::Locked) + "\n\n", "ERROR", launcher);
-    EXPECT_TRUE(ui.modalRuns.empty()) << "not opened on defaults that OK would save";
+    EXPECT_EQ(KeyCommandTable[3].modifier + KeyCommandTable[3].key, 0);
 }
 
 TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {

@@ -168,6 +168,20 @@ TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
     }
 }
 
+// A Prefs.cfg that cannot be read keeps both of its dialogs closed: OK would save defaults.
+TEST_F(LauncherFlowsTest, AnUnreadablePreferencesFileKeepsItsDialogsClosed) {
+    folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=1\r\n");
+    HANDLE held = CreateFileA(PrefsPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    for (void (*flow)(HWND) : {OnAircraftConfiguration, OnKeyAssignments}) {
+        Reset();
+        flow(launcher);
+        EXPECT_TRUE(ui.modalRuns.empty());
+        const std::string reason = DescribeFileFailure(FileAccess::Read, PrefsPath, FileStatus::Locked) + "\n\n";
+        EXPECT_EQ(OnlyMessage("ERROR", MB_ICONSTOP).rfind(reason, 0), 0u);
+    }
+    CloseHandle(held);
+}
+
 // The key button never asks for a variant; the Configuration note follows only OK.
 TEST_F(LauncherFlowsTest, TheButtonsWithoutAVariant) {
     OnKeyAssignments(launcher);

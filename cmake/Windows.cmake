@@ -48,9 +48,10 @@ target_link_libraries(FS9SkylinerConfig PRIVATE skyliner_win32)
 target_link_options(FS9SkylinerConfig PRIVATE ${STATIC_LINK} -s)
 
 # GoogleTest from the sources Debian ships, built with the cross compiler.
+set(SKYLINER_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources, built for Windows")
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${SKYLINER_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_executable(win32_tests
     ${RESOURCES}

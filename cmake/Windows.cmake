@@ -30,8 +30,15 @@ target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32
 
 # Dialog templates, bitmaps, icon and manifest; the test executables carry them too.
 set(RESOURCES src/res/Resources.rc)
-set_source_files_properties(${RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/res/ResourceIds.h;${CMAKE_SOURCE_DIR}/src/res/Launcher.rc;${CMAKE_SOURCE_DIR}/src/res/AircraftSelector.rc;${CMAKE_SOURCE_DIR}/src/res/Configuration.rc;${CMAKE_SOURCE_DIR}/src/res/KeyAssignments.rc;${CMAKE_SOURCE_DIR}/src/res/FuelPlanner.rc;${CMAKE_SOURCE_DIR}/src/res/LoadManager.rc")
+# windres reports none of the files the script pulls in, so every file beside it counts;
+# the glob picks up a new dialog's template or a new picture without an edit here.
+file(GLOB RESOURCE_INPUTS CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/src/res/*.rc
+    ${CMAKE_SOURCE_DIR}/src/res/*.h
+    ${CMAKE_SOURCE_DIR}/src/res/*.bmp
+    ${CMAKE_SOURCE_DIR}/src/res/*.ico
+    ${CMAKE_SOURCE_DIR}/src/res/*.manifest)
+set_source_files_properties(${RESOURCES} PROPERTIES OBJECT_DEPENDS "${RESOURCE_INPUTS}")
 
 add_executable(FS9SkylinerConfig WIN32 src/app/Main.cpp ${RESOURCES})
 target_include_directories(FS9SkylinerConfig PRIVATE src/res)
@@ -40,9 +47,10 @@ target_link_libraries(FS9SkylinerConfig PRIVATE skyliner_win32)
 target_link_options(FS9SkylinerConfig PRIVATE ${STATIC_LINK} -s)
 
 # GoogleTest from the sources Debian ships, built with the cross compiler.
+set(SKYLINER_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources, built for Windows")
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${SKYLINER_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_executable(win32_tests
     ${RESOURCES}

@@ -21,7 +21,7 @@ std::uint64_t FuelDigest() {
             state ^= state << 13;
             state ^= state >> 17;
             state ^= state << 5;
-            d[i] = kRanges[i][0] + static_cast<std::int32_t>(state % (std::uint32_t(kRanges[i][1] - kRanges[i][0]) + 1));
+            d[i] = kRanges[i][0] + std::int32_t(state % (std::uint32_t(kRanges[i][1] - kRanges[i][0]) + 1));
         }
         const Variant& aircraft = *FindVariant(d[0]);
         const std::int32_t tripFuel = PlanTripFuel(aircraft, d[1], d[2], d[3], d[4]);

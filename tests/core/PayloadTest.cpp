@@ -63,7 +63,7 @@ TEST_F(AircraftFileTest, ReadsWhatIsStoredAndFallsBackToTheDefaults) {
     }
 }
 
-TEST_F(AircraftFileTest, StationLoadsAreWrittenQuotedInOneBlockAndReadBack) {
+TEST_F(AircraftFileTest, StationLoadsAreWrittenQuotedInOneBlockAndReadBackAlike) {
     std::string path = WithWeights("empty_weight=86650\r\n");
     ASSERT_EQ(WriteWeightAndBalance(path, WeightAndBalance{0, 8, 0, 50, 0}, 2260, 3020), FileStatus::Ok);
     EXPECT_EQ(folder.Take("Aircraft.cfg"), kHead + "empty_weight=86650\r\n"
@@ -74,14 +74,11 @@ TEST_F(AircraftFileTest, StationLoadsAreWrittenQuotedInOneBlockAndReadBack) {
     EXPECT_EQ(Figures(ReadWeightAndBalance(path, 89500, 2260, 3020)), (std::vector<std::int32_t>{39304, 8, 0, 50, 0}));
     EXPECT_EQ(WriteWeightAndBalance(folder.Path("gone/Aircraft.cfg"), {}, 3402, 4536), FileStatus::FolderMissing);
     EXPECT_FALSE(FileExists(folder.Path("gone/Aircraft.cfg")));
-}
-
-TEST_F(AircraftFileTest, EveryCountAndPercentageSurvivesARoundTrip) {
-    std::string path = WithWeights("empty_weight=90000\r\n");
+    // Every count and percentage survives the round trip.
     for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {
         const Variant& v = *FindVariant(selection);
         for (std::int32_t n = 0; n <= std::max(v.secondCabinSeats, 100); ++n) {
-            WeightAndBalance payload{40824, std::min(n, v.firstCabinSeats), std::min(n, v.secondCabinSeats),
+            WeightAndBalance payload{39304, std::min(n, v.firstCabinSeats), std::min(n, v.secondCabinSeats),
                                      std::min(n, 100), 100 - std::min(n, 100)};
             ASSERT_EQ(WriteWeightAndBalance(path, payload, v.forwardHoldKg, v.aftHoldKg), FileStatus::Ok);
             ASSERT_EQ(Figures(ReadWeightAndBalance(path, 1, v.forwardHoldKg, v.aftHoldKg)), Figures(payload))

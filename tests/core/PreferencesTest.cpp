@@ -9,10 +9,9 @@ namespace {
 TEST(PreferencesTest, ReadRuleAndValuesSavedAsRead) {
     ScratchFolder folder;
     const Profile prefs(folder.Path("Prefs.cfg"));
-    const std::string digits45(45, '0');
     const std::pair<std::string, std::int32_t> cases[] = {  // 48 characters looked at
         {"-250", -250}, {"", 42}, {"-9999", 42}, {"<UNDEFINED>", 42}, {"12abc", 12}, {"\"   33\"", 33},
-        {"on", 42}, {"-x", 42}, {digits45 + "123", 123}, {digits45 + "0123", 12}};
+        {"on", 42}, {"-x", 42}, {std::string(45, '0') + "123", 123}, {std::string(45, '0') + "0123", 12}};
     for (const auto& [value, expected] : cases) {
         folder.Put("Prefs.cfg", "[Common]\r\nAutoPause=" + value + "\r\n");
         EXPECT_EQ(ReadPreference(prefs, "AutoPause", 42), expected) << value;

@@ -113,23 +113,21 @@ TEST(FuelPlannerFormTest, FieldExtremesComputeSoundly) {
     const char* const* const choices[] = {positive, altitudes, positive, positive, anything, anything, anything};
     for (std::int32_t variant = kA318; variant <= kACJ; ++variant) {
         for (int combination = 0; combination < 2 * 3 * 3 * 3 * 3 * 3 * 3 * 3; ++combination) {
-            const UnitSystem units = combination % 2 ? lb : kg;
             FuelPlannerForm form(*FindVariant(variant), 0);
-            form.SelectUnits(units);
+            form.SelectUnits(combination % 2 ? lb : kg);
             FuelPlannerTexts& t = form.texts;
             std::string* const fields[] = {&t.distance, &t.altitude, &t.costIndex, &t.zeroFuelWeight,
                                            &t.taxiFuel, &t.routeReserve, &t.finalFuel};
             for (int f = 0, rest = combination / 2; f < 7; ++f, rest /= 3) *fields[f] = choices[f][rest % 3];
             form.Validate();
-            form.SelectUnits(units == kg ? lb : kg);
+            form.SelectUnits(combination % 2 ? kg : lb);
             form.Validate();
         }
     }
 }
 
-// Every variant, altitude, cost index and weight range at once, including the table edges
-// and continuations. The Windows build checks the same value; after a deliberate change of
-// the model, record the new value printed here in FuelDigest.h.
+// Every variant, altitude, cost index and weight range at once; the Windows build checks the same
+// value. After a deliberate change of the model, record the value printed here in FuelDigest.h.
 TEST(TripFuelTest, ManyTripsGiveTheRecordedFingerprint) {
     EXPECT_EQ(FuelDigest(), kExpectedFuelDigest) << std::hex << FuelDigest();
 }

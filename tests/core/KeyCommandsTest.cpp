@@ -10,14 +10,10 @@
 
 namespace {
 
-class KeyCommandsTest : public ::testing::Test {
-protected:
+TEST(KeyCommandsTest, EverySlotIsWrittenInOrderAndTheOtherSectionsKeepTheirBytes) {
     ScratchFolder folder;
-    KeyCommands table = DefaultKeyCommands();
-};
-
-TEST_F(KeyCommandsTest, EverySlotIsWrittenInOrderAndTheOtherSectionsKeepTheirBytes) {
-    ASSERT_EQ(WriteKeyAssignments(folder.Path("Prefs.cfg"), table), FileStatus::Ok);
+    const std::string path = folder.Path("Prefs.cfg");
+    ASSERT_EQ(WriteKeyAssignments(path, DefaultKeyCommands()), FileStatus::Ok);
     const std::string written = folder.Take("Prefs.cfg");
     EXPECT_EQ(written.rfind("[Keys]\r\nCommand.00-Modifier=3\r\nCommand.00-Key=20\r\nCommand.01-Modifier=3\r\n", 0), 0u);
     EXPECT_NE(written.find("Command.84-Key=0\r\nCommand.85-Modifier=0\r\nCommand.85-Key=0\r\n"), std::string::npos);
@@ -26,32 +22,27 @@ TEST_F(KeyCommandsTest, EverySlotIsWrittenInOrderAndTheOtherSectionsKeepTheirByt
 
     const std::string head = "; preferences\r\n[Common]\r\n  Modifier = 2 ; lock\r\n\r\n", tail = "[Other]\nkeep=this\n";
     folder.Put("Prefs.cfg", head + "[keys]\r\nCommand.05-Key=99\r\n\r\n" + tail);
-    ASSERT_EQ(WriteKeyAssignments(folder.Path("Prefs.cfg"), table), FileStatus::Ok);
+    ASSERT_EQ(WriteKeyAssignments(path, DefaultKeyCommands()), FileStatus::Ok);
     const std::string updated = folder.Take("Prefs.cfg");
     EXPECT_EQ(updated.rfind(head + "[keys]\r\nCommand.05-Key=25\r\n", 0), 0u) << "updated in place";
     EXPECT_EQ(updated.substr(updated.size() - tail.size()), tail);
 }
 
-TEST_F(KeyCommandsTest, ASlotTakesTheFileValuesOnlyWhenBothEntriesRead) {
-    table[40] = {table[40].name, 2, 59};  // captured earlier in the run
+TEST(KeyCommandsTest, ASlotTakesTheFileValuesOnlyWhenBothEntriesRead) {
+    ScratchFolder folder;
+    KeyCommands table = DefaultKeyCommands(), expected = table;
+    table[40] = expected[40] = {table[40].name, 2, 59};  // captured earlier in the run
     ReadKeyAssignments(folder.Path("absent/Prefs.cfg"), table);
     folder.Put("Prefs.cfg",
-               "[Keys]\r\n"
-               "Command.00-Modifier=1\r\nCommand.00-Key=45\r\n"
-               "Command.12-Modifier=0\r\n"  // no key entry
-               "Command.13-Key=5\r\n"       // no modifier entry
-               "Command.14-Modifier=-9999\r\nCommand.14-Key=5\r\n"
-               "Command.15-Modifier=1\r\nCommand.15-Key=-9999\r\n"
-               "Command.16-Modifier=\r\nCommand.16-Key=5\r\n"
-               "Command.17-Modifier=7\r\nCommand.17-Key=-3\r\n"  // not checked: kept as read
+               "[Keys]\r\nCommand.00-Modifier=1\r\nCommand.00-Key=45\r\n"
+               "Command.12-Modifier=0\r\nCommand.13-Key=5\r\n"  // one entry only
+               "Command.14-Modifier=-9999\r\nCommand.14-Key=5\r\nCommand.15-Modifier=1\r\nCommand.15-Key=-9999\r\n"
+               "Command.16-Modifier=\r\nCommand.16-Key=5\r\nCommand.17-Modifier=7\r\nCommand.17-Key=-3\r\n"
                "Command.90-Modifier=1\r\nCommand.90-Key=2\r\n"
                "[Common]\r\nCommand.19-Modifier=1\r\nCommand.19-Key=2\r\n");
-    KeyCommands expected = DefaultKeyCommands();
     expected[0] = {expected[0].name, 1, 45};
-    expected[17] = {expected[17].name, 7, -3};
-    expected[40] = {expected[40].name, 2, 59};
+    expected[17] = {expected[17].name, 7, -3};  // not checked: kept as read
     expected[90] = {expected[90].name, 1, 2};
-
     ReadKeyAssignments(folder.Path("Prefs.cfg"), table);
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
         const KeyCommand &read = table[slot], &want = expected[slot];

@@ -6,47 +6,41 @@
 
 namespace {
 
-TEST(PreferencesTest, ReadRule) {
+TEST(PreferencesTest, ReadRuleAndValuesSavedAsRead) {
     ScratchFolder folder;
     const Profile prefs(folder.Path("Prefs.cfg"));
-    const std::string digits45(45, '0');
-    const std::pair<std::string, std::int32_t> cases[] = {
+    const std::pair<std::string, std::int32_t> cases[] = {  // 48 characters looked at
         {"-250", -250}, {"", 42}, {"-9999", 42}, {"<UNDEFINED>", 42}, {"12abc", 12}, {"\"   33\"", 33},
-        {"on", 42}, {"-x", 42}, {digits45 + "123", 123}, {digits45 + "0123", 12},  // 48 characters looked at
-    };
+        {"on", 42}, {"-x", 42}, {std::string(45, '0') + "123", 123}, {std::string(45, '0') + "0123", 12}};
     for (const auto& [value, expected] : cases) {
         folder.Put("Prefs.cfg", "[Common]\r\nAutoPause=" + value + "\r\n");
         EXPECT_EQ(ReadPreference(prefs, "AutoPause", 42), expected) << value;
     }
-}
 
-TEST(PreferencesTest, ValuesAreSavedAsRead) {
-    ScratchFolder folder;
-    Profile prefs(folder.Path("Prefs.cfg"));
-    const CommonPreferenceValues defaults = LoadCommonPreferences(prefs);
-    EXPECT_FALSE(folder.Has("Prefs.cfg")) << "loading writes nothing";
-    ASSERT_EQ(WriteColdAndDark(prefs), FileStatus::Ok);
-    ASSERT_EQ(SaveCommonPreferences(prefs, defaults), FileStatus::Ok);
-    EXPECT_EQ(folder.Take("Prefs.cfg"),
+    Profile saved(folder.Path("Saved.cfg"));
+    const CommonPreferenceValues defaults = LoadCommonPreferences(saved);
+    EXPECT_FALSE(folder.Has("Saved.cfg")) << "loading writes nothing";
+    ASSERT_EQ(WriteColdAndDark(saved), FileStatus::Ok);
+    ASSERT_EQ(SaveCommonPreferences(saved, defaults), FileStatus::Ok);
+    EXPECT_EQ(folder.Take("Saved.cfg"),
               "[Common]\r\nColdAndDark=1\r\nUnitSystem=0\r\nPushbackType=0\r\nUserExperience=1\r\nPanelVolume=100\r\n"
               "IRSAlignmentTime=60\r\nModifier=0\r\nLocker=1\r\nAutoPause=0\r\nFsuipcUsage=0\r\nFMGCSaveMode=0\r\n");
-
     // Out of range too, each value goes back to its own key; PushbackType is never read.
     std::string file = "[Common]\r\nUnitSystem=2\r\nPushbackType=1\r\nUserExperience=7\r\nPanelVolume=150\r\n"
                        "IRSAlignmentTime=900\r\nModifier=-2\r\nLocker=5\r\nAutoPause=8\r\nFsuipcUsage=3\r\nFMGCSaveMode=4\r\n";
-    folder.Put("Prefs.cfg", file);
-    ASSERT_EQ(SaveCommonPreferences(prefs, LoadCommonPreferences(prefs)), FileStatus::Ok);
-    EXPECT_EQ(folder.Take("Prefs.cfg"), file.replace(file.find("PushbackType=1"), 14, "PushbackType=0"));
+    folder.Put("Saved.cfg", file);
+    ASSERT_EQ(SaveCommonPreferences(saved, LoadCommonPreferences(saved)), FileStatus::Ok);
+    EXPECT_EQ(folder.Take("Saved.cfg"), file.replace(file.find("PushbackType=1"), 14, "PushbackType=0"));
 }
 
 TEST(ConfigurationRulesTest, LabelsAndLocker) {
-    const std::pair<std::int32_t, const char*> volumes[] = {{0, "No Sound"}, {1, "Low"}, {32, "Low"}, {33, "Medium"},
-        {66, "Medium"}, {67, "High"}, {99, "High"}, {100, "Maximum"}, {-5, "Low"}};
-    for (const auto& [volume, label] : volumes) EXPECT_EQ(VolumeLabel(volume), label) << volume;
-    const std::pair<std::int32_t, const char*> times[] = {{0, "0s"}, {59, "59s"}, {60, "60s"}, {61, "1m01s"},
-        {600, "10m00s"}, {-30, "-30s"}};
-    for (const auto& [seconds, label] : times) EXPECT_EQ(IrsTimeLabel(seconds), label) << seconds;
-
+    const std::tuple<std::int32_t, const char*, const char*> labels[] = {{0, "No Sound", "0s"}, {1, "Low", "1s"},
+        {32, "Low", "32s"}, {33, "Medium", "33s"}, {60, "Medium", "60s"}, {61, "Medium", "1m01s"},
+        {66, "Medium", "1m06s"}, {67, "High", "1m07s"}, {99, "High", "1m39s"}, {100, "Maximum", "1m40s"},
+        {600, "Maximum", "10m00s"}, {-5, "Low", "-5s"}};
+    for (const auto& [value, volume, irsTime] : labels) {
+        EXPECT_EQ(VolumeLabel(value) + " " + IrsTimeLabel(value), std::string(volume) + " " + irsTime);
+    }
     // Locker, Modifier: the input mode and the Modifier it leaves.
     using M = KeyInputMode;
     const std::tuple<int, int, KeyInputMode, int> lockers[] = {{1, 2, M::Lock, 0}, {3, 4, M::Lock, 0},

@@ -7,74 +7,31 @@
 #include "fuel/FuelOnBoard.h"
 #include "fuel/TripFuel.h"
 
-namespace {
-
-constexpr int kTripCount = 20000;
-
-// xorshift32: self-contained, so every compiler and standard library draws the same trips.
-class TripGenerator {
-public:
-    std::int32_t Between(std::int32_t lowest, std::int32_t highest) {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 17;
-        state_ ^= state_ << 5;
-        const std::uint32_t span = static_cast<std::uint32_t>(highest - lowest) + 1;
-        return lowest + static_cast<std::int32_t>(state_ % span);
-    }
-
-private:
-    std::uint32_t state_ = 0x2545F491u;
-};
-
-class Fnv1a {
-public:
-    void Add(std::uint32_t value) {
-        for (int byte = 0; byte < 4; ++byte) {
-            hash_ ^= (value >> (8 * byte)) & 0xFFu;
-            hash_ *= 0x100000001B3ULL;
+std::uint64_t FuelDigest() {
+    // A self-contained xorshift32, so that every compiler and standard library draws the same trips.
+    std::uint32_t state = 0x2545F491u;
+    std::uint64_t hash = 0xCBF29CE484222325ULL;  // FNV-1a, byte by byte
+    // Variant, distance, altitude, cost index, zero-fuel weight, taxi, route reserve %, final fuel.
+    constexpr std::int32_t kRanges[8][2] = {{1, 5}, {1, 4000}, {1, 45000}, {1, 999}, {20000, 80000}, {0, 500},
+                                            {0, 10}, {0, 3000}};
+    const auto bits = [](float value) { std::uint32_t b; std::memcpy(&b, &value, sizeof b); return b; };
+    for (int trip = 0; trip < 20000; ++trip) {
+        std::int32_t d[8];
+        for (int i = 0; i < 8; ++i) {
+            state ^= state << 13;
+            state ^= state >> 17;
+            state ^= state << 5;
+            d[i] = kRanges[i][0] + std::int32_t(state % (std::uint32_t(kRanges[i][1] - kRanges[i][0]) + 1));
+        }
+        const Variant& aircraft = *FindVariant(d[0]);
+        const std::int32_t tripFuel = PlanTripFuel(aircraft, d[1], d[2], d[3], d[4]);
+        const std::int32_t totalFuel = FuelOnBoard(tripFuel, d[5], d[6], d[7]);
+        const FuelDistribution t = DistributeFuel(aircraft, totalFuel);
+        for (std::uint32_t value : {std::uint32_t(tripFuel), std::uint32_t(totalFuel), std::uint32_t(t.inner),
+                                    std::uint32_t(t.outer), std::uint32_t(t.center), bits(t.innerFraction),
+                                    bits(t.outerFraction), bits(t.centerFraction), std::uint32_t(t.leftover)}) {
+            for (int byte = 0; byte < 4; ++byte) hash = (hash ^ ((value >> (8 * byte)) & 0xFFu)) * 0x100000001B3ULL;
         }
     }
-    void Add(std::int32_t value) { Add(static_cast<std::uint32_t>(value)); }
-    void Add(float value) {
-        std::uint32_t bits;
-        std::memcpy(&bits, &value, sizeof bits);
-        Add(bits);
-    }
-    std::uint64_t Value() const { return hash_; }
-
-private:
-    std::uint64_t hash_ = 0xCBF29CE484222325ULL;
-};
-
-}  // namespace
-
-std::uint64_t FuelDigest() {
-    TripGenerator random;
-    Fnv1a digest;
-    for (int trip = 0; trip < kTripCount; ++trip) {
-        // One draw per statement: the order of evaluation of arguments is unspecified.
-        const std::int32_t variant = random.Between(1, 5);
-        const std::int32_t distance = random.Between(1, 4000);
-        const std::int32_t altitude = random.Between(1, 45000);
-        const std::int32_t costIndex = random.Between(1, 999);
-        const std::int32_t zeroFuelWeight = random.Between(20000, 80000);
-        const std::int32_t taxiFuel = random.Between(0, 500);
-        const std::int32_t routeReservePercentage = random.Between(0, 10);
-        const std::int32_t finalFuel = random.Between(0, 3000);
-
-        const Variant& aircraft = *FindVariant(variant);
-        const std::int32_t tripFuel = PlanTripFuel(aircraft, distance, altitude, costIndex, zeroFuelWeight);
-        const std::int32_t totalFuel = FuelOnBoard(tripFuel, taxiFuel, routeReservePercentage, finalFuel);
-        const FuelDistribution tanks = DistributeFuel(aircraft, totalFuel);
-        digest.Add(tripFuel);
-        digest.Add(totalFuel);
-        digest.Add(tanks.inner);
-        digest.Add(tanks.outer);
-        digest.Add(tanks.center);
-        digest.Add(tanks.innerFraction);
-        digest.Add(tanks.outerFraction);
-        digest.Add(tanks.centerFraction);
-        digest.Add(tanks.leftover);
-    }
-    return digest.Value();
+    return hash;
 }

@@ -3,7 +3,9 @@
 #include <string>
 #include <tuple>
 
+#include "FuelDigest.h"
 #include "fuel/FuelPlannerForm.h"
+#include "fuel/TripFuel.h"
 #include "platform/IntegerText.h"
 
 namespace {
@@ -16,44 +18,43 @@ auto Weights(const FuelPlannerTexts& t) {
 auto Results(const FuelPlannerTexts& t) {
     return std::tie(t.tripFuel, t.fuelOnBoard, t.innerTank, t.outerTank, t.centerTank);
 }
-
-void EnterFlight(FuelPlannerForm& form, const char* distance, const char* altitude, const char* costIndex,
-                 const char* zeroFuelWeight) {
+void EnterFlight(FuelPlannerForm& form, const char* distance, const char* altitude, const char* ci, const char* zfw) {
     std::tie(form.texts.distance, form.texts.altitude, form.texts.costIndex, form.texts.zeroFuelWeight) =
-        std::tie(distance, altitude, costIndex, zeroFuelWeight);
+        std::tie(distance, altitude, ci, zfw);
 }
 
 // A typed number beyond the 32-bit range is refused, where a file's "%d" wraps it.
 TEST(FuelPlannerFormTest, FieldNumbersStayWithinThe32BitRange) {
     const std::tuple<const char*, std::int32_t, std::int32_t> cases[] = {
-        {"", 0, 0}, {" +42x", 42, 42}, {"-5", -5, -5}, {"abc12", 0, 0}, {"-", 0, 0},
-        {"2147483647", 2147483647, 2147483647}, {"2147483648", 0, -2147483647 - 1},
-        {"-2147483648", -2147483647 - 1, -2147483647 - 1}, {"-2147483649", 0, 2147483647},
-        {"000000000000000000042", 42, 42}, {"99999999999999999999999", 0, -159383553},
-    };
+        {"", 0, 0}, {" +42x", 42, 42}, {"-5", -5, -5}, {"abc12", 0, 0}, {"-", 0, 0}, {"000000000000000000042", 42, 42},
+        {"2147483647", 2147483647, 2147483647}, {"2147483648", 0, -2147483647 - 1}, {"-2147483649", 0, 2147483647},
+        {"-2147483648", -2147483647 - 1, -2147483647 - 1}, {"99999999999999999999999", 0, -159383553}};
     for (const auto& [text, field, wrapped] : cases) {
-        EXPECT_EQ(ScanLeadingInt(text, IntOverflow::Refuse).value_or(0), field) << '"' << text << '"';
-        EXPECT_EQ(ScanLeadingInt(text).value_or(0), wrapped) << '"' << text << '"';
+        EXPECT_EQ(std::pair(ScanLeadingInt(text, IntOverflow::Refuse).value_or(0), ScanLeadingInt(text).value_or(0)),
+                  std::pair(field, wrapped)) << '"' << text << '"';
     }
 }
 
-// A320, 500 NM at 35000 ft, cost index 30, from the 60000 kg the load manager saved.
+// A320, 500 NM at 35000 ft, cost index 30, from the 60000 kg the load manager saved. The
+// first pass guesses 20 kg per NM (70000 kg), the second starts from 60000 kg plus its
+// result, and a third pass, which would give 4036, is not made.
 TEST(FuelPlannerFormTest, WorkedExampleThroughBothUnitSystems) {
-    FuelPlannerForm form(*FindVariant(kA320), 60000);
+    const Variant& a320 = *FindVariant(kA320);
+    EXPECT_EQ(std::pair(TripFuel(a320, 500, 35000, 30, 70000), TripFuel(a320, 500, 35000, 30, 64302)),
+              std::pair(4302, 4042));
+    FuelPlannerForm form(a320, 60000);
     const FuelPlannerTexts& t = form.texts;
     form.SelectUnits(kg);  // the unit in force: changes nothing
     EXPECT_EQ(std::tuple_cat(Weights(t), std::tie(t.costIndex, t.routeReserve, t.weightUnit, t.costIndexUnit)),
               std::make_tuple("60000", "200", "", "1000", "", "", "50", "5", "kg", "kg/min"));
-
     EnterFlight(form, "500", "35000", "30", "60000");
     EXPECT_FALSE(form.Validate());
     EXPECT_EQ(Results(t), std::make_tuple("4042", "5444", "2722 (50.1%)", "0 (0.0%)", "0 (0.0%)"));
     form.SelectUnits(lb);
-    EXPECT_EQ(Weights(t), std::make_tuple("132275", "440", "8910", "2204", "12001", "6000 (50.1%)"));
-    EXPECT_EQ(std::tie(t.weightUnit, t.costIndexUnit), std::make_tuple("lb", "100lb/h"));
+    EXPECT_EQ(std::tuple_cat(Weights(t), std::tie(t.weightUnit, t.costIndexUnit)),
+              std::make_tuple("132275", "440", "8910", "2204", "12001", "6000 (50.1%)", "lb", "100lb/h"));
     form.SelectUnits(kg);
     EXPECT_EQ(Weights(t), std::make_tuple("59999", "199", "4041", "999", "5443", "2722 (50.1%)"));
-
     // Validated in pounds, the weights are read as pounds: 132271 lb is 59997 kg, 438 lb of
     // taxi 198 kg, 2202 lb of final fuel 998 kg; a total of 5440 kg.
     form.SelectUnits(lb);
@@ -62,16 +63,13 @@ TEST(FuelPlannerFormTest, WorkedExampleThroughBothUnitSystems) {
 }
 
 TEST(FuelPlannerFormTest, RefusalsLeaveEveryResultAsItWas) {
-    const std::string mandatory = "All the mandatory fields must be filled.";
-    const std::string altitude = "The cruising altitude cannot be above 41000 feet.";
-    const std::string noTrip = "No trip fuel can be computed for this zero-fuel weight. Check the weight and its unit.";
-    const std::tuple<UnitSystem, const char*, const char*, const char*, const char*, const std::string&> cases[] = {
+    const char *mandatory = "mandatory fields", *altitude = "above 41000 feet", *noTrip = "No trip fuel";
+    const std::tuple<UnitSystem, const char*, const char*, const char*, const char*, const char*> cases[] = {
         {kg, "", "35000", "30", "60000", mandatory},   {kg, "abc", "35000", "30", "60000", mandatory},
         {kg, "500", "35000", "0", "60000", mandatory}, {kg, "500", "35000", "-30", "", mandatory},
         {lb, "500", "35000", "30", "1", mandatory},  // 1 lb is 0 kg
         {kg, "500", "41001", "30", "60000", altitude}, {kg, "10", "5000", "30", "1", noTrip},
-        {lb, "1", "35000", "30", "3", noTrip},
-    };
+        {lb, "1", "35000", "30", "3", noTrip}};
     for (const auto& [units, distance, altitude, costIndex, zeroFuelWeight, expected] : cases) {
         SCOPED_TRACE(std::string(distance) + " NM, " + altitude + " ft, CI " + costIndex + ", " + zeroFuelWeight);
         FuelPlannerForm form(*FindVariant(kA320), 0);
@@ -81,17 +79,16 @@ TEST(FuelPlannerFormTest, RefusalsLeaveEveryResultAsItWas) {
         const FuelPlannerTexts before = form.texts;
         EnterFlight(form, distance, altitude, costIndex, zeroFuelWeight);
         const std::optional<FuelPlannerMessage> message = form.Validate();
-        ASSERT_TRUE(message);
-        EXPECT_EQ(message->text + " / " + message->caption, expected + " / ERROR");
+        ASSERT_TRUE(message && message->caption == "ERROR");
+        EXPECT_NE(message->text.find(expected), std::string::npos) << message->text;
         EXPECT_EQ(Results(form.texts), Results(before));
     }
 }
 
 // Units switched before the first Validate; a trip too long for the tanks; no outer tanks.
 TEST(FuelPlannerFormTest, TanksByVariantBeforeAndAfterValidate) {
-    for (const std::int32_t variant : {kA320, kA321}) {
-        const bool a320 = variant == kA320;
-        FuelPlannerForm form(*FindVariant(variant), 0);
+    for (const bool a320 : {true, false}) {
+        FuelPlannerForm form(*FindVariant(a320 ? kA320 : kA321), 0);
         form.SelectUnits(lb);
         EXPECT_EQ(Results(form.texts), std::make_tuple("", "", "0 (0.0%)", a320 ? "0 (0.0%)" : "", "0 (0.0%)"));
         form.SelectUnits(kg);
@@ -116,18 +113,23 @@ TEST(FuelPlannerFormTest, FieldExtremesComputeSoundly) {
     const char* const* const choices[] = {positive, altitudes, positive, positive, anything, anything, anything};
     for (std::int32_t variant = kA318; variant <= kACJ; ++variant) {
         for (int combination = 0; combination < 2 * 3 * 3 * 3 * 3 * 3 * 3 * 3; ++combination) {
-            const UnitSystem units = combination % 2 ? lb : kg;
             FuelPlannerForm form(*FindVariant(variant), 0);
-            form.SelectUnits(units);
+            form.SelectUnits(combination % 2 ? lb : kg);
             FuelPlannerTexts& t = form.texts;
             std::string* const fields[] = {&t.distance, &t.altitude, &t.costIndex, &t.zeroFuelWeight,
                                            &t.taxiFuel, &t.routeReserve, &t.finalFuel};
             for (int f = 0, rest = combination / 2; f < 7; ++f, rest /= 3) *fields[f] = choices[f][rest % 3];
             form.Validate();
-            form.SelectUnits(units == kg ? lb : kg);
+            form.SelectUnits(combination % 2 ? kg : lb);
             form.Validate();
         }
     }
+}
+
+// Every variant, altitude, cost index and weight range at once; the Windows build checks the same
+// value. After a deliberate change of the model, record the value printed here in FuelDigest.h.
+TEST(TripFuelTest, ManyTripsGiveTheRecordedFingerprint) {
+    EXPECT_EQ(FuelDigest(), kExpectedFuelDigest) << std::hex << FuelDigest();
 }
 
 }  // namespace

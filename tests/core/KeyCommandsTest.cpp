@@ -19,7 +19,6 @@ TEST(KeyCommandsTest, EverySlotIsWrittenInOrderAndTheOtherSectionsKeepTheirBytes
     EXPECT_NE(written.find("Command.84-Key=0\r\nCommand.85-Modifier=0\r\nCommand.85-Key=0\r\n"), std::string::npos);
     EXPECT_EQ(written.rfind("Command.90-Modifier=0\r\nCommand.90-Key=0\r\n"), written.size() - 41);
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 1 + 182);
-
     const std::string head = "; preferences\r\n[Common]\r\n  Modifier = 2 ; lock\r\n\r\n", tail = "[Other]\nkeep=this\n";
     folder.Put("Prefs.cfg", head + "[keys]\r\nCommand.05-Key=99\r\n\r\n" + tail);
     ASSERT_EQ(WriteKeyAssignments(path, DefaultKeyCommands()), FileStatus::Ok);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "keys/KeyNames.h"
@@ -11,8 +12,7 @@ constexpr std::uint16_t kUs = 0x0409, kFrench = 0x040C;
 std::uint16_t layoutLanguage = kUs;
 
 // Each test starts with no layout held; Use() switches the layout and forgets the held one.
-class KeyNamesTest : public ::testing::Test {
-protected:
+struct KeyNamesTest : ::testing::Test {
     KeyNamesTest() { SetKeyboardLanguageQuery([] { return layoutLanguage; }); Use(kUs); }
     ~KeyNamesTest() override { SetKeyboardLanguageQuery(nullptr); ForgetLayoutChoices(); }
     static void Use(std::uint16_t language) { layoutLanguage = language; ForgetLayoutChoices(); }
@@ -20,16 +20,13 @@ protected:
 };
 
 TEST_F(KeyNamesTest, NamesUnderBothLayoutsAndModifiers) {
-    struct Case { KeyCode key; const char *standard, *french; };
-    const Case cases[] = {
-        {16, "Q", "A"}, {39, ";", "M"}, {79, "1 (NUMPAD)", "1 (PAVE NUM.)"}, {181, "/ (NUMPAD)", "/ (PAVE NUM.)"},
-        {5, "4", "4"}, {11, "0", "0"}, {0, "No key defined", "No key defined"}, {207, "Fin", "Fin"},
-        {211, "Del", "Suppr"}, {70, "Scroll Lock", "Arr\xEAt D\xE9" "fil"}, {40, "`", "\xF9"}, {41, "'", "\xB2"},
-        {86, "?", "<"}, {300, "?", "?"}, {-1, "?", "?"},
-    };
+    const std::tuple<KeyCode, const char*, const char*> cases[] = {{16, "Q", "A"}, {39, ";", "M"}, {5, "4", "4"},
+        {79, "1 (NUMPAD)", "1 (PAVE NUM.)"}, {181, "/ (NUMPAD)", "/ (PAVE NUM.)"}, {11, "0", "0"}, {207, "Fin", "Fin"},
+        {0, "No key defined", "No key defined"}, {211, "Del", "Suppr"}, {70, "Scroll Lock", "Arr\xEAt D\xE9" "fil"},
+        {40, "`", "\xF9"}, {41, "'", "\xB2"}, {86, "?", "<"}, {300, "?", "?"}, {-1, "?", "?"}};
     for (std::uint16_t language : {kUs, kFrench}) {
         Use(language);
-        for (const Case& c : cases) EXPECT_EQ(KeyName(c.key), language == kFrench ? c.french : c.standard) << c.key;
+        for (auto [key, us, fr] : cases) EXPECT_EQ(KeyName(key), language == kFrench ? fr : us) << key;
     }
     const std::pair<ModifierCode, const char*> prefixes[] = {
         {0, "T"}, {1, "SHIFT + T"}, {2, "CTRL + T"}, {3, "SHIFT + CTRL + T"}, {4, "T"}, {-1, "T"}};

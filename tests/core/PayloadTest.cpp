@@ -21,8 +21,7 @@ TEST(PayloadTotalsTest, ReadOutsRoundWhereTheyAlwaysHave) {
         {{0, 0, 0, 0, 3402, 4536, 42411, lb}, {0, 0, 0, 0, 0, 0, 93498, 93499, 42411}},
         // 33 % of 3402 kg is 1122 kg by integer division, not 1122.66.
         {{12, 138, 33, 67, 3402, 4536, 42411, kg}, {900, 10350, 11250, 1122, 3039, 4161, 42411, 57822, 57822}},
-        {{12, 138, 33, 67, 3402, 4536, 42411, lb}, {1984, 22817, 24801, 2474, 6700, 9174, 93498, 127474, 57822}},
-    };
+        {{12, 138, 33, 67, 3402, 4536, 42411, lb}, {1984, 22817, 24801, 2474, 6700, 9174, 93498, 127474, 57822}}};
     for (const auto& [in, out] : cases) {
         PayloadTotals t = ComputePayloadTotals(in);
         EXPECT_EQ(out, (std::vector<std::int64_t>{t.firstCabinWeight, t.secondCabinWeight, t.passengerWeight,
@@ -32,13 +31,11 @@ TEST(PayloadTotalsTest, ReadOutsRoundWhereTheyAlwaysHave) {
     }
 }
 
-// Empty weight kg, first, second, forward %, aft %.
-std::vector<std::int32_t> Figures(const WeightAndBalance& p) {
+std::vector<std::int32_t> Figures(const WeightAndBalance& p) {  // empty weight kg, first, second, forward %, aft %
     return {p.emptyWeight, p.firstCabinCount, p.secondCabinCount, p.forwardHoldPercentage, p.aftHoldPercentage};
 }
 
-class AircraftFileTest : public ::testing::Test {
-protected:
+struct AircraftFileTest : ::testing::Test {
     const std::string kHead = "[fltsim.0]\r\ntitle=Quill\r\n\r\n[WEIGHT_AND_BALANCE]\r\n";
     const std::string kTail = "\r\n[GeneralEngineData]\r\nengine_type=1\r\n";
     std::string WithWeights(const std::string& entries) { return folder.Put("Aircraft.cfg", kHead + entries + kTail); }
@@ -55,8 +52,7 @@ TEST_F(AircraftFileTest, ReadsWhatIsStoredAndFallsBackToTheDefaults) {
         {"empty_weight=\"86650\" ; lb\r\n", {42412, 0, 0, 0, 0}},  // quotes not at both ends
         // Unquoted, beyond the cabin (the slider clamps it), no number, negative.
         {"station_load.4=1322,   26.0, 0.0, 0.0, First\r\nstation_load.5=20000, 0.0, 0.0, 0.0, Coach\r\n"
-         "station_load.2=abc\r\nstation_load.3=-40\r\n", {42411, 8, 121, 0, 0}},
-    };
+         "station_load.2=abc\r\nstation_load.3=-40\r\n", {42411, 8, 121, 0, 0}}};
     for (const auto& [entries, expected] : cases) {
         std::string path = entries ? WithWeights(entries) : folder.Path("none.cfg");
         EXPECT_EQ(Figures(ReadWeightAndBalance(path, 93500, 1614, 2131)), expected) << (entries ? entries : "");

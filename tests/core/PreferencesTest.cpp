@@ -16,7 +16,6 @@ TEST(PreferencesTest, ReadRuleAndValuesSavedAsRead) {
         folder.Put("Prefs.cfg", "[Common]\r\nAutoPause=" + value + "\r\n");
         EXPECT_EQ(ReadPreference(prefs, "AutoPause", 42), expected) << value;
     }
-
     Profile saved(folder.Path("Saved.cfg"));
     const CommonPreferenceValues defaults = LoadCommonPreferences(saved);
     EXPECT_FALSE(folder.Has("Saved.cfg")) << "loading writes nothing";
@@ -47,8 +46,7 @@ TEST(ConfigurationRulesTest, LabelsAndLocker) {
         {0, 0, M::Modifier, 3}, {0, 4, M::Modifier, 4}, {6, 9, M::Undecided, 9}, {-1, 2, M::Undecided, 2}};
     for (const auto& [locker, modifier, mode, after] : lockers) {
         CommonPreferenceValues values;
-        values.Locker = locker;
-        values.Modifier = modifier;
+        std::tie(values.Locker, values.Modifier) = std::tie(locker, modifier);
         EXPECT_TRUE(ApplyLocker(values) == mode && values.Modifier == after) << locker << " " << modifier;
     }
 }

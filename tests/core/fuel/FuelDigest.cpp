@@ -18,9 +18,7 @@ std::uint64_t FuelDigest() {
     for (int trip = 0; trip < 20000; ++trip) {
         std::int32_t d[8];
         for (int i = 0; i < 8; ++i) {
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
+            state ^= state << 13, state ^= state >> 17, state ^= state << 5;
             d[i] = kRanges[i][0] + std::int32_t(state % (std::uint32_t(kRanges[i][1] - kRanges[i][0]) + 1));
         }
         const Variant& aircraft = *FindVariant(d[0]);

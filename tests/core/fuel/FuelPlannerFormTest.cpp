@@ -93,8 +93,8 @@ TEST(FuelPlannerFormTest, TanksByVariantBeforeAndAfterValidate) {
         EXPECT_EQ(Results(form.texts), std::make_tuple("", "", "0 (0.0%)", a320 ? "0 (0.0%)" : "", "0 (0.0%)"));
         form.SelectUnits(kg);
         EnterFlight(form, a320 ? "3000" : "500", "35000", "30", "60000");
-        const std::optional<FuelPlannerMessage> message = form.Validate();
-        EXPECT_EQ(message ? message->text : "", a320 ? "This aircraft can not take enough fuel for this trip !!" : "");
+        EXPECT_EQ(form.Validate().value_or(FuelPlannerMessage{}).text,
+                  a320 ? "This aircraft can not take enough fuel for this trip !!" : "");
         EXPECT_EQ(std::tie(form.texts.innerTank, form.texts.outerTank, form.texts.centerTank),
                   a320 ? std::make_tuple("5435 (100.0%)", "691 (100.0%)", "6476 (100.0%)")
                        : std::make_tuple("2640 (43.4%)", "---", "1 (0.0%)"));

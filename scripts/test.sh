@@ -19,4 +19,22 @@ if [ "$windows_preset" != windows ]; then
   cmake --preset "$windows_preset" >/dev/null
   cmake --build --preset "$windows_preset"
 fi
+
+# Every test case starts Wine on its own. One display and one Wine server serve the whole
+# run; the server's own processes start here, so that they hold no test's output open.
+export WINEPREFIX=${SKYLINER_WINEPREFIX:-$PWD/build/$windows_preset/wineprefix}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb_pid=""
+stop_test_session() {
+  wineserver -k 2>/dev/null || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+}
+trap stop_test_session EXIT
+if [ -z "${DISPLAY:-}" ]; then
+  source scripts/virtual-display.sh
+  start_virtual_display
+fi
+scripts/wine-prefix.sh
+wineserver -p 2>/dev/null || true # one already running serves as well
+$wine wineboot </dev/null >/dev/null 2>&1
 ctest --preset "$windows_preset"

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -107,11 +108,11 @@ TEST(DialogLayerTest, AnUnexpectedErrorIsExplainedAndTheDialogStaysUsable) {
     ASSERT_NE(dialog.CreateForTest(nullptr), nullptr);
     SendMessageA(dialog.Window(), WM_COMMAND, IDOK, 0);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].owner, dialog.Window());
-    EXPECT_EQ(ui.messages[0].style, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_EQ(ui.messages[0].text.rfind("Something unexpected went wrong in this window", 0), 0u);
-    EXPECT_NE(ui.messages[0].text.find("Detail: vector::_M_range_check"), std::string::npos);
-    ASSERT_NE(dialog.Window(), nullptr);
+    const ShownMessage& shown = ui.messages[0];
+    EXPECT_EQ(std::tuple(shown.owner, shown.style), std::tuple(dialog.Window(), UINT{MB_OK | MB_ICONSTOP}));
+    EXPECT_EQ(shown.text.rfind("Something unexpected went wrong in this window", 0), 0u);
+    EXPECT_NE(shown.text.find("Detail: vector::_M_range_check"), std::string::npos);
+    ASSERT_NE(dialog.Window(), nullptr) << "the dialog stays open";
     SendMessageA(dialog.Window(), WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(dialog.Window(), nullptr) << "still answers after the error";
 }
@@ -146,20 +147,19 @@ TEST(DialogLayerTest, ColouredFieldsAndProgressBarsShowTheirColours) {
     EXPECT_EQ(Ask(dialog, WM_CTLCOLORSTATIC, dialog.text.Handle()),
               (std::vector<COLORREF>{RGB(128, 255, 128), RGB(0, 0, 0), RGB(128, 255, 128)}));
 
-    HWND bar = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 10, dialog.Window(), nullptr,
-                               nullptr, nullptr);
     ProgressBar progress;
-    progress.Attach(bar);
+    progress.Attach(CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 10, dialog.Window(),
+                                    nullptr, nullptr, nullptr));
     progress.SetRange(0, 8);
     progress.SetPosition(8);
     progress.SetBarColor(RGB(255, 200, 130));
     progress.SetBackgroundColor(RGB(255, 255, 255));
     // Full, so its middle has the bar colour on screen.
     SetWindowPos(dialog.Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    HDC screen = GetDC(bar);
+    RedrawWindow(progress.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC screen = GetDC(progress.Handle());
     EXPECT_EQ(GetPixel(screen, 25, 5), RGB(255, 200, 130));
-    ReleaseDC(bar, screen);
+    ReleaseDC(progress.Handle(), screen);
 }
 
 }  // namespace

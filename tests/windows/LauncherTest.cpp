@@ -13,39 +13,27 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
+#include <cstring>
 #include <tuple>
 
 namespace {
 
-// Sets or removes the simulator's registered folder for one test and puts back what was there.
-class RegisteredFolder {
-public:
-    RegisteredFolder() {
-        DWORD size = 0;
-        if (SHGetValueA(HKEY_LOCAL_MACHINE, kKey, "EXE Path", nullptr, nullptr, &size) != ERROR_SUCCESS) return;
-        saved_.resize(size);
-        hadValue_ = SHGetValueA(HKEY_LOCAL_MACHINE, kKey, "EXE Path", nullptr, saved_.data(), &size) == ERROR_SUCCESS;
-        saved_ = saved_.c_str();
-    }
-    ~RegisteredFolder() { hadValue_ ? Set(saved_) : Remove(); }
-    void Set(const std::string& folder) {
-        ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kKey, "EXE Path", REG_SZ, folder.c_str(),
-                              static_cast<DWORD>(folder.size() + 1)),
-                  ERROR_SUCCESS);
-    }
-    void Remove() { SHDeleteValueA(HKEY_LOCAL_MACHINE, kKey, "EXE Path"); }
+constexpr const char* kSimulatorKey = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0";
 
-private:
-    static constexpr const char* kKey = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0";
-    std::string saved_;
-    bool hadValue_ = false;
-};
+// Registers the simulator's folder, or removes it for null; the tests' Wine prefix has none.
+void Register(const char* folder) {
+    if (!folder) {
+        SHDeleteValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path");
+        return;
+    }
+    const auto size = static_cast<DWORD>(std::strlen(folder) + 1);
+    ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", REG_SZ, folder, size), ERROR_SUCCESS);
+}
 
 // The registered folder is used as stored (trailing separator included) however long; without
 // it the start is two levels above the current folder.
 TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
-    RegisteredFolder registry;
-    registry.Set("C:\\Games\\FS9\\");
+    Register("C:\\Games\\FS9\\");
     CConfiguratorDlg launcher;
     ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
     EXPECT_EQ(FsRootPath, "C:\\Games\\FS9\\");
@@ -57,10 +45,10 @@ TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
 
     std::string deep = "D:";
     while (deep.size() < 700) deep += "\\Simulators and their many add-ons";
-    registry.Set(deep);
+    Register(deep.c_str());
     EXPECT_EQ(FindInstallPaths().fsRoot, deep);
 
-    registry.Remove();
+    Register(nullptr);
     char previous[MAX_PATH], windows[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, previous);
     GetWindowsDirectoryA(windows, MAX_PATH);

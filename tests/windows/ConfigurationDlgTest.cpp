@@ -97,7 +97,11 @@ TEST_F(ConfigurationFlowTest, ShowEditAndSave) {
                                         "IRSAlignmentTime=10\r\nModifier=4\r\nLocker=0\r\nAutoPause=0\r\nFsuipcUsage=1\r\n"
                                         "FMGCSaveMode=2\r\nColdAndDark=1\r\n" + keys);
     ASSERT_EQ(ui.messages.size(), 3u) << "a note after each Ok, none after Cancel";
-    EXPECT_EQ(std::tie(ui.messages[2].caption, ui.messages[2].owner), std::make_tuple("WARNING", launcher));
+    const ShownMessage& note = ui.messages[2];
+    EXPECT_EQ(std::tie(note.caption, note.style, note.owner, note.text),
+              std::make_tuple("WARNING", UINT{MB_OK | MB_ICONINFORMATION}, launcher,
+                              "NOTE: Any change made in the configuration window will be taken into account\n"
+                              "           only next time the aircraft is loaded in Flight Simulator."));
 }
 
 TEST_F(ConfigurationFlowTest, AFailedSaveIsToldAndKeepsTheDialogOpen) {

@@ -170,19 +170,13 @@ TEST_F(LauncherFlowsTest, AnUnreadablePreferencesFileKeepsItsDialogsClosed) {
     CloseHandle(held);
 }
 
-// The key button never asks for a variant; the Configuration note follows only OK.
+// The buttons of Prefs.cfg never ask for a variant.
 TEST_F(LauncherFlowsTest, TheButtonsWithoutAVariant) {
     OnKeyAssignments(launcher);
     OnAircraftConfiguration(launcher);
     EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_KEY_CONFIG, IDD_CONFIGURATION}));
     EXPECT_EQ(ui.modalOwners, (std::vector<HWND>{launcher, launcher}));
     EXPECT_TRUE(ui.messages.empty());
-
-    ui.Script(IDD_CONFIGURATION, [](ModalDialog& dialog) { Press(dialog, IDOK); });
-    OnAircraftConfiguration(launcher);
-    EXPECT_EQ(OnlyMessage("WARNING", MB_ICONINFORMATION),
-              "NOTE: Any change made in the configuration window will be taken into account\n"
-              "           only next time the aircraft is loaded in Flight Simulator.");
 }
 
 TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFiles) {

@@ -17,8 +17,6 @@ add_executable(core_tests
     tests/core/PayloadTest.cpp
     tests/core/ProfileCorpus.cpp
     tests/core/ProfileReadTest.cpp
-    tests/core/ProfileCrashTest.cpp
-    tests/core/ProfilePropertyTest.cpp
     tests/core/ProfileSafetyTest.cpp
     tests/core/ProfileWriteTest.cpp
     tests/core/PreferencesTest.cpp

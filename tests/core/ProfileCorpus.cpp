@@ -1,9 +1,5 @@
 #include "ProfileCorpus.h"
 
-namespace {
-const char* const kMissing = "<UNDEFINED>";
-}  // namespace
-
 std::string Utf16(const std::u16string& text) {
     std::string bytes("\xFF\xFE", 2);
     for (char16_t unit : text) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
@@ -18,24 +14,15 @@ std::vector<ReadCase> ReadCorpus() {
     const std::string duplicates = "[D]\r\nk=first\r\nK=second\r\n[d]\r\nk=third\r\nlater=4\r\n";
     const std::string comments = "; top\r\n[C]\r\n;k1=commented\r\n  ; in=dented\r\n#hash=h\r\n//slash=s\r\nv=a ; b\r\n";
     return {
-        {"blanks", blanks, "S", "a", "12"},
-        {"tabs", blanks, "S", "b", "12"},
-        {"vertical tabs", blanks, "S", "c", "12"},
-        {"inner blanks", blanks, "S", "d", "two  words"},
-        {"empty value", blanks, "S", "e", ""},
-        {"blank value", blanks, "S", "f", ""},
-        {"quoted", quotes, "Q", "q1", "1322,   26.0, 0.0, 0.0, First"},
-        {"single quotes", quotes, "Q", "q2", "single"},
-        {"unbalanced", quotes, "Q", "q3", "\"unbalanced"},
-        {"mixed quotes", quotes, "Q", "q5", "'mixed\""},
-        {"blanks inside quotes", quotes, "Q", "q6", "  spaced inside  "},
-        {"empty quotes", quotes, "Q", "q7", ""},
-        {"one quote", quotes, "Q", "q8", "\""},
-        {"two quoted parts", quotes, "Q", "q9", "a\" \"b"},
-        {"quote then text", quotes, "Q", "q11", "\"a\" ; c"},
-        {"semicolon in value", comments, "C", "v", "a ; b"},
-        {"hash key", comments, "C", "#hash", "h"},
-        {"slash key", comments, "C", "//slash", "s"},
+        {"blanks", blanks, "S", "a", "12"}, {"tabs", blanks, "S", "b", "12"},
+        {"vertical tabs", blanks, "S", "c", "12"}, {"inner blanks", blanks, "S", "d", "two  words"},
+        {"empty value", blanks, "S", "e", ""}, {"blank value", blanks, "S", "f", ""},
+        {"quoted", quotes, "Q", "q1", "1322,   26.0, 0.0, 0.0, First"}, {"single quotes", quotes, "Q", "q2", "single"},
+        {"unbalanced", quotes, "Q", "q3", "\"unbalanced"}, {"mixed quotes", quotes, "Q", "q5", "'mixed\""},
+        {"blanks inside quotes", quotes, "Q", "q6", "  spaced inside  "}, {"empty quotes", quotes, "Q", "q7", ""},
+        {"one quote", quotes, "Q", "q8", "\""}, {"two quoted parts", quotes, "Q", "q9", "a\" \"b"},
+        {"quote then text", quotes, "Q", "q11", "\"a\" ; c"}, {"semicolon in value", comments, "C", "v", "a ; b"},
+        {"hash key", comments, "C", "#hash", "h"}, {"slash key", comments, "C", "//slash", "s"},
         {"comment is no key", comments, "C", ";k1", kMissing, true},
         {"letter case", "[Common]\r\nUnitSystem=1\r\n", "common", "UNITSYSTEM", "1"},
         {"indented", "  [ S ]  trailing\r\n  k  =  v\r\n", "S", "k", "v"},
@@ -46,11 +33,9 @@ std::vector<ReadCase> ReadCorpus() {
         {"header without bracket", "[open\r\nk=open\r\n", "open", "k", "open", true},
         {"header with two brackets", "[a]b]\r\nk=ab\r\n", "a", "k", "ab", true},
         {"bracket without header", "X]\r\nk=x\r\n", "X]", "k", kMissing},
-        {"lf", "[L]\nk=lf\nm=2\n", "L", "m", "2"},
-        {"cr", "[R]\rk=cr\rm=2\r", "R", "m", "2"},
+        {"lf", "[L]\nk=lf\nm=2\n", "L", "m", "2"}, {"cr", "[R]\rk=cr\rm=2\r", "R", "m", "2"},
         {"no final break", "[E]\r\nk=end", "E", "k", "end"},
-        {"first key wins", duplicates, "D", "k", "first"},
-        {"first section wins", duplicates, "d", "k", "first"},
+        {"first key wins", duplicates, "D", "k", "first"}, {"first section wins", duplicates, "d", "k", "first"},
         {"later section unseen", duplicates, "D", "later", kMissing},
         {"line without equals", "[N]\r\nlonely line\r\nk=v\r\n", "N", "lonely line", kMissing},
         {"before any header", "k=orphan\r\n[H]\r\nk=v\r\n", "", "k", kMissing, true},
@@ -68,7 +53,7 @@ std::vector<IntCase> IntCorpus() {
         {"2147483648", -2147483647 - 1}, {"-2147483649", 2147483647}, {"4294967296", 0}, {"4294967297", 1},
         {"-4294967297", -1}, {"42A94967297", 42}, {"B4294967297", 0}, {"-9999", -9999}, {"", -9999},
         {"0x10", 16}, {"0X1f", 0}, {"-0x10", -16}, {"0x", 0}, {"0xg", 0}, {"010", 10}, {"0b101", 5}, {"0o17", 15},
-        {"0x100000001", 1},
+        {"0x100000001", 1}, {"0000000000000000000000000000012", 0},
     };
 }
 

@@ -1,4 +1,13 @@
+// What the engine writes: the bytes Windows writes for the corpus, entries it refuses,
+// and random files and writes.
+
+#include <strings.h>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <random>
 
 #include "MemoryFileSystem.h"
 #include "ProfileCorpus.h"
@@ -16,26 +25,106 @@ TEST(ProfileWriteTest, WritesGiveTheBytesWindowsWrites) {
     }
 }
 
-// A missing file is created; one that is there but cannot be read or written says why
-// (to a read, to CheckReadable, to a write) and is left as it was. Each platform's own
-// reasons are tested on that platform.
-TEST(ProfileWriteTest, FailuresSayWhyAndLeaveEverythingAsItWas) {
+// What could not be found again is refused before anything is written, even beside a
+// valid entry. (What the platform trims or takes as written, the corpus writes.)
+TEST(ProfileWriteTest, EntriesThatCouldNotBeReadBackAreRefused) {
+    const ProfileEntry refused[] = {
+        {"S", "k", "1\r\n[T]\r\nx=2"}, {"S", "k", "1\n"}, {"S", "k", std::string("1\0x", 3)}, {"S", "a=b", "1"},
+        {"S", "[k", "1"}, {"S", ";k", "1"}, {"S", "\tk", "1"}, {"S", "k\v", "1"}, {"S]", "k", "1"},
+        {"\tS", "k", "1"}, {"S\n", "k", "1"},
+    };
     MemoryFileSystem fileSystem;
-    const std::string created = "[Common]\r\nUnitSystem=0\r\n";
     Profile file("C:\\Prefs.cfg", fileSystem);
-    EXPECT_EQ(file.Write("Common", "UnitSystem", "0"), FileStatus::Ok);
-    EXPECT_EQ(fileSystem.files["C:\\Prefs.cfg"], created);
+    for (const ProfileEntry& entry : refused) {
+        EXPECT_EQ(file.WriteAll({{"S", "k", "2"}, entry}), FileStatus::InvalidEntry) << entry.section << entry.key << entry.value;
+        EXPECT_TRUE(fileSystem.files.empty()) << entry.section << entry.key << entry.value;
+    }
+}
 
-    fileSystem.refusals["Read"] = FileStatus::Locked;
-    FileStatus read = FileStatus::Ok;
-    EXPECT_EQ(file.ReadString("Common", "UnitSystem", "<none>", 99, &read), "<none>");
-    EXPECT_EQ(read, FileStatus::Locked) << "there, not missing";
-    EXPECT_EQ(file.CheckReadable(), FileStatus::Locked);
-    EXPECT_EQ(file.Write("Common", "UnitSystem", "1"), FileStatus::Locked);
-    fileSystem.refusals = {{"CheckWritable", FileStatus::ReadOnly}};
-    EXPECT_EQ(file.Write("Common", "UnitSystem", "1"), FileStatus::ReadOnly);
-    EXPECT_EQ(fileSystem.files["C:\\Prefs.cfg"], created);
-    EXPECT_EQ(fileSystem.files.size(), 1u);
+const char* const kSections[] = {"S", "s", "T", "Keys", "x y"};
+const char* const kKeys[] = {"k", "K", "a", "Command.00-Key", "two words", "#h"};
+
+std::mt19937 generator(12);
+int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(generator); }
+template <std::size_t N>
+const char* Of(const char* const (&names)[N]) { return names[Pick(N)]; }
+
+// A value that reads back as written: no blanks at its ends and no enclosing quotes.
+std::string Value() {
+    static const char kChars[] = "abc0129 ,.;=[]\"'#";
+    std::string value(1, "vw7"[Pick(3)]);
+    for (int i = Pick(10); i > 0; --i) value += kChars[Pick(sizeof kChars - 1)];
+    return value + "xyz"[Pick(3)];
+}
+
+ProfileEntry Entry() { return {Of(kSections), Of(kKeys), Value()}; }
+
+// Headers (some unclosed), comments, lines without '=', blank lines and entries, with any
+// line break and perhaps none at the end.
+std::string File() {
+    const char* const breaks[] = {"\r\n", "\n", "\r"};
+    std::string text;
+    for (int line = 0, lines = Pick(12); line < lines; ++line) {
+        switch (Pick(7)) {
+            case 0: text += std::string(Pick(2) ? "" : " ") + "[" + Of(kSections) + (Pick(4) ? "]" : ""); break;
+            case 1: text += ";" + std::string(Of(kKeys)) + "=c"; break;
+            case 2: text += "no equals"; break;
+            case 3: break;
+            default: text += std::string(Pick(3) ? "" : "\t") + Of(kKeys) + (Pick(2) ? "=" : " = ") + Value(); break;
+        }
+        if (line + 1 < lines || Pick(2)) text += breaks[Pick(3)];
+    }
+    return text;
+}
+
+// Every answer of the file but that of `entry` (names compare without regard to case).
+std::vector<std::string> OtherAnswers(Profile& file, const ProfileEntry& entry) {
+    std::vector<std::string> answers;
+    for (const char* section : kSections) {
+        for (const char* key : kKeys) {
+            if (strcasecmp(section, entry.section.c_str()) || strcasecmp(key, entry.key.c_str())) {
+                answers.push_back(std::string(section) + "/" + key + "=" + file.ReadString(section, key, "<none>", 99));
+            }
+        }
+    }
+    return answers;
+}
+
+// With a fixed seed: every write reads back, changes only its own line, moves no other
+// entry's answer, and a batch gives the bytes of single writes. SKYLINER_PROPERTY_RUNS
+// sets the number of files (4000 by default).
+TEST(ProfilePropertyTest, RandomWritesKeepTheirPromises) {
+    const std::string path = "C:\\Prefs.cfg";
+    const char* runs = std::getenv("SKYLINER_PROPERTY_RUNS");
+    for (int run = 0, count = runs ? std::atoi(runs) : 4000; run < count; ++run) {
+        MemoryFileSystem fileSystem;
+        const std::string before = fileSystem.files[path] = File();
+        Profile file(path, fileSystem);
+        ProfileEntry entry = Entry();
+        std::vector<std::string> others = OtherAnswers(file, entry);
+        ASSERT_EQ(file.Write(entry.section, entry.key, entry.value), FileStatus::Ok) << before;
+        const std::string after = fileSystem.files[path];
+        SCOPED_TRACE(testing::Message() << "run " << run << " [" << entry.section << "] " << entry.key << "="
+                                        << entry.value << "\nbefore: " << testing::PrintToString(before)
+                                        << "\nafter:  " << testing::PrintToString(after));
+        EXPECT_EQ(file.ReadString(entry.section, entry.key, "<none>", 99), entry.value);
+        EXPECT_EQ(OtherAnswers(file, entry), others);
+        // Within one line, or new lines: a header and an entry, after a break for an unbroken end.
+        auto [removedFrom, addedFrom] = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
+        auto [removedTo, addedTo] = std::mismatch(before.rbegin(), std::make_reverse_iterator(removedFrom),
+                                                  after.rbegin(), std::make_reverse_iterator(addedFrom));
+        EXPECT_EQ(std::string(removedFrom, removedTo.base()).find_first_of("\r\n"), std::string::npos);
+        EXPECT_LE(std::count(addedFrom, addedTo.base(), '\n'), 3);
+
+        std::vector<ProfileEntry> batch;
+        for (int n = 1 + Pick(6); n > 0; --n) batch.push_back(Entry());
+        MemoryFileSystem single;
+        single.files[path] = after;
+        for (const ProfileEntry& one : batch) Profile(path, single).Write(one.section, one.key, one.value);
+        ASSERT_EQ(file.WriteAll(batch), FileStatus::Ok);
+        EXPECT_EQ(fileSystem.files[path], single.files[path]);
+        if (HasFailure()) return;
+    }
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
-#include "loadmgr/AircraftFile.h"
 #include "platform/Profile.h"
 
 namespace {
@@ -16,28 +15,23 @@ const std::string kPrefs = "[Common]\r\nUnitSystem=1\r\n\r\n[Keys]\r\nCommand.00
 // Every way a file can be there and still not be read or written: the reason reaches the
 // caller of a read, of CheckReadable and of a write, and a refused file keeps its value.
 TEST(FileSystemTest, UnreadableAndUnwritableFilesSayWhy) {
-    struct Case {
+    const struct {
         const char* name;
-        DWORD otherAccess;  // another program's handle, none if 0
-        DWORD otherShare;
-        DWORD attributes;
-        FileStatus read;  // Ok where the file can still be read
-        FileStatus write;
-    };
-    constexpr DWORD kNormal = FILE_ATTRIBUTE_NORMAL;
-    const Case cases[] = {
-        {"held without sharing", GENERIC_READ, 0, kNormal, FileStatus::Locked, FileStatus::Locked},
-        {"held for reading only", GENERIC_READ, FILE_SHARE_READ, kNormal, FileStatus::Ok, FileStatus::Locked},
+        DWORD otherAccess, otherShare, attributes;  // another program's handle, none without access
+        FileStatus read, write;                      // read: Ok where the file can still be read
+    } cases[] = {
+        {"held without sharing", GENERIC_READ, 0, FILE_ATTRIBUTE_NORMAL, FileStatus::Locked, FileStatus::Locked},
+        {"held for reading only", GENERIC_READ, FILE_SHARE_READ, FILE_ATTRIBUTE_NORMAL, FileStatus::Ok, FileStatus::Locked},
         {"held by a reader sharing writing, as the simulator does", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-         kNormal, FileStatus::Ok, FileStatus::Ok},
+         FILE_ATTRIBUTE_NORMAL, FileStatus::Ok, FileStatus::Ok},
         {"read-only", 0, 0, FILE_ATTRIBUTE_READONLY, FileStatus::Ok, FileStatus::ReadOnly},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ScratchFolder folder;
         std::string path = folder.Put("Prefs.cfg", kPrefs);
         SetFileAttributesA(path.c_str(), c.attributes);
-        HANDLE other = c.otherAccess ? CreateFileA(path.c_str(), c.otherAccess, c.otherShare, nullptr,
-                                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
+        HANDLE other = c.otherAccess ? CreateFileA(path.c_str(), c.otherAccess, c.otherShare, nullptr, OPEN_EXISTING,
+                                                   FILE_ATTRIBUTE_NORMAL, nullptr)
                                      : INVALID_HANDLE_VALUE;
         Profile file(path);
         FileStatus read = FileStatus::Failed;
@@ -45,9 +39,8 @@ TEST(FileSystemTest, UnreadableAndUnwritableFilesSayWhy) {
         EXPECT_EQ(read, c.read) << c.name;
         EXPECT_EQ(file.CheckReadable(), c.read) << c.name;
         EXPECT_EQ(file.Write("Common", "UnitSystem", "0"), c.write) << c.name;
-        EXPECT_TRUE(FileExists(path)) << c.name << ": there, not missing";
         if (other != INVALID_HANDLE_VALUE) CloseHandle(other);
-        SetFileAttributesA(path.c_str(), kNormal);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(Profile(path).ReadInt("Common", "UnitSystem", -9999), c.write == FileStatus::Ok ? 0 : 1) << c.name;
         EXPECT_EQ(folder.FileCount(), 1) << c.name;
     }
@@ -97,21 +90,17 @@ TEST(FileSystemTest, AttributesAndLinksSurviveAWrite) {
 TEST(FileSystemTest, FilesAtThePathLengthLimitAreWrittenWhereThePlatformWritesThem) {
     ScratchFolder folder;
     std::string deep = folder.Path("");
-    const std::string name = "Prefs.cfg";
-    while (deep.size() + name.size() < MAX_PATH - 6) {
-        deep += std::string(std::min<std::size_t>(60, MAX_PATH - 6 - deep.size() - name.size()), 'd') + "\\";
+    while (deep.size() < MAX_PATH - 15) {
+        deep += std::string(std::min<std::size_t>(60, MAX_PATH - 15 - deep.size()), 'd') + "\\";
         ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep.size();
     }
-    std::string ours = deep + name;
-    ASSERT_LT(ours.size(), static_cast<std::size_t>(MAX_PATH));
     ASSERT_TRUE(WritePrivateProfileStringA("Common", "UnitSystem", "1", (deep + "Other.cfg").c_str()));
-    HANDLE longer = CreateFileA((deep + "~skyliner-00000000.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_EQ(longer, INVALID_HANDLE_VALUE) << "a longer name fits: the limit is not reached";
-    Profile file(ours);
+    ASSERT_EQ(CreateFileA((deep + "~skyliner-00000000.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                          FILE_ATTRIBUTE_NORMAL, nullptr), INVALID_HANDLE_VALUE) << "a longer name fits";
+    Profile file(deep + "Prefs.cfg");
     EXPECT_EQ(file.Write("Common", "UnitSystem", "1"), FileStatus::Ok);  // a new file
     EXPECT_EQ(file.Write("Common", "UnitSystem", "0"), FileStatus::Ok);  // an existing one
-    EXPECT_EQ(GetPrivateProfileIntA("Common", "UnitSystem", -9999, ours.c_str()), 0u);
+    EXPECT_EQ(GetPrivateProfileIntA("Common", "UnitSystem", -9999, (deep + "Prefs.cfg").c_str()), 0u);
 }
 
 }  // namespace

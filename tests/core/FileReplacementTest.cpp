@@ -30,34 +30,31 @@ FileStatus WriteEmptyWeight(FileSystem& fileSystem, const char* value) {
 }
 
 // By replacement and for a new file, with values shorter, longer and as long as the old
-// one, and with a step refused every time: the file is written in place where the folder
-// refuses new files, another program's handle the swap or the attributes their copy;
-// other refusals are reported. Then a crash at any change leaves the old or the new file
-// (in place, nothing before the first changed byte moves), and a failure of any step with
-// any reason is overcome or reported with that reason and the old file intact. Nothing
-// else is left.
+// one, and with a step refused every time (written in place where the folder refuses new
+// files, another program's handle the swap or the attributes their copy): a crash at any
+// change leaves the old or the new file (in place, nothing before the first changed byte
+// moves); a failure of any step is overcome or reported with its reason and the old file
+// intact; nothing else is left.
 TEST(FileReplacementTest, ACrashOrAFailureAtAnyStepLeavesTheOldOrTheNewFile) {
-    const std::tuple<bool, const char*, FileStatus, FileStatus, const char*> scenarios[] = {
-        {true, "", FileStatus::Ok, FileStatus::Ok, "1"}, {true, "", FileStatus::Ok, FileStatus::Ok, "93500000"},
-        {false, "", FileStatus::Ok, FileStatus::Ok, "1"},
-        {true, "WriteNewFile", FileStatus::AccessDenied, FileStatus::Ok, "1"},
-        {true, "WriteNewFile", FileStatus::AccessDenied, FileStatus::Ok, "93500000"},
-        {true, "WriteNewFile", FileStatus::AccessDenied, FileStatus::Ok, "93500"},
-        {true, "Replace", FileStatus::Locked, FileStatus::Ok, "93500000"},
-        {true, "Replace", FileStatus::AccessDenied, FileStatus::Ok, "1"},
-        {true, "CopyAttributes", FileStatus::AccessDenied, FileStatus::Ok, "1"},
-        {true, "Read", FileStatus::Locked, FileStatus::Locked, "1"},
-        {true, "CheckWritable", FileStatus::ReadOnly, FileStatus::ReadOnly, "1"},
-        {true, "WriteNewFile", FileStatus::AlreadyExists, FileStatus::NoTemporaryName, "1"},
-    };
+    using Status = FileStatus;
+    const std::tuple<bool, const char*, Status, Status, const char*> scenarios[] = {
+        {true, "", Status::Ok, Status::Ok, "1"}, {true, "", Status::Ok, Status::Ok, "93500000"},
+        {false, "", Status::Ok, Status::Ok, "1"},
+        {true, "WriteNewFile", Status::AccessDenied, Status::Ok, "1"},
+        {true, "WriteNewFile", Status::AccessDenied, Status::Ok, "93500"},
+        {true, "WriteNewFile", Status::AccessDenied, Status::Ok, "93500000"},
+        {true, "Replace", Status::Locked, Status::Ok, "93500000"}, {true, "Replace", Status::AccessDenied, Status::Ok, "1"},
+        {true, "CopyAttributes", Status::AccessDenied, Status::Ok, "1"}, {true, "Read", Status::Locked, Status::Locked, "1"},
+        {true, "CheckWritable", Status::ReadOnly, Status::ReadOnly, "1"},
+        {true, "WriteNewFile", Status::AlreadyExists, Status::NoTemporaryName, "1"}};
     for (const auto& [old, refused, refusal, result, value] : scenarios) {
         const std::string where = std::string(refused) + " " + value, before = old ? kOld : kAbsent;
         MemoryFileSystem unrefused = WithFile(old), reference = WithFile(old, refused, refusal);
-        ASSERT_EQ(WriteEmptyWeight(unrefused, value), FileStatus::Ok);
+        ASSERT_EQ(WriteEmptyWeight(unrefused, value), Status::Ok);
         ASSERT_EQ(WriteEmptyWeight(reference, value), result) << where;
         const std::string after = Content(unrefused);
-        EXPECT_EQ(Content(reference), result == FileStatus::Ok ? after : before) << where;
-        const bool inPlace = *refused && result == FileStatus::Ok;
+        EXPECT_EQ(Content(reference), result == Status::Ok ? after : before) << where;
+        const bool inPlace = *refused && result == Status::Ok;
         for (int crashAt = 0; crashAt < reference.changes; ++crashAt) {
             MemoryFileSystem fileSystem = WithFile(old, refused, refusal);
             fileSystem.crashAtChange = crashAt;
@@ -69,15 +66,15 @@ TEST(FileReplacementTest, ACrashOrAFailureAtAnyStepLeavesTheOldOrTheNewFile) {
                 EXPECT_EQ(fileSystem.files.rbegin()->first.rfind(kFolder + "~skyliner-", 0), 0u);
             }
         }
-        for (FileStatus failure : {FileStatus::DiskFull, FileStatus::AccessDenied, FileStatus::Locked, FileStatus::Failed}) {
+        for (Status failure : {Status::DiskFull, Status::AccessDenied, Status::Locked, Status::Failed}) {
             for (int step = 0; step < reference.operations; ++step) {
                 MemoryFileSystem fileSystem = WithFile(old, refused, refusal);
-                fileSystem.failAtOperation = step;
-                fileSystem.failure = failure;
+                fileSystem.failAtOperation = step, fileSystem.failure = failure;
                 FileStatus status = WriteEmptyWeight(fileSystem, value);
                 std::string at = where + " step " + std::to_string(step) + " " + DescribeFileStatus(failure);
-                EXPECT_TRUE(status == FileStatus::Ok || status == result || status == failure) << at << ": " << DescribeFileStatus(status);
-                EXPECT_EQ(Content(fileSystem), status == FileStatus::Ok ? after : before) << at;
+                EXPECT_TRUE(status == Status::Ok || status == result || status == failure)
+                    << at << ": " << DescribeFileStatus(status);
+                EXPECT_EQ(Content(fileSystem), status == Status::Ok ? after : before) << at;
                 EXPECT_EQ(fileSystem.files.size(), Content(fileSystem) == kAbsent ? 0u : 1u) << at;
             }
         }
@@ -104,19 +101,24 @@ TEST(FileReplacementTest, ChangesByAnotherProgramDuringTheWriteAreKept) {
     }
 }
 
-// A file that is there but cannot be read says why to every read and is never taken for
-// missing; an empty batch makes no file, and a value that is there already no change.
-TEST(FileReplacementTest, UnreadableFilesSayWhyAndNothingToChangeWritesNothing) {
+// Nothing is written where nothing may or need be: for an entry that could not be found
+// again (even beside a valid one), an empty batch, a value that is there already. A file
+// that is there but cannot be read says why to every read and is never taken for missing.
+TEST(FileReplacementTest, NothingIsWrittenThatCouldNotBeReadBackOrWouldChangeNothing) {
+    const ProfileEntry refused[] = {
+        {"S", "k", "1\r\n[T]\r\nx=2"}, {"S", "k", "1\n"}, {"S", "k", std::string("1\0x", 3)}, {"S", "a=b", "1"},
+        {"S", "[k", "1"}, {"S", ";k", "1"}, {"S", "\tk", "1"}, {"S", "k\v", "1"}, {"S]", "k", "1"}, {"\tS", "k", "1"},
+        {"S\n", "k", "1"}};
     MemoryFileSystem fileSystem = WithFile(true, "Read", FileStatus::Locked);
     Profile file(kPath, fileSystem);
     FileStatus read = FileStatus::Failed, readInt = FileStatus::Failed;
     EXPECT_EQ(file.ReadString("WEIGHT_AND_BALANCE", "empty_weight", "-", 99, &read), "-");
     EXPECT_EQ(file.ReadInt("WEIGHT_AND_BALANCE", "empty_weight", -1, &readInt), -1);
-    EXPECT_EQ(read, FileStatus::Locked);
-    EXPECT_EQ(readInt, FileStatus::Locked);
-    EXPECT_EQ(file.CheckReadable(), FileStatus::Locked);
-
+    EXPECT_EQ(std::vector<FileStatus>({read, readInt, file.CheckReadable()}), std::vector<FileStatus>(3, FileStatus::Locked));
     fileSystem.refusals.clear();
+    for (const ProfileEntry& entry : refused) {
+        EXPECT_EQ(file.WriteAll({{"S", "k", "2"}, entry}), FileStatus::InvalidEntry) << entry.section << entry.key << entry.value;
+    }
     EXPECT_EQ(file.Write("weight_and_balance", "EMPTY_WEIGHT", "93500"), FileStatus::Ok);
     EXPECT_EQ(Profile(kFolder + "New.cfg", fileSystem).WriteAll({}), FileStatus::Ok);
     EXPECT_EQ(fileSystem.changes, 0);

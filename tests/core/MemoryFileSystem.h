@@ -30,9 +30,7 @@ public:
         return bytes = files[path], FileStatus::Ok;
     }
     // Never refused: the file was just read.
-    FileStatus Locate(const std::string& path, Location& location) override {
-        return location = Location{path, false}, FileStatus::Ok;
-    }
+    FileStatus Locate(const std::string& path, Location& location) override { return location = {path, false}, FileStatus::Ok; }
     FileStatus CheckWritable(const std::string&) override { return Refused("CheckWritable").value_or(FileStatus::Ok); }
     FileStatus CopyAttributes(const std::string&, const std::string&) override {
         return Refused("CopyAttributes").value_or(FileStatus::Ok);

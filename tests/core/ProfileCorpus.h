@@ -1,9 +1,9 @@
 #pragma once
 
-// Tricky profile files with what Windows answers and writes, shared by the engine's own
-// tests and the conformance test that runs the platform's functions under Wine. Reads
-// take the default kMissing (or -9999 for integers) and a 99-character buffer;
-// wineDiffers marks where Wine is known to answer otherwise.
+// Tricky profile files with what Windows answers and writes: the engine is held to them
+// (ProfileCorpus.cpp), and so are the platform's own functions under Wine. Reads take the
+// default kMissing (or -9999 for integers) and a 99-character buffer; wineDiffers marks
+// where Wine is known to answer otherwise.
 
 #include <cstdint>
 #include <string>
@@ -21,13 +21,11 @@ struct ReadCase {
     std::string windows;
     bool wineDiffers = false;
 };
-
 struct IntCase {
     const char* value;  // of the key v in section I
     std::int32_t windows;
     bool wineDiffers = false;
 };
-
 struct WriteCase {
     const char* name;
     std::string before;

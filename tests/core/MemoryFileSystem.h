@@ -69,10 +69,10 @@ private:
         auto found = refusals.find(operation);
         return found == refusals.end() ? std::nullopt : std::optional<FileStatus>(found->second);
     }
-    // A crash stops the change after its first part, else it is made whole.
-    template <typename Part, typename Whole>
-    FileStatus Change(Part part, Whole whole) {
-        if (changes++ == crashAtChange) part(), throw Crash{};
+    // A crash stops the change halfway, else it is made whole.
+    template <typename Halfway, typename Whole>
+    FileStatus Change(Halfway halfway, Whole whole) {
+        if (changes++ == crashAtChange) halfway(), throw Crash{};
         return whole(), FileStatus::Ok;
     }
 };

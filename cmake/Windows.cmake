@@ -66,7 +66,6 @@ add_executable(win32_tests
     tests/windows/LauncherTest.cpp
     tests/windows/TemplateContractTest.cpp
     tests/windows/FileSystemTest.cpp
-    tests/windows/ProfileConformanceTest.cpp
     tests/core/ProfileCorpus.cpp
     tests/core/TestFiles.cpp
 )

@@ -26,53 +26,37 @@ public:
 
     FileStatus Read(const std::string& path, std::string& bytes) override {
         if (auto refusal = Refused("Read")) return *refusal;
-        auto found = files.find(path);
-        if (found == files.end()) return FileStatus::NotFound;
-        bytes = found->second;
-        return FileStatus::Ok;
+        if (!files.count(path)) return FileStatus::NotFound;
+        return bytes = files[path], FileStatus::Ok;
     }
     // Never refused: the file was just read.
-    FileStatus Locate(const std::string& path, Location& location) override {
-        return location = Location{path, false}, FileStatus::Ok;
-    }
+    FileStatus Locate(const std::string& path, Location& location) override { return location = {path, false}, FileStatus::Ok; }
     FileStatus CheckWritable(const std::string&) override { return Refused("CheckWritable").value_or(FileStatus::Ok); }
-    FileStatus WriteNewFile(const std::string& path, const std::string& bytes, const std::string&) override {
-        if (auto refusal = Refused("WriteNewFile")) return *refusal;
-        if (files.count(path)) return FileStatus::AlreadyExists;
-        Change([&] { files[path] = bytes.substr(0, bytes.size() / 2); });
-        files[path] = bytes;
-        return FileStatus::Ok;
-    }
     FileStatus CopyAttributes(const std::string&, const std::string&) override {
         return Refused("CopyAttributes").value_or(FileStatus::Ok);
     }
+    FileStatus WriteNewFile(const std::string& path, const std::string& bytes, const std::string&) override {
+        if (auto refusal = Refused("WriteNewFile")) return *refusal;
+        if (files.count(path)) return FileStatus::AlreadyExists;
+        return Change([&] { files[path] = bytes.substr(0, bytes.size() / 2); }, [&] { files[path] = bytes; });
+    }
     FileStatus Replace(const std::string& source, const std::string& target) override {
         if (auto refusal = Refused("Replace")) return *refusal;
-        Change([] {});
-        files[target] = files[source];
-        files.erase(source);
-        return FileStatus::Ok;
+        return Change([] {}, [&] { files[target] = files[source], files.erase(source); });
     }
     // A refused write in place still gets half of its bytes to the disk, as a full disk does.
     FileStatus WriteInPlace(const std::string& path, std::size_t offset, const std::string& bytes) override {
-        std::string& file = files[path];
         auto write = [&](std::size_t count) {
+            std::string& file = files[path];
             if (file.size() < offset + count) file.resize(offset + count);
             file.replace(offset, count, bytes.substr(0, count));
         };
-        if (auto refusal = Refused("WriteInPlace")) {
-            write(bytes.size() / 2);
-            return *refusal;
-        }
-        Change([&] { write(bytes.size() / 2); });
-        write(bytes.size());
-        return FileStatus::Ok;
+        if (auto refusal = Refused("WriteInPlace")) return write(bytes.size() / 2), *refusal;
+        return Change([&] { write(bytes.size() / 2); }, [&] { write(bytes.size()); });
     }
     FileStatus Truncate(const std::string& path, std::size_t size) override {
         if (auto refusal = Refused("Truncate")) return *refusal;
-        Change([] {});
-        files[path].resize(size);
-        return FileStatus::Ok;
+        return Change([] {}, [&] { files[path].resize(size); });
     }
     // Never refused: a temporary file that could not be removed is only clutter.
     FileStatus Remove(const std::string& path) override { return files.erase(path), FileStatus::Ok; }
@@ -85,11 +69,10 @@ private:
         auto found = refusals.find(operation);
         return found == refusals.end() ? std::nullopt : std::optional<FileStatus>(found->second);
     }
-    template <typename Partial>
-    void Change(Partial partial) {
-        if (changes++ == crashAtChange) {
-            partial();
-            throw Crash{};
-        }
+    // A crash stops the change halfway, else it is made whole.
+    template <typename Halfway, typename Whole>
+    FileStatus Change(Halfway halfway, Whole whole) {
+        if (changes++ == crashAtChange) halfway(), throw Crash{};
+        return whole(), FileStatus::Ok;
     }
 };

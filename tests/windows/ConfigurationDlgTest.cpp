@@ -96,6 +96,7 @@ TEST_F(ConfigurationFlowTest, ShowEditAndSave) {
     EXPECT_EQ(folder.Take("Prefs.cfg"), "[Common]\r\nUnitSystem=1\r\nPushbackType=1\r\nUserExperience=0\r\nPanelVolume=0\r\n"
                                         "IRSAlignmentTime=10\r\nModifier=4\r\nLocker=0\r\nAutoPause=0\r\nFsuipcUsage=1\r\n"
                                         "FMGCSaveMode=2\r\nColdAndDark=1\r\n" + keys);
+    EXPECT_EQ(ui.modalOwners, std::vector<HWND>(3, launcher)) << "no variant asked for";
     ASSERT_EQ(ui.messages.size(), 3u) << "a note after each Ok, none after Cancel";
     const ShownMessage& note = ui.messages[2];
     EXPECT_EQ(std::tie(note.caption, note.style, note.owner, note.text),

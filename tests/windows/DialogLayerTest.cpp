@@ -30,9 +30,7 @@ public:
     }
 
 protected:
-    void OnOK() override {
-        if (onOK) onOK();
-    }
+    void OnOK() override { if (onOK) onOK(); }
 };
 
 using DialogOwnerTest = InstallationTest;
@@ -60,44 +58,33 @@ TEST_F(DialogOwnerTest, NestedDialogsAndMessagesBelongToTheInnermostDialog) {
     EXPECT_EQ(owners, (std::vector<HWND>{outerWindow, innerWindow, outerWindow, launcher}));
 }
 
-// Presses OK in the innermost running dialog once its modal loop runs.
-void CALLBACK PressOkInInnermost(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    PostMessageA(DefaultOwner(), WM_COMMAND, IDOK, 0);
+// The steps of the real run below, one a timer tick: the key button, then Cancel in the
+// innermost dialog, then Cancel in the launcher.
+int stage = 0;
+bool launcherDisabledUnderDialog = false, dialogOwnedByLauncher = false;
+
+void CALLBACK NextStep(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND innermost = DefaultOwner();
+    if (stage++ == 0) {
+        PostMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(IDC_KEY_ASSIGNMENTS, BN_CLICKED), 0);
+        return;
+    }
+    if (stage == 2) {
+        launcherDisabledUnderDialog = !IsWindowEnabled(MainWindow());
+        dialogOwnedByLauncher = innermost != MainWindow() && GetWindow(innermost, GW_OWNER) == MainWindow();
+    }
+    PostMessageA(innermost, WM_COMMAND, IDCANCEL, 0);
 }
 
-// The real modal loops, without the fake: a nested dialog is owned by the one under it,
-// which is disabled while the nested one runs.
-TEST(DialogLayerTest, RealModalRunsNestAndEnd) {
-    Probe outer, inner;
-    bool outerEnabledUnderInner = true, innerOwnedByOuter = false;
-    inner.onOK = [&] {
-        outerEnabledUnderInner = IsWindowEnabled(outer.Window());
-        innerOwnedByOuter = GetWindow(inner.Window(), GW_OWNER) == outer.Window();
-        inner.EndDialog(IDOK);
-    };
-    outer.onOK = [&] {
-        SetTimer(nullptr, 0, 10, PressOkInInnermost);
-        EXPECT_EQ(inner.DoModal(), IDOK);
-        outer.EndDialog(IDCANCEL);
-    };
-    SetTimer(nullptr, 0, 10, PressOkInInnermost);
-    EXPECT_EQ(outer.DoModal(), IDCANCEL);
-    EXPECT_FALSE(outerEnabledUnderInner);
-    EXPECT_TRUE(innerOwnedByOuter);
-    EXPECT_EQ(DefaultOwner(), MainWindow());
-}
-
-void CALLBACK CloseMainWindow(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    EXPECT_NE(MainWindow(), nullptr);
-    EXPECT_EQ(DefaultOwner(), MainWindow());
-    PostMessageA(MainWindow(), WM_COMMAND, IDCANCEL, 0);
-}
-
-TEST(DialogLayerTest, TheApplicationRunsTheLauncherAsMainWindowUntilItCloses) {
-    SetTimer(nullptr, 0, 10, CloseMainWindow);
+// The real modal loops, without the fake: the application runs the launcher as main window;
+// a dialog it opens is owned by it and disables it; closing the launcher ends the run.
+TEST(DialogLayerTest, TheApplicationNestsRealModalRunsUntilTheLauncherCloses) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, NextStep);
     EXPECT_EQ(CConfiguratorApp().Run(), 0);
+    KillTimer(nullptr, timer);
+    EXPECT_GE(stage, 3);
+    EXPECT_TRUE(launcherDisabledUnderDialog);
+    EXPECT_TRUE(dialogOwnedByLauncher);
     EXPECT_EQ(MainWindow(), nullptr);
 }
 

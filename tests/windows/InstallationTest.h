@@ -8,6 +8,7 @@
 
 #include "FakeUserInterface.h"
 #include "TestFiles.h"
+#include "shared/SharedValues.h"
 
 // A test over a scratch installation of the simulator: its folder is FsRootPath (without a
 // trailing separator, as the registry usually has it) and its Prefs.cfg is PrefsPath; a
@@ -15,13 +16,29 @@
 // run shares is put back afterwards.
 class InstallationTest : public ::testing::Test {
 protected:
-    InstallationTest();
-    ~InstallationTest() override;
+    InstallationTest() {
+        FsRootPath = folder.Path("");
+        FsRootPath.pop_back();
+        PrefsPath = folder.Path("Prefs.cfg");
+        SetMainWindow(launcher);
+    }
+    ~InstallationTest() override {
+        SetMainWindow(nullptr);
+        DestroyWindow(launcher);
+        AircraftSelection = kNoAircraft;
+        for (std::int32_t& zfw : VariantZfw) zfw = 0;
+        KeyCommandTable = DefaultKeyCommands();
+    }
 
     // Writes a file of the installation, its folders included; returns its full path.
-    std::string Put(const std::string& relativePath, const std::string& bytes);
+    std::string Put(const std::string& relativePath, const std::string& bytes) {
+        for (std::size_t end = relativePath.find('\\'); end != std::string::npos; end = relativePath.find('\\', end + 1)) {
+            CreateDirectoryA(folder.Path(relativePath.substr(0, end)).c_str(), nullptr);
+        }
+        return folder.Put(relativePath, bytes);
+    }
 
     ScratchFolder folder;
     FakeUserInterface ui;
-    HWND launcher = nullptr;
+    HWND launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
 };

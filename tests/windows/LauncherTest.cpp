@@ -170,15 +170,6 @@ TEST_F(LauncherFlowsTest, AnUnreadablePreferencesFileKeepsItsDialogsClosed) {
     CloseHandle(held);
 }
 
-// The buttons of Prefs.cfg never ask for a variant.
-TEST_F(LauncherFlowsTest, TheButtonsWithoutAVariant) {
-    OnKeyAssignments(launcher);
-    OnAircraftConfiguration(launcher);
-    EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_KEY_CONFIG, IDD_CONFIGURATION}));
-    EXPECT_EQ(ui.modalOwners, (std::vector<HWND>{launcher, launcher}));
-    EXPECT_TRUE(ui.messages.empty());
-}
-
 TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFiles) {
     RunA320LoadManager([](ModalDialog& dialog) {
         EXPECT_TRUE(GetWindowLongA(dialog.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW) << "its own task-bar button";

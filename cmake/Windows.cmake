@@ -58,7 +58,6 @@ add_executable(win32_tests
     tests/windows/ConfigurationDlgTest.cpp
     tests/windows/DialogLayerTest.cpp
     tests/windows/FakeUserInterface.cpp
-    tests/windows/FuelConsistencyTest.cpp
     tests/windows/KeyAssignmentsTest.cpp
     tests/windows/FuelPlannerTest.cpp
     tests/core/fuel/FuelDigest.cpp

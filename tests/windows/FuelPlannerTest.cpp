@@ -4,6 +4,7 @@
 
 #include "FakeUserInterface.h"
 #include "ResourceIds.h"
+#include "fuel/FuelDigest.h"
 #include "fuel/FuelPlannerDlg.h"
 #include "ui/DialogItems.h"
 
@@ -43,6 +44,11 @@ TEST(FuelPlannerTest, TypedFlightByEnterAndByButton) {
     for (int id : {IDC_PLANNER_ZFW_UNIT, IDC_PLANNER_COST_INDEX_UNIT, IDC_PLANNER_FOB_UNIT}) units += ItemText(window, id) + " ";
     EXPECT_EQ(units, "lb 100lb/h lb ");
     EXPECT_EQ(ItemText(window, IDC_PLANNER_FUEL_ON_BOARD), "12001");
+}
+
+// The 32-bit Windows build must plan every trip to the kilogram as the native build does.
+TEST(FuelConsistencyTest, WindowsBuildReproducesTheNativeFingerprint) {
+    EXPECT_EQ(FuelDigest(), kExpectedFuelDigest) << std::hex << FuelDigest();
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ bool ChooseAircraft() {
 
 void OnAircraftConfiguration(HWND owner) {
     if (!PreferencesFileReadable(owner, "configuration window")) return;
-    CConfigurationDlg dialog;
+    CConfigurationDlg dialog(owner);
     if (dialog.DoModal() == IDOK) ShowMessage(kConfigurationNote, "WARNING", MB_ICONINFORMATION, owner);
 }
 

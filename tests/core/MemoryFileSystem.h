@@ -21,13 +21,11 @@ public:
     FileStatus failure = FileStatus::DiskFull;
     int crashAtChange = -1;
     std::function<void(const std::string& operation)> beforeOperation;  // another program at work
-    int operations = 0;
-    int changes = 0;
+    int operations = 0, changes = 0;
 
     FileStatus Read(const std::string& path, std::string& bytes) override {
         if (auto refusal = Refused("Read")) return *refusal;
-        if (!files.count(path)) return FileStatus::NotFound;
-        return bytes = files[path], FileStatus::Ok;
+        return files.count(path) ? (bytes = files[path], FileStatus::Ok) : FileStatus::NotFound;
     }
     // Never refused: the file was just read.
     FileStatus Locate(const std::string& path, Location& location) override { return location = {path, false}, FileStatus::Ok; }

@@ -14,24 +14,11 @@
 constexpr const char* kMissing = "<UNDEFINED>";
 
 struct ReadCase {
-    const char* name;
-    std::string file;
-    const char* section;
-    const char* key;
-    std::string windows;
-    bool wineDiffers = false;
+    const char* name; std::string file; const char *section, *key; std::string windows; bool wineDiffers = false;
 };
-struct IntCase {
-    const char* value;  // of the key v in section I
-    std::int32_t windows;
-    bool wineDiffers = false;
-};
-struct WriteCase {
-    const char* name;
-    std::string before;
-    std::vector<ProfileEntry> writes;
-    std::string windows;  // the file's bytes afterwards
-    bool wineDiffers = false;
+struct IntCase { const char* value; std::int32_t windows; bool wineDiffers = false; };  // value of the key v in section I
+struct WriteCase {  // windows: the file's bytes afterwards
+    const char* name; std::string before; std::vector<ProfileEntry> writes; std::string windows; bool wineDiffers = false;
 };
 
 std::string Utf16(const std::u16string& text);  // with its byte-order mark

@@ -52,8 +52,7 @@ TEST(FileReplacementTest, ACrashOrAFailureAtAnyStepLeavesTheOldOrTheNewFile) {
             fileSystem.crashAtChange = crashAt;
             EXPECT_THROW(WriteEmptyWeight(fileSystem, value), Crash);
             std::string now = Content(fileSystem);
-            EXPECT_TRUE(inPlace ? now.substr(0, 35) == kOld.substr(0, 35) : now == before || now == after)
-                << where << " crash " << crashAt;
+            EXPECT_TRUE(inPlace ? now.substr(0, 35) == kOld.substr(0, 35) : now == before || now == after) << where << crashAt;
             // The half-written temporary file lies beside the file, named as ours.
             EXPECT_TRUE(*refused || crashAt > 0 || fileSystem.files.rbegin()->first.rfind(kFolder + "~skyliner-", 0) == 0);
         }
@@ -79,12 +78,12 @@ TEST(FileReplacementTest, ChangesByAnotherProgramDuringTheWriteAreKept) {
         int count = 0;
         fileSystem.beforeOperation = [&](const std::string& operation) {
             if (operation == "CopyAttributes" && count++ < interruptions) {
-                fileSystem.files[kPath] += "[Other" + std::to_string(count) + "]\r\nx=1\r\n";
+                fileSystem.files[kPath] += "[O" + std::to_string(count) + "]\r\nx=1\r\n";
             }
         };
         FileStatus status = WriteEmptyWeight(fileSystem, "1");
         Profile file(kPath, fileSystem);
-        EXPECT_EQ(file.ReadInt("Other" + std::to_string(std::min(count, interruptions)), "x", 0), 1) << interruptions;
+        EXPECT_EQ(file.ReadInt("O" + std::to_string(std::min(count, interruptions)), "x", 0), 1) << interruptions;
         EXPECT_EQ(file.ReadInt("WEIGHT_AND_BALANCE", "empty_weight", 0), status == FileStatus::Ok ? 1 : 93500);
         EXPECT_EQ(status, interruptions < 3 ? FileStatus::Ok : FileStatus::ChangedMeanwhile) << interruptions;
         EXPECT_EQ(fileSystem.files.size(), 1u);

@@ -106,14 +106,12 @@ TEST(ProfileReadTest, ReadsGiveWhatWindowsGives) {
     }
     Profile file(folder.Put("fresh.ini", "[S]\r\nk=1\r\n")), absent(folder.Path("absent.ini"));
     EXPECT_EQ(file.ReadString("S", "k", "", 0), "");
-    EXPECT_EQ(file.ReadString("S", "x", "dflt  ", 99), "dflt");
-    EXPECT_EQ(file.ReadString("S", "x", "  lead", 99), "  lead");
+    EXPECT_EQ(file.ReadString("S", "x", "  dflt  ", 99), "  dflt");
     EXPECT_EQ(absent.ReadString("S", "k", "none", 99), "none");
     EXPECT_EQ(absent.ReadInt("S", "k", -9999), -9999);
     EXPECT_EQ(Profile(folder.Put("wide.ini", Utf16(u"[S]\r\nk=caf\u00E9 \u20AC \u4E2D\r\n"))).ReadString("S", "k", "", 99),
               "caf\xE9 \x80 ?");
-    EXPECT_EQ(Profile(folder.Put("latin.ini", "[\xC9t\xE9]\r\n\xC9t\xE9=latin\r\n")).ReadString("\xE9T\xC9", "\xE9T\xC9", "", 99),
-              "latin");
+    EXPECT_EQ(Profile(folder.Put("l.ini", "[\xC9t\xE9]\r\n\xC9t\xE9=l\r\n")).ReadString("\xE9T\xC9", "\xE9T\xC9", "", 99), "l");
     folder.Put("fresh.ini", "[S]\r\nk=2\r\n");
     EXPECT_EQ(file.ReadInt("S", "k", 0), 2);
 }

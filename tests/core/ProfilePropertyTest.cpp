@@ -29,8 +29,7 @@ std::string Value() {
 
 ProfileEntry Entry() { return {Of(kSections), Of(kKeys), Value()}; }
 
-// Headers (some unclosed), comments, lines without '=', blank lines and entries, with any
-// line break and perhaps none at the end.
+// Headers (some unclosed), comments, lines without '=', blank lines and entries; any breaks.
 std::string File() {
     const char* const breaks[] = {"\r\n", "\n", "\r"};
     std::string text;

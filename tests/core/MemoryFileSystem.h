@@ -1,8 +1,7 @@
 #pragma once
 
-// An in-memory file system for the engine's tests and its fuzz target. It can refuse an
-// operation by name, refuse the n-th operation of any kind, and stop the program (throw
-// Crash) at its n-th change, leaving half-written data where a real crash would.
+// An in-memory file system for the engine's tests and fuzz target: it refuses an operation by name or
+// the n-th of any kind, and throws Crash at its n-th change, leaving half-written data as a crash would.
 
 #include <functional>
 #include <map>
@@ -21,20 +20,16 @@ public:
     FileStatus failure = FileStatus::DiskFull;
     int crashAtChange = -1;
     std::function<void(const std::string& operation)> beforeOperation;  // another program at work
-    int operations = 0;
-    int changes = 0;
+    int operations = 0, changes = 0;
 
     FileStatus Read(const std::string& path, std::string& bytes) override {
         if (auto refusal = Refused("Read")) return *refusal;
-        if (!files.count(path)) return FileStatus::NotFound;
-        return bytes = files[path], FileStatus::Ok;
+        return files.count(path) ? (bytes = files[path], FileStatus::Ok) : FileStatus::NotFound;
     }
     // Never refused: the file was just read.
     FileStatus Locate(const std::string& path, Location& location) override { return location = {path, false}, FileStatus::Ok; }
-    FileStatus CheckWritable(const std::string&) override { return Refused("CheckWritable").value_or(FileStatus::Ok); }
-    FileStatus CopyAttributes(const std::string&, const std::string&) override {
-        return Refused("CopyAttributes").value_or(FileStatus::Ok);
-    }
+    FileStatus CheckWritable(const std::string&) override { return Allowed("CheckWritable"); }
+    FileStatus CopyAttributes(const std::string&, const std::string&) override { return Allowed("CopyAttributes"); }
     FileStatus WriteNewFile(const std::string& path, const std::string& bytes, const std::string&) override {
         if (auto refusal = Refused("WriteNewFile")) return *refusal;
         if (files.count(path)) return FileStatus::AlreadyExists;
@@ -69,6 +64,7 @@ private:
         auto found = refusals.find(operation);
         return found == refusals.end() ? std::nullopt : std::optional<FileStatus>(found->second);
     }
+    FileStatus Allowed(const char* operation) { return Refused(operation).value_or(FileStatus::Ok); }
     // A crash stops the change halfway, else it is made whole.
     template <typename Halfway, typename Whole>
     FileStatus Change(Halfway halfway, Whole whole) {

@@ -1,9 +1,8 @@
 #pragma once
 
-// Tricky profile files with what Windows answers and writes: the engine is held to them
-// (ProfileCorpus.cpp), and so are the platform's own functions under Wine. Reads take the
-// default kMissing (or -9999 for integers) and a 99-character buffer; wineDiffers marks
-// where Wine is known to answer otherwise.
+// Tricky profile files with what Windows answers and the bytes it writes, for the engine and for
+// the platform's own functions under Wine. Reads take the default kMissing (or -9999 for
+// integers) and a 99-character buffer; wineDiffers marks where Wine is known to answer otherwise.
 
 #include <cstdint>
 #include <string>
@@ -13,25 +12,10 @@
 
 constexpr const char* kMissing = "<UNDEFINED>";
 
-struct ReadCase {
-    const char* name;
-    std::string file;
-    const char* section;
-    const char* key;
-    std::string windows;
-    bool wineDiffers = false;
-};
-struct IntCase {
-    const char* value;  // of the key v in section I
-    std::int32_t windows;
-    bool wineDiffers = false;
-};
+struct ReadCase { const char* name; std::string file; const char *section, *key; std::string windows; bool wineDiffers = false; };
+struct IntCase { const char* value; std::int32_t windows; bool wineDiffers = false; };  // value of the key v in section I
 struct WriteCase {
-    const char* name;
-    std::string before;
-    std::vector<ProfileEntry> writes;
-    std::string windows;  // the file's bytes afterwards
-    bool wineDiffers = false;
+    const char* name; std::string before; std::vector<ProfileEntry> writes; std::string windows; bool wineDiffers = false;
 };
 
 std::string Utf16(const std::u16string& text);  // with its byte-order mark

@@ -1,6 +1,5 @@
-// Random files and random writes, with a fixed seed: every write reads back and changes its
-// own line only (or adds its lines), and a batch gives the bytes of single writes.
-// SKYLINER_PROPERTY_RUNS sets the number of files (4000 by default).
+// Random files and writes, fixed seed: every write reads back and changes its own line only (or
+// adds lines), and a batch gives the bytes of single writes. SKYLINER_PROPERTY_RUNS: files, 4000.
 
 #include <gtest/gtest.h>
 
@@ -30,8 +29,7 @@ std::string Value() {
 
 ProfileEntry Entry() { return {Of(kSections), Of(kKeys), Value()}; }
 
-// Headers (some unclosed), comments, lines without '=', blank lines and entries, with any
-// line break and perhaps none at the end.
+// Headers (some unclosed), comments, lines without '=', blank lines and entries; any breaks.
 std::string File() {
     const char* const breaks[] = {"\r\n", "\n", "\r"};
     std::string text;
@@ -69,8 +67,7 @@ TEST(ProfilePropertyTest, RandomWritesKeepTheirPromises) {
         EXPECT_LE(std::count(addedFrom, addedTo.base(), '\n'), 3);
         std::vector<ProfileEntry> batch;
         for (int n = 1 + Pick(6); n > 0; --n) batch.push_back(Entry());
-        MemoryFileSystem single;
-        single.files[path] = after;
+        MemoryFileSystem single = fileSystem;
         for (const ProfileEntry& one : batch) Profile(path, single).Write(one.section, one.key, one.value);
         ASSERT_EQ(file.WriteAll(batch), FileStatus::Ok);
         EXPECT_EQ(fileSystem.files[path], single.files[path]);

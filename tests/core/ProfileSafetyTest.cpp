@@ -23,9 +23,8 @@
 
 namespace {
 
-// A symbolic link stays a link (alone: a hard link would make the write go in place), and
-// every name of a hard-linked file sees the new content. A path a few characters under the
-// limit can be written, though a temporary name longer than the file's own could not.
+// A symbolic link stays a link (alone: a hard link sends the write in place); every name of a
+// hard-linked file sees the new content; a path a few characters under the limit is written.
 TEST(ProfileSafetyTest, LinksAndPathsAtTheLimit) {
     ScratchFolder folder;
     std::string target = folder.Put("real.ini", "[S]\r\nk=1\r\n"), symbolic = folder.Path("symbolic.ini");
@@ -43,7 +42,7 @@ TEST(ProfileSafetyTest, LinksAndPathsAtTheLimit) {
         deep += "/" + std::string(std::min<std::size_t>(200, PATH_MAX - 16 - deep.size()), 'd');
         ASSERT_EQ(mkdir(deep.c_str(), 0755), 0) << deep.size();
     }
-    Profile file(deep + "/Prefs.cfg");  // 5 or 6 characters to spare
+    Profile file(deep + "/Prefs.cfg");  // 5 or 6 characters to spare, too few for a longer temporary name
     EXPECT_EQ(file.Write("Common", "UnitSystem", "1"), FileStatus::Ok);  // a new file
     EXPECT_EQ(file.Write("Common", "UnitSystem", "0"), FileStatus::Ok);  // an existing one
     EXPECT_EQ(file.ReadInt("Common", "UnitSystem", -9999), 0);
@@ -60,10 +59,9 @@ std::vector<ProfileEntry> StateEntries(int n) {
     return entries;
 }
 
-// A child process writes the file over and over and is killed at random moments; the
-// file must always be exactly one of the states it wrote. SKYLINER_CRASH_CYCLES sets the
-// number of kills (300 by default, or fewer where a slow, busy disk would make them take
-// more than ten seconds); docs/reliability.md gives the long run.
+// A child writes the file over and over and is killed at random moments; the file is always
+// exactly a state it wrote. SKYLINER_CRASH_CYCLES: kills (300, or fewer if they would take over
+// ten seconds on a slow, busy disk); docs/reliability.md gives the long run.
 TEST(ProfileCrashTest, AKilledWriterLeavesAnOldOrANewStateAndTheNextWriteClearsUp) {
     ScratchFolder folder;
     std::string path = folder.Path("Prefs.cfg");
@@ -96,12 +94,10 @@ TEST(ProfileCrashTest, AKilledWriterLeavesAnOldOrANewStateAndTheNextWriteClearsU
         ASSERT_EQ(folder.Take("Prefs.cfg"), stateBytes(state)) << "cycle " << cycle << ": a torn file";
         newestState = state;
     }
-    std::printf("%d kills, one write %.1f ms, %d states written, %d temporary files left by kills\n", cycle,
-                oneWrite / 1000.0, newestState, folder.FileCount() - 1);
+    std::printf("%d kills, write %.1f ms, %d states, %d left\n", cycle, oneWrite / 1000.0, newestState, folder.FileCount() - 1);
     EXPECT_GT(newestState, 1) << "no write ever completed: the kills come too early";
-    // What a kill left was never more open than the file, from its first byte on, and goes
-    // once old, as any old leftover of ours does, whatever its letter case. A fresh one may
-    // be another instance's write in flight; nobody else's file is ever touched.
+    // What a kill left was never more open than the file and goes once old, as any old leftover
+    // of ours does, in any letter case; a fresh one may be another instance's write in flight.
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path(""))) {
         EXPECT_EQ(static_cast<unsigned>(entry.status().permissions()) & ~0600u, 0u) << entry.path();
         folder.Age(entry.path().filename().string(), 3600);

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "InstallationTest.h"
+#include "FakeUserInterface.h"
 #include "ResourceIds.h"
 #include "app/ConfiguratorApp.h"
 #include "ui/ColorEdit.h"
@@ -33,47 +33,21 @@ protected:
     void OnOK() override { if (onOK) onOK(); }
 };
 
-using DialogOwnerTest = InstallationTest;
-
-// Through the fake, down to a nested dialog and back out again.
-TEST_F(DialogOwnerTest, NestedDialogsAndMessagesBelongToTheInnermostDialog) {
-    HWND outerWindow = nullptr, innerWindow = nullptr;
-    ui.Script(kTestTemplate, [&](ModalDialog& outer) {
-        outerWindow = outer.Window();
-        ShowMessage("outer", "T", MB_ICONINFORMATION);
-        Probe inner;
-        ui.Script(kTestTemplate, [&](ModalDialog& nested) {
-            innerWindow = nested.Window();
-            ShowMessage("inner", "T", MB_ICONINFORMATION);
-        });
-        inner.DoModal();
-        ShowMessage("outer again", "T", MB_ICONINFORMATION);
-    });
-    Probe().DoModal();
-    ShowMessage("idle", "T", MB_ICONINFORMATION);
-
-    EXPECT_EQ(ui.modalOwners, (std::vector<HWND>{launcher, outerWindow}));
-    std::vector<HWND> owners;
-    for (const ShownMessage& message : ui.messages) owners.push_back(message.owner);
-    EXPECT_EQ(owners, (std::vector<HWND>{outerWindow, innerWindow, outerWindow, launcher}));
-}
-
-// The steps of the real run below, one a timer tick: the key button, then Cancel in the
-// innermost dialog, then Cancel in the launcher.
+// The steps of the real run below, one a timer tick: the key button, then Cancel in the key
+// dialog while it is open, then Cancel in the launcher.
 int stage = 0;
 bool launcherDisabledUnderDialog = false, dialogOwnedByLauncher = false;
 
 void CALLBACK NextStep(HWND, UINT, UINT_PTR, DWORD) {
-    const HWND innermost = DefaultOwner();
     if (stage++ == 0) {
         PostMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(IDC_KEY_ASSIGNMENTS, BN_CLICKED), 0);
-        return;
-    }
-    if (stage == 2) {
+    } else if (HWND keys = FindWindowA(nullptr, "Key Assignments")) {
         launcherDisabledUnderDialog = !IsWindowEnabled(MainWindow());
-        dialogOwnedByLauncher = innermost != MainWindow() && GetWindow(innermost, GW_OWNER) == MainWindow();
+        dialogOwnedByLauncher = GetWindow(keys, GW_OWNER) == MainWindow() && DefaultOwner() == keys;
+        PostMessageA(keys, WM_COMMAND, IDCANCEL, 0);
+    } else {
+        PostMessageA(MainWindow(), WM_COMMAND, IDCANCEL, 0);
     }
-    PostMessageA(innermost, WM_COMMAND, IDCANCEL, 0);
 }
 
 // The real modal loops, without the fake: the application runs the launcher as main window;

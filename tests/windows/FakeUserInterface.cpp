@@ -26,11 +26,6 @@ INT_PTR FakeUserInterface::RunModal(ModalDialog& dialog, HWND owner) {
 
 void Press(const ModalDialog& dialog, int id) { Press(dialog.Window(), id); }
 
-void CloseBox(const ModalDialog& dialog) {
-    SendMessageA(dialog.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    PumpMessages();
-}
-
 void PressKey(HWND dialog, WPARAM virtualKey) {
     MSG key{GetFocus(), WM_KEYDOWN, virtualKey, 0, 0, {0, 0}};
     if (!key.hwnd || !IsChild(dialog, key.hwnd)) key.hwnd = dialog;
@@ -40,7 +35,6 @@ void PressKey(HWND dialog, WPARAM virtualKey) {
     }
     PumpMessages();
 }
-void PressEscape(const ModalDialog& dialog) { PressKey(dialog.Window(), VK_ESCAPE); }
 
 void PumpMessages() {
     MSG message;

@@ -38,16 +38,12 @@ private:
     std::deque<std::pair<int, Step>> steps_;
 };
 
+// Delivers the messages that are waiting, as a modal loop would.
+void PumpMessages();
+
 // Presses a button of a dialog as a user would (the button must be enabled and visible).
 inline void Press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 void Press(const ModalDialog& dialog, int id);
 
-// Closes a dialog with its close box, as the window manager asks it to.
-void CloseBox(const ModalDialog& dialog);
-
 // Presses a key in a dialog, as its modal loop would deliver it (Escape, Enter, ...).
 void PressKey(HWND dialog, WPARAM virtualKey);
-void PressEscape(const ModalDialog& dialog);
-
-// Delivers the messages that are waiting, as a modal loop would.
-void PumpMessages();

@@ -23,6 +23,7 @@ protected:
         SetMainWindow(launcher);
     }
     ~InstallationTest() override {
+        SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);  // a test may have made it read-only
         SetMainWindow(nullptr);
         DestroyWindow(launcher);
         AircraftSelection = kNoAircraft;

@@ -43,8 +43,6 @@ constexpr int kInitKey = 4;  // list position of "[MCDU] INIT Key", slot 3, CTRL
 
 class KeyAssignmentsTest : public InstallationTest {
 protected:
-    ~KeyAssignmentsTest() override { SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_NORMAL); }
-
     // The launcher's key button, with `step` played in the key dialog.
     void OpenKeyDialog(FakeUserInterface::Step step) {
         ui.Script(IDD_KEY_CONFIG, std::move(step));

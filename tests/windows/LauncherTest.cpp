@@ -111,11 +111,13 @@ protected:
 TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
     for (auto [run, dialog] : {std::pair{OnLoadManager, IDD_A320_LOAD_MANAGER}, {OnFuelPlanner, IDD_FUEL_PLANNER}}) {
         Reset();
-        // Closed with its bottom button, its close box, Escape.
-        const auto bottomButton = +[](const ModalDialog& selector) { Press(selector, IDCANCEL); };
-        for (void (*close)(const ModalDialog&) : {bottomButton, &CloseBox, &PressEscape}) {
+        // Closed with its bottom button, its close box (as the window manager asks), Escape.
+        for (int close : {0, 1, 2}) {
             ui.Script(IDD_AIRCRAFT_SELECTOR, [close](ModalDialog& selector) {
-                close(selector);
+                if (close == 0) Press(selector, IDCANCEL);
+                if (close == 1) SendMessageA(selector.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+                if (close == 2) PressKey(selector.Window(), VK_ESCAPE);
+                PumpMessages();
                 EXPECT_EQ(selector.Window(), nullptr);
             });
         }

@@ -62,7 +62,6 @@ std::vector<Contract> Contracts() {
          "Edit", ES_READONLY},
         {{IDC_FIRST_CABIN_BAR, IDC_SECOND_CABIN_BAR, IDC_FORWARD_HOLD_BAR, IDC_AFT_HOLD_BAR},
          PROGRESS_CLASSA, PBS_SMOOTH},
-        {{IDC_AIRCRAFT_WEIGHT}, "Static", 0},
         {{IDC_UNIT_KG, IDC_UNIT_LB}, "Button", kRadio}, {{IDOK}, "Button", kOk}, {{IDCANCEL}, "Button", kPush},
     };
     for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {

@@ -11,7 +11,6 @@
 #include "ResourceIds.h"
 #include "app/LauncherFlows.h"
 #include "platform/FileStatus.h"
-#include "shared/SharedValues.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
 

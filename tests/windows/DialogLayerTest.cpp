@@ -5,7 +5,6 @@
 
 #include <stdexcept>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "FakeUserInterface.h"
@@ -20,16 +19,10 @@ namespace {
 constexpr int kTestTemplate = 900;
 
 // A test dialog with two coloured fields, whose OK runs `onOK` instead of closing.
-class Probe : public ModalDialog {
-public:
+struct Probe : ModalDialog {
     std::function<void()> onOK;
     CColorEdit edit, text;
-    Probe() : ModalDialog(kTestTemplate) {
-        Bind(901, edit);
-        Bind(902, text);
-    }
-
-protected:
+    Probe() : ModalDialog(kTestTemplate) { Bind(901, edit), Bind(902, text); }
     void OnOK() override { if (onOK) onOK(); }
 };
 
@@ -79,14 +72,13 @@ TEST(DialogLayerTest, AnUnexpectedErrorIsExplainedAndTheDialogStaysUsable) {
 }
 
 // The colours the dialog gives `control`: its brush's, the text's and the background's.
-std::vector<COLORREF> Ask(const ModalDialog& dialog, UINT message, HWND control) {
+std::vector<COLORREF> Ask(const ModalDialog& dialog, HWND control) {
     HDC context = GetDC(control);
     SetTextColor(context, RGB(1, 2, 3));
     SetBkColor(context, RGB(4, 5, 6));
+    const LRESULT answer = SendMessageA(dialog.Window(), WM_CTLCOLORSTATIC, WPARAM(context), LPARAM(control));
     LOGBRUSH brush{};
-    GetObjectA(reinterpret_cast<HBRUSH>(SendMessageA(dialog.Window(), message, reinterpret_cast<WPARAM>(context),
-                                                     reinterpret_cast<LPARAM>(control))),
-               sizeof brush, &brush);
+    GetObjectA(reinterpret_cast<HBRUSH>(answer), sizeof brush, &brush);
     std::vector<COLORREF> colours{brush.lbColor, GetTextColor(context), GetBkColor(context)};
     ReleaseDC(control, context);
     return colours;
@@ -97,12 +89,12 @@ TEST(DialogLayerTest, ColouredFieldsAndProgressBarsShowTheirColours) {
     ASSERT_NE(dialog.CreateForTest(nullptr), nullptr);
     dialog.edit.SetBackgroundColor(RGB(0, 0, 150));
     dialog.edit.SetTextColor(RGB(255, 255, 255));
-    EXPECT_EQ(Ask(dialog, WM_CTLCOLORSTATIC, dialog.edit.Handle()),
+    EXPECT_EQ(Ask(dialog, dialog.edit.Handle()),
               (std::vector<COLORREF>{RGB(0, 0, 150), RGB(255, 255, 255), RGB(0, 0, 150)}));
     // A new background replaces the brush; the text stays black unless set.
     dialog.text.SetBackgroundColor(RGB(255, 200, 130));
     dialog.text.SetBackgroundColor(RGB(128, 255, 128));
-    EXPECT_EQ(Ask(dialog, WM_CTLCOLORSTATIC, dialog.text.Handle()),
+    EXPECT_EQ(Ask(dialog, dialog.text.Handle()),
               (std::vector<COLORREF>{RGB(128, 255, 128), RGB(0, 0, 0), RGB(128, 255, 128)}));
 
     ProgressBar progress;

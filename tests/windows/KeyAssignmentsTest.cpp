@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <cstdlib>
 #include <string>
 #include <tuple>
@@ -13,7 +11,6 @@
 #include "keys/KeyNames.h"
 #include "keys/SystemKeyboardLayout.h"
 #include "platform/Profile.h"
-#include "shared/SharedValues.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
 

@@ -7,7 +7,6 @@
 #include "app/SimulatorFolder.h"
 #include "platform/FileStatus.h"
 #include "platform/Profile.h"
-#include "shared/SharedValues.h"
 #include "ui/DialogItems.h"
 
 #include <commctrl.h>

@@ -9,8 +9,8 @@ public:
     explicit CAircraftSelector(HWND parent = nullptr);
 
 protected:
-    bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnInitDialog() override;
 
 private:
     void SelectAircraft(int id);

@@ -147,7 +147,6 @@ bool CConfigurationDlg::OnCommand(int id, int code, HWND control) {
     return ModalDialog::OnCommand(id, code, control);
 }
 
-// Either slider moved: both values follow their thumbs.
 void CConfigurationDlg::OnHScroll(int, HWND) {
     CommonPreferenceValues& values = CommonPreferences;
     values.PanelVolume = volume_.Position();

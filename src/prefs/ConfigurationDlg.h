@@ -15,8 +15,9 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
+    // Either slider moved: both values follow their thumbs.
     void OnHScroll(int request, HWND scrollBar) override;
+    bool OnCommand(int id, int code, HWND control) override;
     void OnOK() override;
 
 private:

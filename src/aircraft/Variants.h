@@ -16,12 +16,14 @@ enum : std::int32_t {
 };
 
 // Everything constant about one variant, read by the load manager and the fuel model alike:
-// its load manager template (which shows its pictures), its cabins and holds, its empty weight, its tanks,
+// its load manager template and pictures, its cabins and holds, its empty weight, its tanks,
 // and its aircraft files below the simulator's folder (the alternative file belongs to the
 // IAE-engined version, where there is one).
 struct Variant {
     std::int32_t selection;
     int loadManagerTemplate;
+    int cabinPicture;  // the top view, under the cabin bars
+    int holdPicture;   // the side view, under the hold bars
     std::int32_t firstCabinSeats;
     std::int32_t secondCabinSeats;
     std::int32_t forwardHoldKg;

@@ -156,11 +156,27 @@ CVariantLoadManager::CVariantLoadManager(const Variant& variant, HWND parent)
       candidates_(CandidateFiles(variant, FsRootPath)),
       installed_(IsVariantInstalled(variant, FsRootPath)) {}
 
+CVariantLoadManager::~CVariantLoadManager() {
+    if (cabinPicture_) DeleteObject(cabinPicture_);
+    if (holdPicture_) DeleteObject(holdPicture_);
+}
+
+// The picture statics keep their template size (SS_CENTERIMAGE), so the bars stay over them.
+void CVariantLoadManager::ShowPictures() {
+    auto show = [this](int id, int picture, HBITMAP& shown) {
+        if (!shown) shown = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(picture));
+        SendMessageA(Item(id), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
+    };
+    show(IDC_CABIN_IMAGE, variant_.cabinPicture, cabinPicture_);
+    show(IDC_HOLD_IMAGE, variant_.holdPicture, holdPicture_);
+}
+
 PayloadSaveOutcome CVariantLoadManager::SavePayload() const {
     return WritePayload(candidates_, variant_.forwardHoldKg, variant_.aftHoldKg);
 }
 
 bool CVariantLoadManager::OnInitDialog() {
+    ShowPictures();
     InitPayloadControls(variant_.firstCabinSeats, variant_.secondCabinSeats);
     // The launcher has checked that this file can be read before running the dialog.
     LoadPayload(FindSource().path, variant_.emptyWeightLb, variant_.forwardHoldKg, variant_.aftHoldKg);

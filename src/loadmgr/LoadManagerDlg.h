@@ -61,9 +61,10 @@ private:
     std::int32_t zeroFuelWeight_ = 0;
 };
 
-// The load manager of one variant: its template, capacities and aircraft files.
+// The load manager of one variant: its template, pictures, capacities and aircraft files.
 class CVariantLoadManager : public CLoadManager {
 public:
+    ~CVariantLoadManager() override;
     // Whether one of its files exists, as found when the object was made.
     bool IsInstalled() const { return installed_; }
     // The file the dialog will show the payload of, and whether it can be read now.
@@ -80,7 +81,11 @@ protected:
     void OnHScroll(int request, HWND scrollBar) override;
 
 private:
+    void ShowPictures();
+
     const Variant& variant_;
+    HBITMAP cabinPicture_ = nullptr;
+    HBITMAP holdPicture_ = nullptr;
     std::vector<std::string> candidates_;  // below the simulator's folder; primary first
     bool installed_;
 };

@@ -175,6 +175,7 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
     RunA320LoadManager([](ModalDialog& dialog) {
         EXPECT_TRUE(GetWindowLongA(dialog.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW) << "its own task-bar button";
         EXPECT_TRUE(IsItemChecked(dialog.Window(), IDC_UNIT_KG));
+        for (int id : {IDC_CABIN_IMAGE, IDC_HOLD_IMAGE}) EXPECT_NE(SendMessageA(dialog.Item(id), STM_GETIMAGE, 0, 0), 0);
         EXPECT_EQ(SendMessageA(dialog.Item(IDC_FIRST_CABIN_BAR), PBM_GETPOS, 0, 0), 12);
         Slide(dialog, IDC_SECOND_CABIN_SLIDER, 500);  // beyond the 138 seats
         Slide(dialog, IDC_FORWARD_HOLD_SLIDER, 50);

@@ -62,6 +62,7 @@ std::vector<Contract> Contracts() {
          "Edit", ES_READONLY},
         {{IDC_FIRST_CABIN_BAR, IDC_SECOND_CABIN_BAR, IDC_FORWARD_HOLD_BAR, IDC_AFT_HOLD_BAR},
          PROGRESS_CLASSA, PBS_SMOOTH},
+        {{IDC_CABIN_IMAGE, IDC_HOLD_IMAGE}, "Static", SS_BITMAP | SS_CENTERIMAGE},  // pictures put in by the code
         {{IDC_UNIT_KG, IDC_UNIT_LB}, "Button", kRadio}, {{IDOK}, "Button", kOk}, {{IDCANCEL}, "Button", kPush},
     };
     for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {

@@ -28,8 +28,9 @@ constexpr std::int32_t kHighestCruisingAltitude = 41000;
 
 const FuelPlannerMessage kMandatoryFieldsMissing{"All the mandatory fields must be filled.", "ERROR"};
 const FuelPlannerMessage kAltitudeTooHigh{"The cruising altitude cannot be above 41000 feet.", "ERROR"};
-const FuelPlannerMessage kNoTripFuel{
-    "No trip fuel can be computed for this zero-fuel weight. Check the weight and its unit.", "ERROR"};
+const FuelPlannerMessage kDistanceTooShort{
+    "The flying distance is too short for this cruising altitude. Lower the cruising altitude or check the distance.",
+    "ERROR"};
 const FuelPlannerMessage kTanksTooSmall{"This aircraft can not take enough fuel for this trip !!", "ERROR"};
 
 std::string Decimal(std::int32_t value) { return std::to_string(value); }
@@ -85,10 +86,17 @@ std::optional<FuelPlannerMessage> FuelPlannerForm::Validate() {
     if (distance <= 0 || altitude <= 0 || costIndex <= 0 || zeroFuelWeight <= 0) return kMandatoryFieldsMissing;
     if (altitude > kHighestCruisingAltitude) return kAltitudeTooHigh;
 
+    // Lighter than the aircraft can be empty: typically a weight typed in the wrong unit.
+    const std::int32_t emptyWeight = ReferenceEmptyWeight(*variant_);
+    if (zeroFuelWeight < emptyWeight) {
+        const std::string shown = ToDisplay(emptyWeight) + " " + texts.weightUnit;
+        return FuelPlannerMessage{"The zero-fuel weight is below the empty weight of this aircraft (" + shown +
+                                      "). Check the weight and its unit.",
+                                  "ERROR"};
+    }
     const std::int32_t trip = PlanTripFuel(*variant_, distance, altitude, costIndex, zeroFuelWeight);
-    // Only an aircraft lighter than it can be empty, typically a weight typed in the wrong
-    // unit, or a hop of a few miles to a high cruise gets here.
-    if (trip <= 0) return kNoTripFuel;
+    // A hop of a few miles to a high cruise: the descent would begin before the climb ends.
+    if (trip <= 0) return kDistanceTooShort;
 
     const std::int32_t total = FuelOnBoard(trip, ToKilograms(texts.taxiFuel), FieldNumber(texts.routeReserve),
                                            ToKilograms(texts.finalFuel));

@@ -63,13 +63,15 @@ TEST(FuelPlannerFormTest, WorkedExampleThroughBothUnitSystems) {
 }
 
 TEST(FuelPlannerFormTest, RefusalsLeaveEveryResultAsItWas) {
-    const char *mandatory = "mandatory fields", *altitude = "above 41000 feet", *noTrip = "No trip fuel";
+    const char *mandatory = "mandatory fields", *altitude = "above 41000 feet", *tooShort = "distance is too short";
+    const char *belowKg = "below the empty weight of this aircraft (42411 kg)", *belowLb = "aircraft (93498 lb)";
     const std::tuple<UnitSystem, const char*, const char*, const char*, const char*, const char*> cases[] = {
         {kg, "", "35000", "30", "60000", mandatory},   {kg, "abc", "35000", "30", "60000", mandatory},
         {kg, "500", "35000", "0", "60000", mandatory}, {kg, "500", "35000", "-30", "", mandatory},
         {lb, "500", "35000", "30", "1", mandatory},  // 1 lb is 0 kg
-        {kg, "500", "41001", "30", "60000", altitude}, {kg, "10", "5000", "30", "1", noTrip},
-        {lb, "1", "35000", "30", "3", noTrip}};
+        {kg, "500", "41001", "30", "60000", altitude}, {kg, "500", "35000", "30", "42410", belowKg},
+        {lb, "500", "35000", "30", "93497", belowLb}, {kg, "9", "41000", "1", "45000", tooShort},
+        {kg, "1", "41000", "22", "45000", tooShort}};  // a trip of exactly 0 kg
     for (const auto& [units, distance, altitude, costIndex, zeroFuelWeight, expected] : cases) {
         SCOPED_TRACE(std::string(distance) + " NM, " + altitude + " ft, CI " + costIndex + ", " + zeroFuelWeight);
         FuelPlannerForm form(*FindVariant(kA320), 0);
@@ -82,6 +84,13 @@ TEST(FuelPlannerFormTest, RefusalsLeaveEveryResultAsItWas) {
         ASSERT_TRUE(message && message->caption == "ERROR");
         EXPECT_NE(message->text.find(expected), std::string::npos) << message->text;
         EXPECT_EQ(Results(form.texts), Results(before));
+    }
+    // Just past them the flight is planned: the empty weight itself, and 10 NM to 41000 ft.
+    for (auto [distance, altitude, costIndex, weight] : {std::tuple("500", "35000", "30", "42411"),
+                                                         std::tuple("10", "41000", "1", "45000")}) {
+        FuelPlannerForm form(*FindVariant(kA320), 0);
+        EnterFlight(form, distance, altitude, costIndex, weight);
+        EXPECT_FALSE(form.Validate()) << distance << " NM, " << weight << " kg";
     }
 }
 

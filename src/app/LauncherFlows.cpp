@@ -100,7 +100,9 @@ void OnLoadManager(HWND owner) {
 void OnFuelPlanner(HWND owner) {
     if (ChooseAircraft()) {
         if (const Variant* variant = SelectedInstalledVariant(owner)) {
-            FuelPlanner planner(*variant, VariantZfw[variant->selection - 1]);
+            // A weight saved in this run wins over what the files give.
+            const std::int32_t saved = VariantZfw[variant->selection - 1];
+            FuelPlanner planner(*variant, saved > 0 ? saved : FilesZeroFuelWeight(*variant, FsRootPath));
             planner.DoModal();
         }
     }

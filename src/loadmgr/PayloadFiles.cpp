@@ -1,5 +1,8 @@
 #include "loadmgr/PayloadFiles.h"
 
+#include <algorithm>
+
+#include "loadmgr/PayloadTotals.h"
 #include "platform/Profile.h"
 
 PayloadSource FindPayloadSource(const std::vector<std::string>& candidates, FileSystem& fileSystem) {
@@ -53,6 +56,19 @@ bool IsVariantInstalled(const Variant& variant, const std::string& fsRoot, FileS
         if (FileExists(file, fileSystem)) return true;
     }
     return false;
+}
+
+std::int32_t FilesZeroFuelWeight(const Variant& variant, const std::string& fsRoot, FileSystem& fileSystem) {
+    const PayloadSource source = FindPayloadSource(CandidateFiles(variant, fsRoot), fileSystem);
+    if (!CanShowPayload(source)) return 0;
+    const WeightAndBalance read = ReadWeightAndBalance(source.path, variant.emptyWeightLb, variant.forwardHoldKg,
+                                                       variant.aftHoldKg, fileSystem);
+    // As the sliders hold it: no more than the seats and 100 %.
+    return ComputePayloadTotals({std::min(read.firstCabinCount, variant.firstCabinSeats),
+                                 std::min(read.secondCabinCount, variant.secondCabinSeats),
+                                 std::min(read.forwardHoldPercentage, 100), std::min(read.aftHoldPercentage, 100),
+                                 variant.forwardHoldKg, variant.aftHoldKg, read.emptyWeight, kKilogramFactor})
+        .zeroFuelWeightKg;
 }
 
 PayloadSaveOutcome SavePayloadToFiles(const std::vector<std::string>& candidates, const WeightAndBalance& payload,

@@ -48,6 +48,11 @@ struct PayloadSaveOutcome {
     std::string FailureMessage() const;
 };
 
+// The zero-fuel weight (kg) the variant's load manager would show on opening, from its files
+// as they are; 0 when the file it would read cannot be read.
+std::int32_t FilesZeroFuelWeight(const Variant& variant, const std::string& fsRoot,
+                                 FileSystem& fileSystem = SystemFileSystem());
+
 // Writes the payload into every candidate file that exists, each tested just before it
 // is written.
 PayloadSaveOutcome SavePayloadToFiles(const std::vector<std::string>& candidates, const WeightAndBalance& payload,

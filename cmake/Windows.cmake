@@ -91,3 +91,10 @@ add_executable(profile_benchmark bench/ProfileBenchmark.cpp)
 target_compile_options(profile_benchmark PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(profile_benchmark PRIVATE skyliner_core)
 target_link_options(profile_benchmark PRIVATE ${STATIC_LINK})
+
+# From creation to first paint of every dialog, against a bare one (scripts/benchmark.sh).
+add_executable(dialog_benchmark bench/DialogBenchmark.cpp bench/BenchDialogs.rc ${RESOURCES})
+target_include_directories(dialog_benchmark PRIVATE src/res)
+target_compile_options(dialog_benchmark PRIVATE ${SKYLINER_WARNINGS})
+target_link_libraries(dialog_benchmark PRIVATE skyliner_win32)
+target_link_options(dialog_benchmark PRIVATE ${STATIC_LINK})

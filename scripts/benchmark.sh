@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Windows preset and runs the benchmarks under Wine: the profile engine
-# against the platform's INI functions.
+# against the platform's INI functions, then every dialog from creation to first paint
+# against a bare one, on the demo installation.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 source scripts/wine-env.sh
 cmake --preset "$windows_preset" >/dev/null
-cmake --build --preset "$windows_preset" --target profile_benchmark
+cmake --build --preset "$windows_preset" --target profile_benchmark dialog_benchmark
 scripts/wine-run.sh "build/$windows_preset/profile_benchmark.exe"
+scripts/wine-run.sh "build/$windows_preset/dialog_benchmark.exe" "Z:$(realpath demo/FS9 | tr / '\\')"

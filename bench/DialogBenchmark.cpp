@@ -71,9 +71,14 @@ int main(int argc, char** argv) {
     };
     const Case cases[] = {
         {"bare dialog (same size as the load manager)", [] { return std::make_unique<ModalDialog>(kBareTemplate); }},
-        {"load manager (A320, two files)", [] { return std::unique_ptr<ModalDialog>(CreateLoadManager(kA320)); }},
-        {"key assignments", [] { return std::make_unique<CKeyConfig>(); }},
-        {"Configuration", [] { return std::make_unique<CConfigurationDlg>(); }},
+        {"load manager (A320, two files)",
+         [] {
+             std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(kA320);
+             dialog->ReadSource();
+             return std::unique_ptr<ModalDialog>(std::move(dialog));
+         }},
+        {"key assignments", [] { return std::make_unique<CKeyConfig>(Profile(PrefsPath).Snapshot()); }},
+        {"Configuration", [] { return std::make_unique<CConfigurationDlg>(Profile(PrefsPath).Snapshot()); }},
         {"fuel planner (A320)", [] { return std::make_unique<FuelPlanner>(*FindVariant(kA320), 60000); }},
         {"aircraft selector", [] { return std::make_unique<CAircraftSelector>(); }},
     };

@@ -14,6 +14,7 @@
 #include "keys/KeyCommands.h"
 #include "loadmgr/AircraftFile.h"
 #include "platform/Profile.h"
+#include "prefs/Preferences.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ int main() {
     std::printf("| %-52s | %12s | %12s |\n|---|---|---|\n", "operation", "our engine", "platform");
 
     auto freshAircraft = [&] { PutFile(aircraft, large); };
-    double oursRead = MedianMilliseconds(kRuns, freshAircraft, [&] { ReadWeightAndBalance(aircraft, 93500, 3402, 4536); });
+    double oursRead = MedianMilliseconds(kRuns, freshAircraft, [&] { ReadWeightAndBalance(Profile(aircraft).Snapshot(), 93500, 3402, 4536); });
     double platformRead = MedianMilliseconds(kRuns, freshAircraft, [&] {
         char value[99];
         for (const char* key : kStationKeys) {
@@ -145,6 +146,36 @@ int main() {
         PutFile(prefs, kCommon);
         Profile(prefs).WriteAll(KeyEntries(0));
     }, 1);
+
+    // What a dialog loads when it opens: each entry read from the file anew, as the dialogs
+    // did, against every entry from one read of it.
+    std::printf("\n| %-52s | %12s | %12s |\n|---|---|---|\n", "load", "entry by entry", "one read");
+    WriteKeyAssignments(prefs, DefaultKeyCommands());
+    Profile(prefs).WriteAll({{"Common", "UnitSystem", "1"}, {"Common", "Locker", "0"}});
+    auto load = [&](const char* what, const std::string& path, const std::function<void(const Profile&)>& perEntry,
+                    const std::function<void()>& fromSnapshot) {
+        const Profile file(path);
+        double before = MedianMilliseconds(kRuns, [] {}, [&] { perEntry(file); });
+        double after = MedianMilliseconds(kRuns, [] {}, fromSnapshot);
+        std::printf("| %-52s | %9.2f ms | %9.2f ms |\n", what, before, after);
+    };
+    KeyCommands table = DefaultKeyCommands();
+    load("the key table (182 entries)", prefs, [&](const Profile& file) {
+        for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
+            char name[32];
+            std::snprintf(name, sizeof name, "Command.%02d-Modifier", slot);
+            file.ReadInt("Keys", name, -9999);
+            std::snprintf(name, sizeof name, "Command.%02d-Key", slot);
+            file.ReadInt("Keys", name, -9999);
+        }
+    }, [&] { ReadKeyAssignments(Profile(prefs).Snapshot(), table); });
+    load("the preferences (9 entries)", prefs, [&](const Profile& file) {
+        for (int entry = 0; entry < 9; ++entry) file.ReadString("Common", "UnitSystem", "<UNDEFINED>", 49);
+    }, [&] { LoadCommonPreferences(Profile(prefs).Snapshot()); });
+    PutFile(aircraft, large);
+    load("one variant's payload (5 entries, 150 KB file)", aircraft, [&](const Profile& file) {
+        for (const char* key : kStationKeys) file.ReadString("WEIGHT_AND_BALANCE", key, "<UNDEFINED>", 99);
+    }, [&] { ReadWeightAndBalance(Profile(aircraft).Snapshot(), 93500, 3402, 4536); });
 
     DeleteFileA(aircraft.c_str());
     DeleteFileA(prefs.c_str());

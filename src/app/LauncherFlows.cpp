@@ -1,5 +1,7 @@
 #include "app/LauncherFlows.h"
 
+#include <optional>
+
 #include "app/AircraftSelectorDlg.h"
 #include "fuel/FuelPlannerDlg.h"
 #include "keys/KeyConfigDlg.h"
@@ -19,18 +21,19 @@ const char* const kConfigurationNote =
     "NOTE: Any change made in the configuration window will be taken into account\n"
     "           only next time the aircraft is loaded in Flight Simulator.";
 
-// Whether a dialog over Prefs.cfg may open: not when the file exists but cannot be read,
-// since the dialog would show defaults and save them over the user's real settings. A
-// missing file is fine: the defaults apply. Tells the user why when it says no.
-bool PreferencesFileReadable(HWND owner, const char* window) {
-    FileStatus status = Profile(PrefsPath).CheckReadable();
-    if (status == FileStatus::Ok || IsMissing(status)) return true;
-    ShowMessage(DescribeFileFailure(FileAccess::Read, PrefsPath, status) + "\n\nThe " + window +
+// Prefs.cfg read once for a dialog over it, which opens on that read; nothing when the file
+// exists but cannot be read, since the dialog would show defaults and save them over the
+// user's real settings. A missing file is fine: the defaults apply. Tells the user why when
+// it says no.
+std::optional<ProfileSnapshot> ReadPreferencesFile(HWND owner, const char* window) {
+    ProfileSnapshot prefs = Profile(PrefsPath).Snapshot();
+    if (prefs.Usable()) return prefs;
+    ShowMessage(DescribeFileFailure(FileAccess::Read, PrefsPath, prefs.Status()) + "\n\nThe " + window +
                     " stays closed, so that your settings are not replaced by default values. Close any "
                     "program that may be using the file, make sure that you are allowed to read it, then "
                     "try again.",
                 "ERROR", MB_ICONSTOP, owner);
-    return false;
+    return std::nullopt;
 }
 
 // The selected variant if it is installed; else the not-installed message, and null.
@@ -49,8 +52,8 @@ void RunLoadManager(HWND owner) {
         NotInstalledMessage(owner);
         return;
     }
-    PayloadSource source = dialog->FindSource();
-    if (!CanShowPayload(source)) {
+    const ProfileSnapshot& source = dialog->ReadSource();
+    if (!source.Usable()) {
         ShowMessage(PayloadReadFailureMessage(source), "ERROR", MB_ICONSTOP, owner);
         return;
     }
@@ -87,8 +90,9 @@ bool ChooseAircraft() {
 }
 
 void OnAircraftConfiguration(HWND owner) {
-    if (!PreferencesFileReadable(owner, "configuration window")) return;
-    CConfigurationDlg dialog(owner);
+    std::optional<ProfileSnapshot> prefs = ReadPreferencesFile(owner, "configuration window");
+    if (!prefs) return;
+    CConfigurationDlg dialog(*prefs, owner);
     if (dialog.DoModal() == IDOK) ShowMessage(kConfigurationNote, "WARNING", MB_ICONINFORMATION, owner);
 }
 
@@ -110,7 +114,8 @@ void OnFuelPlanner(HWND owner) {
 }
 
 void OnKeyAssignments(HWND owner) {
-    if (!PreferencesFileReadable(owner, "key assignments window")) return;
-    CKeyConfig dialog;
+    std::optional<ProfileSnapshot> prefs = ReadPreferencesFile(owner, "key assignments window");
+    if (!prefs) return;
+    CKeyConfig dialog(*prefs);
     dialog.DoModal();
 }

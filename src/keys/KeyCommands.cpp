@@ -116,8 +116,7 @@ std::string EntryName(int slot, const char* field) {
 
 const KeyCommands& DefaultKeyCommands() { return kDefaults; }
 
-void ReadKeyAssignments(const std::string& path, KeyCommands& table, FileSystem& fileSystem) {
-    const Profile file(path, fileSystem);
+void ReadKeyAssignments(const ProfileSnapshot& file, KeyCommands& table) {
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
         std::int32_t modifier = file.ReadInt(kSection, EntryName(slot, "Modifier"), kMissingNumber);
         std::int32_t key = file.ReadInt(kSection, EntryName(slot, "Key"), kMissingNumber);

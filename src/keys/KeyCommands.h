@@ -32,10 +32,12 @@ using KeyCommands = std::array<KeyCommand, kKeyCommandSlots>;
 // The table as the process starts.
 const KeyCommands& DefaultKeyCommands();
 
-// Loads the [Keys] section of the preferences file at `path` into `table`: a slot takes the
-// two values the file gives it, and keeps its own when either entry is missing (or reads as
-// the missing number). The caller checks beforehand that an existing file can be read.
-void ReadKeyAssignments(const std::string& path, KeyCommands& table, FileSystem& fileSystem = SystemFileSystem());
+class ProfileSnapshot;
+
+// Loads the [Keys] section of the preferences file into `table`: a slot takes the two values
+// the file gives it, and keeps its own when either entry is missing (or reads as the missing
+// number). The caller has seen that the snapshot is usable.
+void ReadKeyAssignments(const ProfileSnapshot& prefs, KeyCommands& table);
 
 // Writes both entries of every slot, modifier before key and in slot order, with one
 // replacement of the file; the other sections keep their bytes.

@@ -1,5 +1,7 @@
 #include "keys/KeyConfigDlg.h"
 
+#include <utility>
+
 #include "keys/KeyCommands.h"
 #include "keys/KeyNames.h"
 #include "keys/KeyAssignerDlg.h"
@@ -19,14 +21,15 @@ const char* const kSaveAdvice =
 
 }  // namespace
 
-CKeyConfig::CKeyConfig(HWND parent) : ModalDialog(IDD_KEY_CONFIG, parent) {
+CKeyConfig::CKeyConfig(ProfileSnapshot prefs, HWND parent)
+    : ModalDialog(IDD_KEY_CONFIG, parent), prefs_(std::move(prefs)) {
     FollowSystemKeyboardLayout();
     Bind(IDC_KEY_COMMAND_LIST, commands_);
 }
 
 bool CKeyConfig::OnInitDialog() {
     commands_.AddItem("Select a command", kNoCommand);
-    ReadKeyAssignments(PrefsPath, KeyCommandTable);
+    ReadKeyAssignments(prefs_, KeyCommandTable);
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
         if (*KeyCommandTable[slot].name) commands_.AddItem(KeyCommandTable[slot].name, slot);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Profile.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
 
@@ -8,7 +9,8 @@
 // told and leaves the dialog open with what the user captured, to try again or cancel.
 class CKeyConfig : public ModalDialog {
 public:
-    explicit CKeyConfig(HWND parent = nullptr);
+    // Lists the assignments that the given read of Prefs.cfg holds.
+    explicit CKeyConfig(ProfileSnapshot prefs, HWND parent = nullptr);
 
 protected:
     bool OnInitDialog() override;
@@ -22,5 +24,6 @@ private:
     void ShowAssignmentOf(int slot);
     void ChangeAssignment();
 
+    const ProfileSnapshot prefs_;
     ComboBox commands_;
 };

@@ -17,19 +17,19 @@ constexpr double kPassengersPerKilogram = 1.0 / kPassengerKg;
 
 // The entry's leading integer in pounds; nothing when the entry is missing, -1 when it
 // holds no number.
-std::optional<std::int32_t> ReadPounds(const Profile& file, const char* key) {
+std::optional<std::int32_t> ReadPounds(const ProfileSnapshot& file, const char* key) {
     std::string text = file.ReadString(kSection, key, kUndefinedText, kValueBuffer);
     if (text == kUndefinedText) return std::nullopt;
     return ScanLeadingInt(text).value_or(-1);
 }
 
-std::int32_t ReadPassengers(const Profile& file, const char* key) {
+std::int32_t ReadPassengers(const ProfileSnapshot& file, const char* key) {
     std::optional<std::int32_t> pounds = ReadPounds(file, key);
     if (!pounds || *pounds < 1) return 0;
     return TruncateToInt(*pounds * kKilogramsPerPound * kPassengersPerKilogram + 0.5);
 }
 
-std::int32_t ReadHoldPercentage(const Profile& file, const char* key, std::int32_t capacityKg) {
+std::int32_t ReadHoldPercentage(const ProfileSnapshot& file, const char* key, std::int32_t capacityKg) {
     std::optional<std::int32_t> pounds = ReadPounds(file, key);
     if (!pounds || *pounds < 1) return 0;
     return TruncateToInt(*pounds * kHundredthsKilogramsPerPound / capacityKg + 0.5);
@@ -58,10 +58,8 @@ bool FileExists(const std::string& path, FileSystem& fileSystem) {
     return !IsMissing(status);
 }
 
-WeightAndBalance ReadWeightAndBalance(const std::string& path, std::int32_t defaultEmptyWeightLb,
-                                      std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg,
-                                      FileSystem& fileSystem) {
-    Profile file(path, fileSystem);
+WeightAndBalance ReadWeightAndBalance(const ProfileSnapshot& file, std::int32_t defaultEmptyWeightLb,
+                                      std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg) {
     WeightAndBalance payload;
     std::optional<std::int32_t> emptyPounds = ReadPounds(file, "empty_weight");
     if (!emptyPounds) {

@@ -20,11 +20,12 @@ struct WeightAndBalance {
 // reported, never passed over as missing.
 bool FileExists(const std::string& path, FileSystem& fileSystem = SystemFileSystem());
 
+class ProfileSnapshot;
+
 // Reads empty_weight and station_load.2 to .5 of [WEIGHT_AND_BALANCE] (pounds in the
 // file). Missing or unusable entries give the default empty weight and no load.
-WeightAndBalance ReadWeightAndBalance(const std::string& path, std::int32_t defaultEmptyWeightLb,
-                                      std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg,
-                                      FileSystem& fileSystem = SystemFileSystem());
+WeightAndBalance ReadWeightAndBalance(const ProfileSnapshot& file, std::int32_t defaultEmptyWeightLb,
+                                      std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg);
 
 // Writes station_load.2 to .5 in one replacement of the file; empty_weight is never
 // written. The other entries of the file keep their bytes.

@@ -96,9 +96,9 @@ void CLoadManager::InitPayloadControls(std::int32_t firstCabinCapacity, std::int
     }
 }
 
-void CLoadManager::LoadPayload(const std::string& path, std::int32_t defaultEmptyWeightLb,
+void CLoadManager::LoadPayload(const ProfileSnapshot& file, std::int32_t defaultEmptyWeightLb,
                                std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg) {
-    WeightAndBalance payload = ReadWeightAndBalance(path, defaultEmptyWeightLb, forwardCapacityKg, aftCapacityKg);
+    WeightAndBalance payload = ReadWeightAndBalance(file, defaultEmptyWeightLb, forwardCapacityKg, aftCapacityKg);
     emptyWeight_ = payload.emptyWeight;
     // The sliders clamp what the file holds beyond a cabin's capacity or 100 %.
     firstCabinSlider_.SetPosition(payload.firstCabinCount);
@@ -178,8 +178,8 @@ PayloadSaveOutcome CVariantLoadManager::SavePayload() const {
 bool CVariantLoadManager::OnInitDialog() {
     ShowPictures();
     InitPayloadControls(variant_.firstCabinSeats, variant_.secondCabinSeats);
-    // The launcher has checked that this file can be read before running the dialog.
-    LoadPayload(FindSource().path, variant_.emptyWeightLb, variant_.forwardHoldKg, variant_.aftHoldKg);
+    // The launcher has read the source and seen that it can be shown.
+    LoadPayload(source_, variant_.emptyWeightLb, variant_.forwardHoldKg, variant_.aftHoldKg);
     return true;  // the dialog manager sets the initial focus
 }
 

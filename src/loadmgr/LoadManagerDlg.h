@@ -31,7 +31,7 @@ public:
 
 protected:
     void InitPayloadControls(std::int32_t firstCabinCapacity, std::int32_t secondCabinCapacity);
-    void LoadPayload(const std::string& path, std::int32_t defaultEmptyWeightLb, std::int32_t forwardCapacityKg,
+    void LoadPayload(const ProfileSnapshot& file, std::int32_t defaultEmptyWeightLb, std::int32_t forwardCapacityKg,
                      std::int32_t aftCapacityKg);
     void RefreshFromSliders(std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg);
     void RecomputeTotals(std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg);
@@ -67,8 +67,8 @@ public:
     ~CVariantLoadManager() override;
     // Whether one of its files exists, as found when the object was made.
     bool IsInstalled() const { return installed_; }
-    // The file the dialog will show the payload of, and whether it can be read now.
-    PayloadSource FindSource() const { return FindPayloadSource(candidates_); }
+    // Reads the file the dialog will show the payload of; the dialog opens on this read.
+    const ProfileSnapshot& ReadSource() { return source_ = ReadPayloadSource(candidates_); }
     // After OK: the payload into every file of the variant that exists.
     PayloadSaveOutcome SavePayload() const;
 
@@ -87,6 +87,7 @@ private:
     HBITMAP cabinPicture_ = nullptr;
     HBITMAP holdPicture_ = nullptr;
     std::vector<std::string> candidates_;  // below the simulator's folder; primary first
+    ProfileSnapshot source_{std::string(), FileStatus::NotFound, std::string()};
     bool installed_;
 };
 

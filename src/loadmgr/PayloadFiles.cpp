@@ -5,18 +5,16 @@
 #include "loadmgr/PayloadTotals.h"
 #include "platform/Profile.h"
 
-PayloadSource FindPayloadSource(const std::vector<std::string>& candidates, FileSystem& fileSystem) {
+ProfileSnapshot ReadPayloadSource(const std::vector<std::string>& candidates, FileSystem& fileSystem) {
     for (const std::string& path : candidates) {
-        FileStatus status = Profile(path, fileSystem).CheckReadable();
-        if (!IsMissing(status)) return {path, status};
+        ProfileSnapshot snapshot = Profile(path, fileSystem).Snapshot();
+        if (!IsMissing(snapshot.Status())) return snapshot;
     }
-    return {candidates.empty() ? std::string() : candidates.front(), FileStatus::NotFound};
+    return ProfileSnapshot(candidates.empty() ? std::string() : candidates.front(), FileStatus::NotFound, {});
 }
 
-bool CanShowPayload(const PayloadSource& source) { return source.status == FileStatus::Ok || IsMissing(source.status); }
-
-std::string PayloadReadFailureMessage(const PayloadSource& source) {
-    return DescribeFileFailure(FileAccess::Read, source.path, source.status) +
+std::string PayloadReadFailureMessage(const ProfileSnapshot& source) {
+    return DescribeFileFailure(FileAccess::Read, source.Path(), source.Status()) +
            "\n\nThe load manager stays closed so that the payload in this file is not replaced. "
            "Close the program that is using the file or give yourself access to it, then try again.";
 }
@@ -59,10 +57,10 @@ bool IsVariantInstalled(const Variant& variant, const std::string& fsRoot, FileS
 }
 
 std::int32_t FilesZeroFuelWeight(const Variant& variant, const std::string& fsRoot, FileSystem& fileSystem) {
-    const PayloadSource source = FindPayloadSource(CandidateFiles(variant, fsRoot), fileSystem);
-    if (!CanShowPayload(source)) return 0;
-    const WeightAndBalance read = ReadWeightAndBalance(source.path, variant.emptyWeightLb, variant.forwardHoldKg,
-                                                       variant.aftHoldKg, fileSystem);
+    const ProfileSnapshot source = ReadPayloadSource(CandidateFiles(variant, fsRoot), fileSystem);
+    if (!source.Usable()) return 0;
+    const WeightAndBalance read =
+        ReadWeightAndBalance(source, variant.emptyWeightLb, variant.forwardHoldKg, variant.aftHoldKg);
     // As the sliders hold it: no more than the seats and 100 %.
     return ComputePayloadTotals({std::min(read.firstCabinCount, variant.firstCabinSeats),
                                  std::min(read.secondCabinCount, variant.secondCabinSeats),

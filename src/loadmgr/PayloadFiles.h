@@ -8,29 +8,22 @@
 #include "loadmgr/AircraftFile.h"
 #include "platform/FileStatus.h"
 #include "platform/FileSystem.h"
+#include "platform/Profile.h"
 
 // Installed when one of the variant's candidate files exists.
 bool IsVariantInstalled(const Variant& variant, const std::string& fsRoot,
                         FileSystem& fileSystem = SystemFileSystem());
 
-// Where the load manager takes the payload from: the first candidate file that exists
-// (the primary one when both do), so that an installation with only the alternative file
-// opens on its real payload. `status` is whether that file can be read now; NotFound
-// when no candidate exists (the payload then has its defaults).
-struct PayloadSource {
-    std::string path;
-    FileStatus status = FileStatus::NotFound;
-};
-PayloadSource FindPayloadSource(const std::vector<std::string>& candidates,
-                                FileSystem& fileSystem = SystemFileSystem());
-
-// Whether the source can be read: it is absent (defaults apply) or readable. A file that
-// exists but cannot be read must not be shown as empty, or the next save would replace
-// its real payload.
-bool CanShowPayload(const PayloadSource& source);
+// Where the load manager takes the payload from, read once: the first candidate file that
+// exists (the primary one when both do), so that an installation with only the alternative
+// file opens on its real payload; the first candidate, NotFound, when none exists (the
+// payload then has its defaults). A file that exists but cannot be read is not usable: shown
+// as empty, the next save would replace its real payload.
+ProfileSnapshot ReadPayloadSource(const std::vector<std::string>& candidates,
+                                  FileSystem& fileSystem = SystemFileSystem());
 
 // The message for a source that cannot be read: which file, why, and what to do.
-std::string PayloadReadFailureMessage(const PayloadSource& source);
+std::string PayloadReadFailureMessage(const ProfileSnapshot& source);
 
 // What a save did to each candidate file that existed when it was saved; candidates
 // that did not exist are neither created nor listed.

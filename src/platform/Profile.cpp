@@ -96,28 +96,14 @@ std::string CutToBuffer(std::string text, std::size_t bufferSize) {
 
 }  // namespace
 
-Profile::Profile(std::string path, FileSystem& fileSystem)
-    : path_(std::move(path)), fileSystem_(fileSystem) {}
+ProfileSnapshot::ProfileSnapshot(std::string path, FileStatus status, std::string bytes)
+    : path_(std::move(path)), status_(status), bytes_(status == FileStatus::Ok ? std::move(bytes) : std::string()) {}
 
-bool Profile::ReadText(std::string& bytes, FileStatus* fileStatus) const {
-    FileStatus status = fileSystem_.Read(path_, bytes);
-    if (fileStatus) *fileStatus = status;
-    return status == FileStatus::Ok;
-}
-
-FileStatus Profile::CheckReadable() const {
-    std::string bytes;
-    return fileSystem_.Read(path_, bytes);
-}
-
-std::string Profile::ReadString(std::string_view section, std::string_view key,
-                                std::string_view defaultText, std::size_t bufferSize,
-                                FileStatus* fileStatus) const {
-    std::string bytes;
-    bool read = ReadText(bytes, fileStatus);
+std::string ProfileSnapshot::ReadString(std::string_view section, std::string_view key,
+                                        std::string_view defaultText, std::size_t bufferSize) const {
     if (bufferSize == 0) return {};
-    if (read) {
-        auto value = FindAnsiValue(bytes, TrimSpaces(section), TrimSpaces(key));
+    if (status_ == FileStatus::Ok) {
+        auto value = FindAnsiValue(bytes_, TrimSpaces(section), TrimSpaces(key));
         if (value) return CutToBuffer(std::move(*value), bufferSize);
     }
     std::size_t end = defaultText.find_last_not_of(' ');
@@ -125,15 +111,40 @@ std::string Profile::ReadString(std::string_view section, std::string_view key,
     return CutToBuffer(std::move(fallback), bufferSize);
 }
 
-std::int32_t Profile::ReadInt(std::string_view section, std::string_view key,
-                              std::int32_t defaultValue, FileStatus* fileStatus) const {
+std::int32_t ProfileSnapshot::ReadInt(std::string_view section, std::string_view key,
+                                      std::int32_t defaultValue) const {
     // The platform reads the value into a buffer of 30 characters before parsing it.
     constexpr std::size_t kIntBuffer = 30;
-    std::string bytes;
-    if (!ReadText(bytes, fileStatus)) return defaultValue;
-    auto value = FindAnsiValue(bytes, TrimSpaces(section), TrimSpaces(key));
+    if (status_ != FileStatus::Ok) return defaultValue;
+    auto value = FindAnsiValue(bytes_, TrimSpaces(section), TrimSpaces(key));
     if (!value || value->empty()) return defaultValue;
     return ScanProfileInt(CutToBuffer(std::move(*value), kIntBuffer));
+}
+
+Profile::Profile(std::string path, FileSystem& fileSystem)
+    : path_(std::move(path)), fileSystem_(fileSystem) {}
+
+FileStatus Profile::CheckReadable() const { return Snapshot().Status(); }
+
+ProfileSnapshot Profile::Snapshot() const {
+    std::string bytes;
+    FileStatus status = fileSystem_.Read(path_, bytes);
+    return ProfileSnapshot(path_, status, std::move(bytes));
+}
+
+std::string Profile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view defaultText, std::size_t bufferSize,
+                                FileStatus* fileStatus) const {
+    const ProfileSnapshot snapshot = Snapshot();
+    if (fileStatus) *fileStatus = snapshot.Status();
+    return snapshot.ReadString(section, key, defaultText, bufferSize);
+}
+
+std::int32_t Profile::ReadInt(std::string_view section, std::string_view key,
+                              std::int32_t defaultValue, FileStatus* fileStatus) const {
+    const ProfileSnapshot snapshot = Snapshot();
+    if (fileStatus) *fileStatus = snapshot.Status();
+    return snapshot.ReadInt(section, key, defaultValue);
 }
 
 FileStatus Profile::Write(std::string_view section, std::string_view key, std::string_view value) {

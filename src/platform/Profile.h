@@ -16,6 +16,31 @@ struct ProfileEntry {
     std::string value;
 };
 
+// The bytes of an INI file as one read found them, answering every entry read as Profile
+// answers it for the file at that moment. A dialog loads all its entries from one snapshot,
+// so that what it shows is one state of the file, and a failed read is seen once.
+class ProfileSnapshot {
+public:
+    ProfileSnapshot(std::string path, FileStatus status, std::string bytes);
+
+    const std::string& Path() const { return path_; }
+    // Ok; NotFound or FolderMissing when the file is absent (the reads then give their
+    // defaults); otherwise why it could not be read.
+    FileStatus Status() const { return status_; }
+    // Whether the entries can be shown: read, or absent.
+    bool Usable() const { return status_ == FileStatus::Ok || IsMissing(status_); }
+
+    // As Profile::ReadString and Profile::ReadInt.
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultText,
+                           std::size_t bufferSize) const;
+    std::int32_t ReadInt(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
+
+private:
+    std::string path_;
+    FileStatus status_;
+    std::string bytes_;
+};
+
 // An INI file read and written the way the platform's private-profile functions do it,
 // entry by entry, with the file read afresh for every operation. Beyond the platform:
 // every byte outside the changed lines is kept, a write replaces the file atomically
@@ -30,6 +55,9 @@ public:
     // (the reads then give their defaults); otherwise why it cannot be read, which a
     // dialog must say rather than open on defaults that would overwrite the real values.
     FileStatus CheckReadable() const;
+
+    // The file read once, for many entry reads.
+    ProfileSnapshot Snapshot() const;
 
     // The value of `key` in `section`, blanks trimmed and one pair of enclosing quotes
     // removed, cut to bufferSize - 1 characters; `defaultText` (trailing spaces removed,
@@ -60,8 +88,6 @@ public:
     FileStatus WriteAll(const std::vector<ProfileEntry>& entries);
 
 private:
-    bool ReadText(std::string& bytes, FileStatus* fileStatus) const;
-
     std::string path_;
     FileSystem& fileSystem_;
 };

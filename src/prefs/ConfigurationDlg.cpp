@@ -1,6 +1,7 @@
 #include "prefs/ConfigurationDlg.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Profile.h"
@@ -57,14 +58,14 @@ const char* const kWriteAdvice =
 
 }  // namespace
 
-CConfigurationDlg::CConfigurationDlg(HWND parent) : ModalDialog(IDD_CONFIGURATION, parent) {
+CConfigurationDlg::CConfigurationDlg(ProfileSnapshot prefs, HWND parent)
+    : ModalDialog(IDD_CONFIGURATION, parent), prefs_(std::move(prefs)) {
     Bind(IDC_CFG_VOLUME, volume_);
     Bind(IDC_CFG_IRS_TIME, irsTime_);
 }
 
 bool CConfigurationDlg::OnInitDialog() {
-    Profile prefs(PrefsPath);
-    CommonPreferences = LoadCommonPreferences(prefs);
+    CommonPreferences = LoadCommonPreferences(prefs_);
     const CommonPreferenceValues& values = CommonPreferences;
 
     ShowValue(Window(), kUnitButtons, values.UnitSystem);

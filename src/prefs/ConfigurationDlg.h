@@ -2,16 +2,17 @@
 
 #include <cstdint>
 
+#include "platform/Profile.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
 
-// The Configuration dialog over CommonPreferences. It loads every preference when it
-// opens; OK saves them all in one write and ends the dialog, Cancel ends it without saving;
+// The Configuration dialog over CommonPreferences. It loads every preference from the
+// read of Prefs.cfg it is given when it opens; OK saves them all in one write and ends the dialog, Cancel ends it without saving;
 // "Cold && Dark" writes its request at once. A save that fails is reported and the dialog
 // stays open.
 class CConfigurationDlg : public ModalDialog {
 public:
-    explicit CConfigurationDlg(HWND parent = nullptr);
+    explicit CConfigurationDlg(ProfileSnapshot prefs, HWND parent = nullptr);
 
 protected:
     bool OnInitDialog() override;
@@ -25,6 +26,7 @@ private:
     void ShowIrsTime(std::int32_t seconds);
     void ColdAndDark();
 
+    const ProfileSnapshot prefs_;
     Trackbar volume_;
     Trackbar irsTime_;
     // What the labels beside the sliders show: a slider rewrites its label only when its

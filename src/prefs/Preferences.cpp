@@ -36,14 +36,14 @@ constexpr PreferenceEntry kPreferenceEntries[] = {
 
 }  // namespace
 
-std::int32_t ReadPreference(const Profile& prefs, std::string_view key, std::int32_t fallback) {
+std::int32_t ReadPreference(const ProfileSnapshot& prefs, std::string_view key, std::int32_t fallback) {
     std::string text = prefs.ReadString(kSection, key, kUndefinedText, kValueBuffer);
     if (text == kUndefinedText) return fallback;
     std::int32_t value = ScanLeadingInt(text).value_or(kMissingNumber);
     return value == kMissingNumber ? fallback : value;
 }
 
-CommonPreferenceValues LoadCommonPreferences(const Profile& prefs) {
+CommonPreferenceValues LoadCommonPreferences(const ProfileSnapshot& prefs) {
     CommonPreferenceValues values;
     for (const PreferenceEntry& entry : kPreferenceEntries) {
         values.*entry.member = entry.read ? ReadPreference(prefs, entry.key, entry.defaultValue) : entry.defaultValue;

@@ -26,11 +26,11 @@ struct CommonPreferenceValues {
 // One entry of [Common] as a number: the leading integer of its value (at most 48
 // characters of it are looked at); `fallback` when the entry is missing, holds no number,
 // or holds the add-on's missing number.
-std::int32_t ReadPreference(const Profile& prefs, std::string_view key, std::int32_t fallback);
+std::int32_t ReadPreference(const ProfileSnapshot& prefs, std::string_view key, std::int32_t fallback);
 
-// Every preference, each read afresh, with the defaults where the file gives none.
+// Every preference from one read of the file, with the defaults where the file gives none.
 // PushbackType is not read: the dialog always offers the standard pushback first.
-CommonPreferenceValues LoadCommonPreferences(const Profile& prefs);
+CommonPreferenceValues LoadCommonPreferences(const ProfileSnapshot& prefs);
 
 // The ten entries in one replacement of the file, in the order that a file created here
 // holds them; every other line of the file keeps its bytes.

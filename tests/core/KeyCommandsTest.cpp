@@ -31,7 +31,7 @@ TEST(KeyCommandsTest, ASlotTakesTheFileValuesOnlyWhenBothEntriesRead) {
     ScratchFolder folder;
     KeyCommands table = DefaultKeyCommands(), expected = table;
     table[40] = expected[40] = {table[40].name, 2, 59};  // captured earlier in the run
-    ReadKeyAssignments(folder.Path("absent/Prefs.cfg"), table);
+    ReadKeyAssignments(Profile(folder.Path("absent/Prefs.cfg")).Snapshot(), table);
     folder.Put("Prefs.cfg",
                "[Keys]\r\nCommand.00-Modifier=1\r\nCommand.00-Key=45\r\n"
                "Command.12-Modifier=0\r\nCommand.13-Key=5\r\n"  // one entry only
@@ -42,7 +42,7 @@ TEST(KeyCommandsTest, ASlotTakesTheFileValuesOnlyWhenBothEntriesRead) {
     expected[0] = {expected[0].name, 1, 45};
     expected[17] = {expected[17].name, 7, -3};  // not checked: kept as read
     expected[90] = {expected[90].name, 1, 2};
-    ReadKeyAssignments(folder.Path("Prefs.cfg"), table);
+    ReadKeyAssignments(Profile(folder.Path("Prefs.cfg")).Snapshot(), table);
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
         const KeyCommand &read = table[slot], &want = expected[slot];
         EXPECT_EQ(std::pair(read.modifier, read.key), std::pair(want.modifier, want.key)) << slot;

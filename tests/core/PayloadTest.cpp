@@ -55,7 +55,7 @@ TEST_F(AircraftFileTest, ReadsWhatIsStoredAndFallsBackToTheDefaults) {
          "station_load.2=abc\r\nstation_load.3=-40\r\n", {42411, 8, 121, 0, 0}}};
     for (const auto& [entries, expected] : cases) {
         std::string path = entries ? WithWeights(entries) : folder.Path("none.cfg");
-        EXPECT_EQ(Figures(ReadWeightAndBalance(path, 93500, 1614, 2131)), expected) << (entries ? entries : "");
+        EXPECT_EQ(Figures(ReadWeightAndBalance(Profile(path).Snapshot(), 93500, 1614, 2131)), expected) << (entries ? entries : "");
     }
 }
 
@@ -67,7 +67,7 @@ TEST_F(AircraftFileTest, StationLoadsAreWrittenQuotedInOneBlockAndReadBackAlike)
                                                    "station_load.5=\"0,  0.0, 0.0, 0.0, Coach\"\r\n"
                                                    "station_load.2=\"2491,   16.0, 0.0, 0.0, Baggage\"\r\n"
                                                    "station_load.3=\"0,   0.0, 0.0, 0.0, Cargo\"\r\n" + kTail);
-    EXPECT_EQ(Figures(ReadWeightAndBalance(path, 89500, 2260, 3020)), (std::vector<std::int32_t>{39304, 8, 0, 50, 0}));
+    EXPECT_EQ(Figures(ReadWeightAndBalance(Profile(path).Snapshot(), 89500, 2260, 3020)), (std::vector<std::int32_t>{39304, 8, 0, 50, 0}));
     EXPECT_EQ(WriteWeightAndBalance(folder.Path("gone/Aircraft.cfg"), {}, 3402, 4536), FileStatus::FolderMissing);
     EXPECT_FALSE(FileExists(folder.Path("gone/Aircraft.cfg")));
     // Every count and percentage survives the round trip.
@@ -77,7 +77,7 @@ TEST_F(AircraftFileTest, StationLoadsAreWrittenQuotedInOneBlockAndReadBackAlike)
             WeightAndBalance payload{39304, std::min(n, v.firstCabinSeats), std::min(n, v.secondCabinSeats),
                                      std::min(n, 100), 100 - std::min(n, 100)};
             ASSERT_EQ(WriteWeightAndBalance(path, payload, v.forwardHoldKg, v.aftHoldKg), FileStatus::Ok);
-            ASSERT_EQ(Figures(ReadWeightAndBalance(path, 1, v.forwardHoldKg, v.aftHoldKg)), Figures(payload))
+            ASSERT_EQ(Figures(ReadWeightAndBalance(Profile(path).Snapshot(), 1, v.forwardHoldKg, v.aftHoldKg)), Figures(payload))
                 << selection << " " << n;
         }
     }

@@ -14,10 +14,10 @@ TEST(PreferencesTest, ReadRuleAndValuesSavedAsRead) {
         {"on", 42}, {"-x", 42}, {std::string(45, '0') + "123", 123}, {std::string(45, '0') + "0123", 12}};
     for (const auto& [value, expected] : cases) {
         folder.Put("Prefs.cfg", "[Common]\r\nAutoPause=" + value + "\r\n");
-        EXPECT_EQ(ReadPreference(prefs, "AutoPause", 42), expected) << value;
+        EXPECT_EQ(ReadPreference(prefs.Snapshot(), "AutoPause", 42), expected) << value;
     }
     Profile saved(folder.Path("Saved.cfg"));
-    const CommonPreferenceValues defaults = LoadCommonPreferences(saved);
+    const CommonPreferenceValues defaults = LoadCommonPreferences(saved.Snapshot());
     EXPECT_FALSE(folder.Has("Saved.cfg")) << "loading writes nothing";
     ASSERT_EQ(WriteColdAndDark(saved), FileStatus::Ok);
     ASSERT_EQ(SaveCommonPreferences(saved, defaults), FileStatus::Ok);
@@ -28,7 +28,7 @@ TEST(PreferencesTest, ReadRuleAndValuesSavedAsRead) {
     std::string file = "[Common]\r\nUnitSystem=2\r\nPushbackType=1\r\nUserExperience=7\r\nPanelVolume=150\r\n"
                        "IRSAlignmentTime=900\r\nModifier=-2\r\nLocker=5\r\nAutoPause=8\r\nFsuipcUsage=3\r\nFMGCSaveMode=4\r\n";
     folder.Put("Saved.cfg", file);
-    ASSERT_EQ(SaveCommonPreferences(saved, LoadCommonPreferences(saved)), FileStatus::Ok);
+    ASSERT_EQ(SaveCommonPreferences(saved, LoadCommonPreferences(saved.Snapshot())), FileStatus::Ok);
     EXPECT_EQ(folder.Take("Saved.cfg"), file.replace(file.find("PushbackType=1"), 14, "PushbackType=0"));
 }
 

@@ -6,21 +6,16 @@
 
 namespace {
 
-using Text = std::string FuelPlannerTexts::*;
-
+// A field of the window and the text of the form it shows. Fields the user types in have a
+// longest text; they are read before every action and written back after it. The others
+// (maxLength 0) are written by the form only.
 struct Field {
     int id;
-    Text text;
-};
-
-// Typed by the user: read before every action, written back after it.
-struct EditableField {
-    int id;
-    Text text;
+    std::string FuelPlannerTexts::*text;
     int maxLength;
 };
 
-constexpr EditableField kEditableFields[] = {
+constexpr Field kFields[] = {
     {IDC_PLANNER_DISTANCE, &FuelPlannerTexts::distance, FuelPlannerLimits::kDistance},
     {IDC_PLANNER_ALTITUDE, &FuelPlannerTexts::altitude, FuelPlannerLimits::kAltitude},
     {IDC_PLANNER_COST_INDEX, &FuelPlannerTexts::costIndex, FuelPlannerLimits::kCostIndex},
@@ -28,23 +23,19 @@ constexpr EditableField kEditableFields[] = {
     {IDC_PLANNER_TAXI_FUEL, &FuelPlannerTexts::taxiFuel, FuelPlannerLimits::kTaxiFuel},
     {IDC_PLANNER_ROUTE_RESERVE, &FuelPlannerTexts::routeReserve, FuelPlannerLimits::kRouteReserve},
     {IDC_PLANNER_FINAL_FUEL, &FuelPlannerTexts::finalFuel, FuelPlannerLimits::kFinalFuel},
-};
-
-// Written by the form only.
-constexpr Field kShownFields[] = {
-    {IDC_PLANNER_TRIP_FUEL, &FuelPlannerTexts::tripFuel},
-    {IDC_PLANNER_FUEL_ON_BOARD, &FuelPlannerTexts::fuelOnBoard},
-    {IDC_PLANNER_LEFT_INNER, &FuelPlannerTexts::innerTank},
-    {IDC_PLANNER_RIGHT_INNER, &FuelPlannerTexts::innerTank},
-    {IDC_PLANNER_LEFT_OUTER, &FuelPlannerTexts::outerTank},
-    {IDC_PLANNER_RIGHT_OUTER, &FuelPlannerTexts::outerTank},
-    {IDC_PLANNER_CENTER, &FuelPlannerTexts::centerTank},
-    {IDC_PLANNER_ZFW_UNIT, &FuelPlannerTexts::weightUnit},
-    {IDC_PLANNER_TAXI_UNIT, &FuelPlannerTexts::weightUnit},
-    {IDC_PLANNER_TRIP_UNIT, &FuelPlannerTexts::weightUnit},
-    {IDC_PLANNER_FINAL_UNIT, &FuelPlannerTexts::weightUnit},
-    {IDC_PLANNER_FOB_UNIT, &FuelPlannerTexts::weightUnit},
-    {IDC_PLANNER_COST_INDEX_UNIT, &FuelPlannerTexts::costIndexUnit},
+    {IDC_PLANNER_TRIP_FUEL, &FuelPlannerTexts::tripFuel, 0},
+    {IDC_PLANNER_FUEL_ON_BOARD, &FuelPlannerTexts::fuelOnBoard, 0},
+    {IDC_PLANNER_LEFT_INNER, &FuelPlannerTexts::innerTank, 0},
+    {IDC_PLANNER_RIGHT_INNER, &FuelPlannerTexts::innerTank, 0},
+    {IDC_PLANNER_LEFT_OUTER, &FuelPlannerTexts::outerTank, 0},
+    {IDC_PLANNER_RIGHT_OUTER, &FuelPlannerTexts::outerTank, 0},
+    {IDC_PLANNER_CENTER, &FuelPlannerTexts::centerTank, 0},
+    {IDC_PLANNER_ZFW_UNIT, &FuelPlannerTexts::weightUnit, 0},
+    {IDC_PLANNER_TAXI_UNIT, &FuelPlannerTexts::weightUnit, 0},
+    {IDC_PLANNER_TRIP_UNIT, &FuelPlannerTexts::weightUnit, 0},
+    {IDC_PLANNER_FINAL_UNIT, &FuelPlannerTexts::weightUnit, 0},
+    {IDC_PLANNER_FOB_UNIT, &FuelPlannerTexts::weightUnit, 0},
+    {IDC_PLANNER_COST_INDEX_UNIT, &FuelPlannerTexts::costIndexUnit, 0},
 };
 
 constexpr COLORREF kOuterTankColor = RGB(255, 255, 128);
@@ -57,8 +48,6 @@ constexpr COLORREF kFuelOnBoardTextColor = RGB(255, 255, 255);
 
 FuelPlanner::FuelPlanner(const Variant& variant, std::int32_t savedZeroFuelWeight, HWND parent)
     : ModalDialog(IDD_FUEL_PLANNER, parent),
-      variant_(variant),
-      savedZeroFuelWeight_(savedZeroFuelWeight),
       form_(variant, savedZeroFuelWeight) {
     Bind(IDC_PLANNER_FUEL_ON_BOARD, fuelOnBoard_);
     Bind(IDC_PLANNER_CENTER, center_);
@@ -77,10 +66,9 @@ bool FuelPlanner::OnInitDialog() {
     fuelOnBoard_.SetBackgroundColor(kFuelOnBoardColor);
     fuelOnBoard_.SetTextColor(kFuelOnBoardTextColor);
 
-    for (const EditableField& field : kEditableFields) {
-        SendMessageA(Item(field.id), EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
+    for (const Field& field : kFields) {
+        if (field.maxLength > 0) SendMessageA(Item(field.id), EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
     }
-    form_ = FuelPlannerForm(variant_, savedZeroFuelWeight_);
     ShowFields();
     SetItemChecked(Window(), IDC_PLANNER_METRIC, true);
     SetItemChecked(Window(), IDC_PLANNER_IMPERIAL, false);
@@ -113,7 +101,9 @@ void FuelPlanner::SelectUnits(UnitSystem units) {
 }
 
 void FuelPlanner::ReadFields() {
-    for (const EditableField& field : kEditableFields) form_.texts.*field.text = ItemText(Window(), field.id);
+    for (const Field& field : kFields) {
+        if (field.maxLength > 0) form_.texts.*field.text = ItemText(Window(), field.id);
+    }
 }
 
 void FuelPlanner::ShowFields() {
@@ -121,6 +111,5 @@ void FuelPlanner::ShowFields() {
     auto show = [this](int id, const std::string& text) {
         if (ItemText(Window(), id) != text) SetItemText(Window(), id, text);
     };
-    for (const EditableField& field : kEditableFields) show(field.id, form_.texts.*field.text);
-    for (const Field& field : kShownFields) show(field.id, form_.texts.*field.text);
+    for (const Field& field : kFields) show(field.id, form_.texts.*field.text);
 }

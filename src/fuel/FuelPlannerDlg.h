@@ -27,8 +27,6 @@ private:
     void ReadFields();
     void ShowFields();
 
-    const Variant& variant_;
-    const std::int32_t savedZeroFuelWeight_;
     FuelPlannerForm form_;
     CColorEdit fuelOnBoard_;
     CColorEdit center_;

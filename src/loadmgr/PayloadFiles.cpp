@@ -50,10 +50,7 @@ std::string PayloadSaveOutcome::FailureMessage() const {
 }
 
 bool IsVariantInstalled(const Variant& variant, const std::string& fsRoot, FileSystem& fileSystem) {
-    for (const std::string& file : CandidateFiles(variant, fsRoot)) {
-        if (FileExists(file, fileSystem)) return true;
-    }
-    return false;
+    return !IsMissing(ReadPayloadSource(CandidateFiles(variant, fsRoot), fileSystem).Status());
 }
 
 std::int32_t FilesZeroFuelWeight(const Variant& variant, const std::string& fsRoot, FileSystem& fileSystem) {

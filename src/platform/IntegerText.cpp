@@ -1,6 +1,5 @@
 #include "platform/IntegerText.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -10,18 +9,16 @@ std::optional<std::int32_t> ScanLeadingInt(std::string_view text, IntOverflow ov
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
     if (pos >= text.size() || text[pos] < '0' || text[pos] > '9') return std::nullopt;
-    // The magnitude is also kept exactly up to 2^31 + 1, past every 32-bit value.
-    constexpr std::uint64_t kBeyondRange = std::uint64_t{1} << 31 | 1;
+    // The magnitude is also kept exactly until it is past every 32-bit value.
+    constexpr std::uint64_t kTwoTo31 = std::uint64_t{1} << 31;
     std::uint32_t number = 0;
     std::uint64_t magnitude = 0;
     while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
         const auto digit = static_cast<std::uint32_t>(text[pos++] - '0');
         number = number * 10u + digit;
-        if (magnitude < kBeyondRange) magnitude = std::min(magnitude * 10 + digit, kBeyondRange);
+        if (magnitude <= kTwoTo31) magnitude = magnitude * 10 + digit;
     }
-    if (overflow == IntOverflow::Refuse && magnitude > (negative ? kBeyondRange - 1 : kBeyondRange - 2)) {
-        return std::nullopt;
-    }
+    if (overflow == IntOverflow::Refuse && magnitude > (negative ? kTwoTo31 : kTwoTo31 - 1)) return std::nullopt;
     if (negative) number = 0u - number;
     return static_cast<std::int32_t>(number);
 }

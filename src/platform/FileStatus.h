@@ -20,6 +20,7 @@ enum class FileStatus {
     NoTemporaryName,   // every temporary name tried beside the file was taken
     ChangedMeanwhile,  // another program kept changing the file while it was written
     InvalidEntry,      // a name or value that could never be read back from the file
+    OtherWriterSaving, // another program using this engine kept the file's write lock
 };
 
 // NotFound or FolderMissing: the file is simply not there, and reads give their defaults.

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/FileStatus.h"
+
+// How long a write waits for another writer of the same file before it gives up.
+constexpr int kWriteLockTimeoutMilliseconds = 5000;
 
 // The few file operations the profile engine needs, kept behind an interface so that
 // tests can inject failures and interrupt a write at any step. Paths are in the
@@ -23,7 +27,19 @@ public:
         long long ageSeconds = 0;
     };
 
+    // Held by a write from its first read to its swap, so that two programs saving one file
+    // through this engine take turns; released when destroyed.
+    class WriteLock {
+    public:
+        virtual ~WriteLock() = default;
+    };
+
     virtual ~FileSystem() = default;
+
+    // Waits a few seconds at most for the write lock named after the file's full path.
+    // OtherWriterSaving if another writer keeps it that long. Where the system can make no
+    // lock at all, Ok with none: the write then relies on its check before the swap.
+    virtual FileStatus LockForWriting(const std::string& path, std::unique_ptr<WriteLock>& lock) = 0;
 
     // Whole content of an existing file. NotFound or FolderMissing when absent; otherwise
     // the true reason it cannot be read (Locked, AccessDenied, IsFolder, IoError, ...),

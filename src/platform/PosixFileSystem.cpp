@@ -1,16 +1,19 @@
 // The file system of the native (POSIX) build, where the portable core is tested.
 
 #include <dirent.h>
+#include <sys/file.h>
 #include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <thread>
 
 #include "platform/FileSystem.h"
 
@@ -73,8 +76,35 @@ void SyncFolder(const std::string& path) {
     close(folder);
 }
 
+// An advisory lock on the file's folder: it outlives the swap, which gives the file a new
+// node, and a killed writer's lock goes with its process.
+class FolderLock final : public FileSystem::WriteLock {
+public:
+    explicit FolderLock(int descriptor) : descriptor_(descriptor) {}
+    ~FolderLock() override { close(descriptor_); }
+
+private:
+    int descriptor_;
+};
+
 class PosixFileSystem final : public FileSystem {
 public:
+    FileStatus LockForWriting(const std::string& path, std::unique_ptr<WriteLock>& lock) override {
+        int folder = open(ParentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder < 0) return FileStatus::Ok;  // the write reports why the folder is unusable
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWriteLockTimeoutMilliseconds);
+        while (flock(folder, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
+                bool busy = errno == EWOULDBLOCK;
+                close(folder);
+                return busy ? FileStatus::OtherWriterSaving : FileStatus::Ok;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        lock = std::make_unique<FolderLock>(folder);
+        return FileStatus::Ok;
+    }
+
     FileStatus Read(const std::string& path, std::string& bytes) override {
         int descriptor = open(path.c_str(), O_RDONLY);
         if (descriptor < 0) return StatusOfErrno(errno, path);

@@ -156,10 +156,13 @@ FileStatus Profile::WriteAll(const std::vector<ProfileEntry>& entries) {
     for (const ProfileEntry& entry : entries) {
         if (!CanBeReadBack(entry)) return FileStatus::InvalidEntry;
     }
-    // Another program that changes the file between our reading and our swap would lose
-    // its change: the edit is then made again on what it wrote.
+    // Writers that take the lock wait for each other. Another program that changes the file
+    // between our reading and our swap without it (the simulator) would lose its change:
+    // the edit is then made again on what it wrote.
+    std::unique_ptr<FileSystem::WriteLock> lock;
+    FileStatus status = fileSystem_.LockForWriting(path_, lock);
+    if (status != FileStatus::Ok) return status;
     constexpr int kAttempts = 3;
-    FileStatus status = FileStatus::Failed;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         std::string bytes;
         status = fileSystem_.Read(path_, bytes);

@@ -4,8 +4,12 @@
 // still works.
 
 #include <windows.h>
+#include <sddl.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -130,21 +134,107 @@ bool FinalPath(HANDLE file, std::wstring& path) {
     return true;
 }
 
+// A mutex named after the file's full path in any letter case, as the system compares
+// paths. The path is hashed: a mutex name cannot hold backslashes or be as long as a path.
+std::wstring WriteLockName(const std::string& path) {
+    std::wstring wide = Widen(path);
+    DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (length != 0) {
+        std::wstring full(length, L'\0');
+        full.resize(GetFullPathNameW(wide.c_str(), length, &full[0], nullptr));
+        wide = full;
+    }
+    if (!wide.empty()) CharUpperBuffW(&wide[0], static_cast<DWORD>(wide.size()));
+    std::uint64_t hash = 14695981039346656037ull;
+    for (wchar_t character : wide) hash = (hash ^ static_cast<std::uint16_t>(character)) * 1099511628211ull;
+    wchar_t name[64];
+    std::swprintf(name, 64, L"Local\\FS9SkylinerConfig.save.%016llx", static_cast<unsigned long long>(hash));
+    return name;
+}
+
+class MutexLock final : public FileSystem::WriteLock {
+public:
+    explicit MutexLock(HANDLE mutex) : mutex_(mutex) {}
+    ~MutexLock() override {
+        ReleaseMutex(mutex_);
+        CloseHandle(mutex_);
+    }
+
+private:
+    HANDLE mutex_;
+};
+
+bool RunsUnderWine() {
+    static const bool underWine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return underWine;
+}
+
+// Wine turns an access list into the file's Unix mode, giving the owner's rights to the
+// group as well whenever the owner is the user running, and execute with every read. So
+// under Wine the list states only what the mode can hold: the owner's (a creator outside
+// the running user's groups, which keeps the group out) and everyone's read and write.
+std::string WineSecurity(PSECURITY_DESCRIPTOR descriptor) {
+    PSID owner = nullptr;
+    PACL list = nullptr;
+    BOOL defaulted = FALSE, present = FALSE;
+    if (!GetSecurityDescriptorOwner(descriptor, &owner, &defaulted) || !owner ||
+        !GetSecurityDescriptorDacl(descriptor, &present, &list, &defaulted) || !present || !list) {
+        return {};
+    }
+    DWORD ownerAccess = 0, everyoneAccess = 0;
+    for (DWORD index = 0; index < list->AceCount; ++index) {
+        ACCESS_ALLOWED_ACE* entry = nullptr;
+        if (!GetAce(list, index, reinterpret_cast<void**>(&entry)) || entry->Header.AceType != ACCESS_ALLOWED_ACE_TYPE) continue;
+        PSID sid = &entry->SidStart;
+        if (EqualSid(sid, owner)) ownerAccess |= entry->Mask;
+        if (IsWellKnownSid(sid, WinWorldSid)) everyoneAccess |= entry->Mask;
+    }
+    auto rights = [](DWORD access) {
+        std::string text;
+        if (access & FILE_READ_DATA) text += "FR";
+        if (access & FILE_WRITE_DATA) text += "FW";
+        return text;
+    };
+    std::string text = "O:COD:P";
+    if (DWORD denied = everyoneAccess & ~ownerAccess & (FILE_READ_DATA | FILE_WRITE_DATA)) text += "(D;;" + rights(denied) + ";;;CO)";
+    if (!rights(ownerAccess).empty()) text += "(A;;" + rights(ownerAccess) + ";;;CO)";
+    if (!rights(everyoneAccess).empty()) text += "(A;;" + rights(everyoneAccess) + ";;;WD)";
+    PSECURITY_DESCRIPTOR made = nullptr;
+    ULONG size = 0;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(text.c_str(), SDDL_REVISION_1, &made, &size)) return {};
+    std::string bytes(static_cast<const char*>(made), size);
+    LocalFree(made);
+    return bytes;
+}
+
 // A temporary file's security: that of the file it will replace, so that it never allows
 // more than the file did. Empty where the file's security cannot be read.
 std::string SecurityOf(const std::string& path) {
     std::wstring wide = SystemPath(path);
-    constexpr SECURITY_INFORMATION kWanted = DACL_SECURITY_INFORMATION;
+    const SECURITY_INFORMATION kWanted = DACL_SECURITY_INFORMATION | (RunsUnderWine() ? OWNER_SECURITY_INFORMATION : 0);
     DWORD needed = 0;
     GetFileSecurityW(wide.c_str(), kWanted, nullptr, 0, &needed);
     if (needed == 0) return {};
     std::string descriptor(needed, '\0');
     if (!GetFileSecurityW(wide.c_str(), kWanted, &descriptor[0], needed, &needed)) return {};
-    return descriptor;
+    return RunsUnderWine() ? WineSecurity(&descriptor[0]) : descriptor;
 }
 
 class Win32FileSystem final : public FileSystem {
 public:
+    FileStatus LockForWriting(const std::string& path, std::unique_ptr<WriteLock>& lock) override {
+        HANDLE mutex = CreateMutexW(nullptr, FALSE, WriteLockName(path).c_str());
+        if (!mutex) return FileStatus::Ok;  // the write relies on its check before the swap
+        // An abandoned mutex is one whose writer was killed: its file is whole (old or new).
+        DWORD waited = WaitForSingleObject(mutex, kWriteLockTimeoutMilliseconds);
+        if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+            CloseHandle(mutex);
+            return waited == WAIT_TIMEOUT ? FileStatus::OtherWriterSaving : FileStatus::Ok;
+        }
+        lock = std::make_unique<MutexLock>(mutex);
+        return FileStatus::Ok;
+    }
+
     FileStatus Read(const std::string& path, std::string& bytes) override {
         HANDLE file = Open(path, GENERIC_READ);
         if (file == INVALID_HANDLE_VALUE) {

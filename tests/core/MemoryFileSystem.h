@@ -22,6 +22,7 @@ public:
     std::function<void(const std::string& operation)> beforeOperation;  // another program at work
     int operations = 0, changes = 0;
 
+    FileStatus LockForWriting(const std::string&, std::unique_ptr<WriteLock>&) override { return Allowed("LockForWriting"); }
     FileStatus Read(const std::string& path, std::string& bytes) override {
         if (auto refusal = Refused("Read")) return *refusal;
         return files.count(path) ? (bytes = files[path], FileStatus::Ok) : FileStatus::NotFound;

@@ -1,5 +1,6 @@
 // The engine on the real file system where a user's machine tries it hardest: links,
-// paths at the length limit, a writer killed at random moments, and what the kills left.
+// paths at the length limit, two writers at once, a writer killed at random moments, and
+// what the kills left.
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -12,6 +13,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
+#include <memory>
 #include <filesystem>
 #include <random>
 #include <thread>
@@ -57,6 +60,41 @@ std::vector<ProfileEntry> StateEntries(int n) {
         entries.push_back({"Keys", command + "-Modifier", std::to_string(n % 2 ? slot : -slot)});
     }
     return entries;
+}
+
+// Two processes writing their own entries of one file take turns: none is lost, none fails.
+// A writer that cannot get the lock gives up with its reason and leaves the file alone.
+TEST(ProfileCrashTest, TwoWritersOfOneFileLoseNothing) {
+    ScratchFolder folder;
+    std::string path = folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=1\r\n");
+    constexpr int kWrites = 200;
+    pid_t writers[2];
+    for (int writer = 0; writer < 2; ++writer) {
+        std::fflush(nullptr);
+        writers[writer] = fork();
+        ASSERT_GE(writers[writer], 0);
+        if (writers[writer] != 0) continue;
+        int failures = 0;
+        for (int n = 0; n < kWrites; ++n) {
+            failures += Profile(path).Write("Writer" + std::to_string(writer), "Entry" + std::to_string(n), "1") != FileStatus::Ok;
+        }
+        _exit(std::min(failures, 100));
+    }
+    for (pid_t writer : writers) {
+        int status = -1;
+        ASSERT_EQ(waitpid(writer, &status, 0), writer);
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "writes that failed";
+    }
+    ProfileSnapshot written = Profile(path).Snapshot();
+    int lost = 0;
+    for (int n = 0; n < 2 * kWrites; ++n) lost += written.ReadInt("Writer" + std::to_string(n % 2), "Entry" + std::to_string(n / 2), 0) != 1;
+    EXPECT_EQ(lost, 0);
+
+    std::unique_ptr<FileSystem::WriteLock> held;
+    ASSERT_EQ(SystemFileSystem().LockForWriting(path, held), FileStatus::Ok);
+    const std::string before = folder.Take("Prefs.cfg");
+    EXPECT_EQ(Profile(path).Write("Common", "UnitSystem", "0"), FileStatus::OtherWriterSaving);
+    EXPECT_TRUE(folder.Take("Prefs.cfg") == before) << "the file changed";
 }
 
 // A child writes the file over and over and is killed at random moments; the file is always

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
 #include <tuple>
 
 #include "ProfileCorpus.h"
@@ -91,6 +93,78 @@ TEST(FileSystemTest, AttributesAndLinksSurviveAWrite) {
     EXPECT_EQ(Profile(path).ReadInt("Common", "UnitSystem", -9999), 1);
     ASSERT_EQ(Profile(path).Write("Common", "UnitSystem", "2"), FileStatus::Ok);
     EXPECT_EQ(Profile(folder.Path("Link.cfg")).ReadInt("Common", "UnitSystem", -9999), 2) << "the link was replaced";
+}
+
+// Starts a program and gives its exit code once it ends (255 if it could not start or run).
+HANDLE Start(std::string command) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+DWORD ExitCodeOf(HANDLE process) {
+    DWORD code = 255;
+    if (process && WaitForSingleObject(process, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
+    if (process) CloseHandle(process);
+    return code;
+}
+
+// Two processes writing their own entries of one file take turns: none is lost, none fails.
+// The test program runs twice more as the writers, told so by the environment.
+TEST(FileSystemTest, TwoWritersOfOneFileLoseNothing) {
+    constexpr int kWrites = 200;
+    if (const char* writer = std::getenv("SKYLINER_TEST_WRITER")) {
+        int failures = 0;
+        for (int n = 0; n < kWrites; ++n) {
+            failures += Profile(std::getenv("SKYLINER_TEST_FILE")).Write(std::string("Writer") + writer, "Entry" + std::to_string(n), "1") != FileStatus::Ok;
+        }
+        std::exit(failures);
+    }
+    ScratchFolder folder;
+    std::string path = folder.Put("Prefs.cfg", kPrefs);
+    SetEnvironmentVariableA("SKYLINER_TEST_FILE", path.c_str());
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string command = std::string("\"") + program + "\" --gtest_filter=FileSystemTest.TwoWritersOfOneFileLoseNothing";
+    HANDLE writers[2];
+    for (int writer = 0; writer < 2; ++writer) {
+        SetEnvironmentVariableA("SKYLINER_TEST_WRITER", std::to_string(writer).c_str());
+        writers[writer] = Start(command);
+    }
+    SetEnvironmentVariableA("SKYLINER_TEST_WRITER", nullptr);
+    for (HANDLE writer : writers) EXPECT_EQ(ExitCodeOf(writer), 0u) << "writes that failed";
+    ProfileSnapshot written = Profile(path).Snapshot();
+    int lost = 0;
+    for (int n = 0; n < 2 * kWrites; ++n) lost += written.ReadInt("Writer" + std::to_string(n % 2), "Entry" + std::to_string(n / 2), 0) != 1;
+    EXPECT_EQ(lost, 0);
+}
+
+// Under Wine the file's Unix mode is its permissions: a save keeps it exactly. (Wine gives
+// a Unix program's exit code as 255, so the shell answers in a file.)
+TEST(FileSystemTest, ASaveKeepsTheFilesMode) {
+    auto unixName = reinterpret_cast<char*(CDECL*)(const WCHAR*)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!unixName) GTEST_SKIP() << "not under Wine";
+    ScratchFolder folder;
+    std::string path = folder.Put("Prefs.cfg", kPrefs);
+    std::wstring widePath(path.begin(), path.end());
+    const std::string unixPath = "'" + std::string(unixName(widePath.c_str())) + "'";
+    auto shell = [&](const std::string& script) {
+        ExitCodeOf(Start("Z:\\bin\\sh -c \"" + script + " > " + unixPath + ".answer\""));
+        for (int wait = 0; wait < 100 && !folder.Has("Prefs.cfg.answer"); ++wait) Sleep(50);
+        Sleep(50);
+        std::string answer = folder.Take("Prefs.cfg.answer");
+        DeleteFileA(folder.Path("Prefs.cfg.answer").c_str());
+        return answer;
+    };
+    for (const char* mode : {"644", "600"}) {
+        shell(std::string("chmod ") + mode + " " + unixPath);
+        ASSERT_EQ(Profile(path).Write("Common", "UnitSystem", mode), FileStatus::Ok);
+        EXPECT_EQ(shell("stat -c %a " + unixPath), std::string(mode) + "\n");
+    }
 }
 
 std::string PlatformString(const std::string& path, const std::string& section, const std::string& key, DWORD size) {

@@ -10,6 +10,7 @@ target_compile_options(skyliner_core PRIVATE ${SKYLINER_WARNINGS})
 # The thin Win32 layer: dialogs, launcher, registry.
 add_library(skyliner_win32 STATIC
     src/app/AircraftSelectorDlg.cpp
+    src/app/RestoreBackupsDlg.cpp
     src/app/ConfiguratorApp.cpp
     src/app/ConfiguratorDlg.cpp
     src/app/LauncherFlows.cpp
@@ -20,6 +21,7 @@ add_library(skyliner_win32 STATIC
     src/keys/SystemKeyboardLayout.cpp
     src/fuel/FuelPlannerDlg.cpp
     src/loadmgr/LoadManagerDlg.cpp
+    src/ui/BackupQuestion.cpp
     src/ui/ColorEdit.cpp
     src/ui/DialogItems.cpp
     src/ui/ModalDialog.cpp

@@ -22,7 +22,7 @@ protected:
 
 int CConfiguratorApp::Run() {
     // Trackbars, progress bars and the hot-key control of the dialogs.
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS};
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
     {
         MainLauncher launcher;

@@ -26,6 +26,9 @@ bool CConfiguratorDlg::OnInitDialog() {
         if (!launcherImages[i]) launcherImages[i] = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kBitmaps[i]));
         SendMessageA(Item(kButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(launcherImages[i]));
     }
+    HMENU menu = GetSystemMenu(Window(), FALSE);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_RESTORE_BACKUPS, "Restore &backups...");
     InstallPaths paths = FindInstallPaths();
     FsRootPath = paths.fsRoot;
     PrefsPath = paths.prefs;
@@ -43,4 +46,13 @@ bool CConfiguratorDlg::OnCommand(int id, int code, HWND control) {
         }
     }
     return ModalDialog::OnCommand(id, code, control);
+}
+
+bool CConfiguratorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == IDM_RESTORE_BACKUPS) {
+        OnRestoreBackups(Window());
+        result = TRUE;
+        return true;
+    }
+    return ModalDialog::OnMessage(message, wParam, lParam, result);
 }

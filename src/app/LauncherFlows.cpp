@@ -3,12 +3,14 @@
 #include <optional>
 
 #include "app/AircraftSelectorDlg.h"
+#include "app/RestoreBackupsDlg.h"
 #include "fuel/FuelPlannerDlg.h"
 #include "keys/KeyConfigDlg.h"
 #include "loadmgr/LoadManagerDlg.h"
 #include "platform/Profile.h"
 #include "prefs/ConfigurationDlg.h"
 #include "shared/SharedValues.h"
+#include "ui/BackupQuestion.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -62,7 +64,7 @@ void RunLoadManager(HWND owner) {
         ShowMessage("The load manager could not be opened.", "Error", MB_ICONSTOP, owner);
         return;
     }
-    if (result != IDOK) return;
+    if (result != IDOK || !KeepBackupsOrAskToSaveWithout(dialog->Files(), owner)) return;
     PayloadSaveOutcome outcome = dialog->SavePayload();
     if (!outcome.AllWritten()) {
         ShowMessage(outcome.FailureMessage(), "ERROR", MB_ICONSTOP, owner);
@@ -118,4 +120,9 @@ void OnKeyAssignments(HWND owner) {
     if (!prefs) return;
     CKeyConfig dialog(*prefs);
     dialog.DoModal();
+}
+
+void OnRestoreBackups(HWND owner) {
+    CRestoreBackupsDlg dialog(FilesTheProgramSaves(), owner);
+    if (dialog.DoModal() == -1) ShowMessage("The Restore Backups dialog could not be opened.", "Error", MB_ICONSTOP, owner);
 }

@@ -17,6 +17,9 @@ void OnFuelPlanner(HWND owner);
 
 void OnKeyAssignments(HWND owner);
 
+// The Restore Backups dialog, from the launcher's system menu.
+void OnRestoreBackups(HWND owner);
+
 // Runs the selector until a variant is chosen; false only when the selector cannot be
 // shown at all (told to the user), which would otherwise loop for ever.
 bool ChooseAircraft();

@@ -8,6 +8,7 @@
 #include "keys/SystemKeyboardLayout.h"
 #include "res/ResourceIds.h"
 #include "shared/SharedValues.h"
+#include "ui/BackupQuestion.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -50,6 +51,7 @@ bool CKeyConfig::OnCommand(int id, int code, HWND control) {
 }
 
 void CKeyConfig::OnOK() {
+    if (!KeepBackupsOrAskToSaveWithout({PrefsPath})) return;
     FileStatus status = WriteKeyAssignments(PrefsPath, KeyCommandTable);
     if (status != FileStatus::Ok) {
         ShowMessage(DescribeFileFailure(FileAccess::Write, PrefsPath, status) + kSaveAdvice, "ERROR", MB_ICONSTOP);

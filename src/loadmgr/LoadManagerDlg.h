@@ -67,6 +67,7 @@ public:
     ~CVariantLoadManager() override;
     // Whether one of its files exists, as found when the object was made.
     bool IsInstalled() const { return installed_; }
+    const std::vector<std::string>& Files() const { return candidates_; }
     // Reads the file the dialog will show the payload of; the dialog opens on this read.
     const ProfileSnapshot& ReadSource() { return source_ = ReadPayloadSource(candidates_); }
     // After OK: the payload into every file of the variant that exists.

@@ -103,7 +103,8 @@ bool Unchanged(FileSystem& fileSystem, const std::string& path, const std::optio
 }  // namespace
 
 FileStatus ReplaceFileContent(FileSystem& fileSystem, const std::string& path,
-                              const std::optional<std::string>& oldBytes, const std::string& bytes) {
+                              const std::optional<std::string>& oldBytes, const std::string& bytes,
+                              const std::string& permissionsOf) {
     // A symbolic link stays a link: the file it leads to is the one replaced.
     FileSystem::Location location{path, false};
     if (oldBytes) {
@@ -121,7 +122,7 @@ FileStatus ReplaceFileContent(FileSystem& fileSystem, const std::string& path,
     std::string temporary;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         temporary = TemporaryName(folder);
-        status = fileSystem.WriteNewFile(temporary, bytes, oldBytes ? target : std::string());
+        status = fileSystem.WriteNewFile(temporary, bytes, oldBytes ? target : permissionsOf);
         if (status != FileStatus::AlreadyExists) break;
         status = FileStatus::NoTemporaryName;
     }
@@ -129,7 +130,7 @@ FileStatus ReplaceFileContent(FileSystem& fileSystem, const std::string& path,
         if (oldBytes && RefusedByFolder(status)) return RewriteInPlace(fileSystem, target, *oldBytes, bytes);
         // A name too long for a temporary file may still do for the file itself, and a new
         // file is created whole or not at all by the same call.
-        if (!oldBytes && status == FileStatus::NameTooLong) return fileSystem.WriteNewFile(target, bytes);
+        if (!oldBytes && status == FileStatus::NameTooLong) return fileSystem.WriteNewFile(target, bytes, permissionsOf);
         // The file was just read, so its folder exists: that is not the reason.
         if (oldBytes && status == FileStatus::FolderMissing) return FileStatus::Failed;
         return status;

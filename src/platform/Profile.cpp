@@ -156,6 +156,11 @@ FileStatus Profile::WriteAll(const std::vector<ProfileEntry>& entries) {
     for (const ProfileEntry& entry : entries) {
         if (!CanBeReadBack(entry)) return FileStatus::InvalidEntry;
     }
+    return Rewrite([&](const std::optional<std::string>& bytes) { return WithEntries(bytes.value_or(""), entries); });
+}
+
+FileStatus Profile::Rewrite(const std::function<std::string(const std::optional<std::string>& bytes)>& edit,
+                            const std::string& permissionsOf) {
     // Writers that take the lock wait for each other. Another program that changes the file
     // between our reading and our swap without it (the simulator) would lose its change:
     // the edit is then made again on what it wrote.
@@ -164,22 +169,19 @@ FileStatus Profile::WriteAll(const std::vector<ProfileEntry>& entries) {
     if (status != FileStatus::Ok) return status;
     constexpr int kAttempts = 3;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        std::string bytes;
-        status = fileSystem_.Read(path_, bytes);
-        bool exists = status == FileStatus::Ok;
+        std::optional<std::string> bytes(std::in_place);
+        status = fileSystem_.Read(path_, *bytes);
         if (status == FileStatus::NotFound) {
-            bytes.clear();
-        } else if (!exists) {
+            bytes.reset();
+        } else if (status != FileStatus::Ok) {
             return status;
-        }
-        if (exists) {
+        } else {
             status = fileSystem_.CheckWritable(path_);
             if (status != FileStatus::Ok) return status;
         }
-        std::string updated = WithEntries(bytes, entries);
-        if (exists && updated == bytes) return FileStatus::Ok;
-        status = ReplaceFileContent(fileSystem_, path_, exists ? std::optional<std::string>(bytes) : std::nullopt,
-                                    updated);
+        std::string updated = edit(bytes);
+        if (bytes && updated == *bytes) return FileStatus::Ok;
+        status = ReplaceFileContent(fileSystem_, path_, bytes, updated, permissionsOf);
         if (status != FileStatus::ChangedMeanwhile) return status;
     }
     return status;

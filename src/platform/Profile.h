@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,6 +88,12 @@ public:
     // Many entries with one read and one replacement of the file, giving the same bytes
     // as writing them one at a time in this order.
     FileStatus WriteAll(const std::vector<ProfileEntry>& entries);
+
+    // The whole file given by `edit` from its current bytes (none when it does not exist),
+    // with the same lock, check before the swap and atomic replacement as any write. A file
+    // that `edit` creates never allows more than `permissionsOf`, when that is given.
+    FileStatus Rewrite(const std::function<std::string(const std::optional<std::string>& bytes)>& edit,
+                       const std::string& permissionsOf = std::string());
 
 private:
     std::string path_;

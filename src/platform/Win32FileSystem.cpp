@@ -189,6 +189,9 @@ std::string WineSecurity(PSECURITY_DESCRIPTOR descriptor) {
         if (EqualSid(sid, owner)) ownerAccess |= entry->Mask;
         if (IsWellKnownSid(sid, WinWorldSid)) everyoneAccess |= entry->Mask;
     }
+    // Wine creates no file for writing under a list that denies its owner writing (a read-only
+    // file's list, when its backup is made); the owner may give itself that right anyway.
+    ownerAccess |= FILE_WRITE_DATA;
     auto rights = [](DWORD access) {
         std::string text;
         if (access & FILE_READ_DATA) text += "FR";

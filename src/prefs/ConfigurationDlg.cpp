@@ -9,6 +9,7 @@
 #include "prefs/Preferences.h"
 #include "res/ResourceIds.h"
 #include "shared/SharedValues.h"
+#include "ui/BackupQuestion.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -99,6 +100,7 @@ void CConfigurationDlg::ShowIrsTime(std::int32_t seconds) {
 }
 
 void CConfigurationDlg::ColdAndDark() {
+    if (!KeepBackupsOrAskToSaveWithout({PrefsPath})) return;
     Profile prefs(PrefsPath);
     FileStatus status = WriteColdAndDark(prefs);
     if (status == FileStatus::Ok) {
@@ -111,6 +113,7 @@ void CConfigurationDlg::ColdAndDark() {
 }
 
 void CConfigurationDlg::OnOK() {
+    if (!KeepBackupsOrAskToSaveWithout({PrefsPath})) return;
     Profile prefs(PrefsPath);
     FileStatus status = SaveCommonPreferences(prefs, CommonPreferences);
     if (status == FileStatus::Ok) {

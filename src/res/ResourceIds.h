@@ -13,6 +13,13 @@
 #define IDB_FUEL_PLANNER 138
 #define IDB_KEY_CONFIG 162
 
+// Restore Backups, from the launcher's system menu
+#define IDM_RESTORE_BACKUPS 0x0110  // a system-menu command: below 0xF000, its low four bits clear
+#define IDD_RESTORE_BACKUPS 170
+#define IDC_RESTORE_NOTE 1040
+#define IDC_RESTORE_LIST 1041
+#define IDC_RESTORE 1042
+
 // Aircraft selector
 #define IDD_AIRCRAFT_SELECTOR 129
 #define IDC_SELECT_A318 1008

@@ -34,3 +34,6 @@ void LeaveDialog(HWND dialog);
 
 // A message box with an OK button only, owned by `owner` or else by the default owner.
 int ShowMessage(const std::string& text, const std::string& caption, UINT icon, HWND owner = nullptr);
+
+// A question with Yes and No buttons, owned as ShowMessage's box is; true for Yes.
+bool AskYesNo(const std::string& text, const std::string& caption, UINT icon, HWND owner = nullptr);

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "MemoryFileSystem.h"
+#include "platform/Backups.h"
 #include "platform/Profile.h"
 
 namespace {
@@ -110,6 +111,34 @@ TEST(FileReplacementTest, NothingIsWrittenThatCouldNotBeReadBackOrWouldChangeNot
     EXPECT_EQ(file.Write("weight_and_balance", "EMPTY_WEIGHT", "93500"), FileStatus::Ok);
     EXPECT_EQ(Profile(kFolder + "New.cfg", fileSystem).WriteAll({}), FileStatus::Ok);
     EXPECT_EQ(fileSystem.changes, 0);
+}
+
+// A backup keeps the file as it was before its first change and is never replaced; a missing
+// file gets none; a backup that cannot be written says why and leaves the file alone; a
+// restore puts the backup back and keeps it, or says why it could not.
+TEST(FileReplacementTest, BackupsKeepTheFirstStateAndComeBack) {
+    MemoryFileSystem memory = WithFile(true);
+    const std::string backup = BackupPathOf(kPath);
+    ASSERT_EQ(KeepFirstBackup(kPath, memory), FileStatus::Ok);
+    ASSERT_EQ(WriteEmptyWeight(memory, "1"), FileStatus::Ok);
+    ASSERT_EQ(KeepFirstBackup(kPath, memory), FileStatus::Ok);
+    EXPECT_EQ(memory.files[backup], kOld);
+    EXPECT_EQ(FilesWithBackups({kPath, kFolder + "Other.cfg"}, memory), std::vector<std::string>{kPath});
+    ASSERT_EQ(RestoreBackup(kPath, memory), FileStatus::Ok);
+    EXPECT_EQ(Content(memory), kOld);
+    EXPECT_EQ(memory.files[backup], kOld);
+    ASSERT_EQ(WriteEmptyWeight(memory, "2"), FileStatus::Ok);
+    const std::string changed = Content(memory);
+    memory.refusals["CheckWritable"] = FileStatus::ReadOnly;
+    EXPECT_EQ(RestoreBackup(kPath, memory), FileStatus::ReadOnly);
+    EXPECT_EQ(Content(memory), changed);
+
+    MemoryFileSystem absent = WithFile(false);
+    EXPECT_EQ(KeepFirstBackup(kPath, absent), FileStatus::Ok);
+    EXPECT_TRUE(absent.files.empty());
+    MemoryFileSystem full = WithFile(true, "WriteNewFile", FileStatus::DiskFull);
+    EXPECT_EQ(KeepFirstBackup(kPath, full), FileStatus::DiskFull);
+    EXPECT_EQ(full.files, (std::map<std::string, std::string>{{kPath, kOld}}));
 }
 
 }  // namespace

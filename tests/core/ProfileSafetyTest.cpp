@@ -22,6 +22,7 @@
 
 #include "MemoryFileSystem.h"
 #include "TestFiles.h"
+#include "platform/Backups.h"
 #include "platform/Profile.h"
 
 namespace {
@@ -60,6 +61,17 @@ std::vector<ProfileEntry> StateEntries(int n) {
         entries.push_back({"Keys", command + "-Modifier", std::to_string(n % 2 ? slot : -slot)});
     }
     return entries;
+}
+
+// A backup never allows more than its file.
+TEST(ProfileSafetyTest, ABackupIsNoMoreOpenThanItsFile) {
+    ScratchFolder folder;
+    std::string path = folder.Put("Prefs.cfg", "[Common]\r\n");
+    ASSERT_EQ(chmod(path.c_str(), 0600), 0);
+    ASSERT_EQ(KeepFirstBackup(path), FileStatus::Ok);
+    struct stat info {};
+    ASSERT_EQ(stat(BackupPathOf(path).c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
 // Two processes writing their own entries of one file take turns: none is lost, none fails.

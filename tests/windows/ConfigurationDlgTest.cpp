@@ -120,4 +120,24 @@ TEST_F(ConfigurationFlowTest, AFailedSaveIsToldAndKeepsTheDialogOpen) {
     EXPECT_EQ(ui.messages.size(), 3u) << "the note after the save";
 }
 
+// A backup that cannot be written is asked about: No saves nothing and keeps the dialog open.
+TEST_F(ConfigurationFlowTest, WithoutABackupTheUserDecidesWhetherToSave) {
+    folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=0\r\n");
+    CreateDirectoryA(folder.Path("Prefs.cfg.skyliner-backup").c_str(), nullptr);
+    ui.answers = {IDNO, IDYES};
+    Run([&](HWND d) {
+        Press(d, IDC_CFG_IMPERIAL);
+        Press(d, IDOK);
+        ASSERT_TRUE(IsWindow(d));
+        EXPECT_EQ(folder.Take("Prefs.cfg"), "[Common]\r\nUnitSystem=0\r\n");
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(std::tie(ui.messages[0].text, ui.messages[0].caption, ui.messages[0].style),
+                  std::make_tuple("No backup of " + PrefsPath + " could be written (it is a folder, not a file).\n"
+                                  "Save without a backup?", "WARNING", UINT{MB_YESNO | MB_ICONEXCLAMATION}));
+        Press(d, IDOK);
+        EXPECT_FALSE(IsWindow(d));
+    });
+    EXPECT_NE(folder.Take("Prefs.cfg").find("UnitSystem=1\r\n"), std::string::npos);
+}
+
 }  // namespace

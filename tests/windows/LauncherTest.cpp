@@ -41,6 +41,9 @@ TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     for (int id = IDC_AIRCRAFT_CONFIGURATION; id < IDC_AIRCRAFT_CONFIGURATION + 4; ++id) {
         EXPECT_NE(SendMessageA(launcher.Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << id;
     }
+    char item[64] = "";
+    GetMenuStringA(GetSystemMenu(launcher.Window(), FALSE), IDM_RESTORE_BACKUPS, item, sizeof item, MF_BYCOMMAND);
+    EXPECT_STREQ(item, "Restore &backups...");
 
     std::string deep = "D:";
     while (deep.size() < 700) deep += "\\Simulators and their many add-ons";
@@ -177,6 +180,7 @@ TEST_F(LauncherFlowsTest, AnUnreadablePreferencesFileKeepsItsDialogsClosed) {
 }
 
 TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFiles) {
+    const std::string original = folder.Take(kPrimary);
     RunA320LoadManager([](ModalDialog& dialog) {
         EXPECT_TRUE(GetWindowLongA(dialog.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW) << "its own task-bar button";
         EXPECT_TRUE(IsItemChecked(dialog.Window(), IDC_UNIT_KG));
@@ -214,6 +218,30 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(VariantZfw[kA320 - 1], 59898);
     EXPECT_EQ(folder.Take(kPrimary), saved);
+    EXPECT_EQ(folder.Take(std::string(kPrimary) + ".skyliner-backup"), original) << "kept at the first save";
+}
+
+// The backups found are listed checked; Restore asks, puts back what it can and says which
+// file could not be restored and why.
+TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
+    folder.Put(std::string(kPrimary) + ".skyliner-backup", "[WEIGHT_AND_BALANCE]\r\n");
+    Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg.skyliner-backup", "[GENERAL]\r\n");
+    ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
+    ui.answers = {IDYES};
+    ui.Script(IDD_RESTORE_BACKUPS, [](ModalDialog& dialog) {
+        HWND list = dialog.Item(IDC_RESTORE_LIST);
+        ASSERT_EQ(ListView_GetItemCount(list), 2);
+        EXPECT_TRUE(ListView_GetCheckState(list, 0) && ListView_GetCheckState(list, 1));
+        Press(dialog, IDC_RESTORE);
+    });
+    OnRestoreBackups(launcher);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].style, UINT{MB_YESNO | MB_ICONQUESTION});
+    EXPECT_EQ(std::tie(ui.messages[1].text, ui.messages[1].caption),
+              std::make_tuple("Restored:\n" + primary + "\n\nNot restored:\n" + alternative + ": the file is read-only.",
+                              "Restore Backups"));
+    EXPECT_EQ(folder.Take(kPrimary), "[WEIGHT_AND_BALANCE]\r\n");
+    EXPECT_EQ(folder.Take("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg"), kWeights);
 }
 
 TEST_F(LauncherFlowsTest, ALoadManagerFileThatCannotBeReadOrWrittenIsReportedAndTheZfwIsNotKept) {

@@ -44,3 +44,7 @@ void LeaveDialog(HWND dialog) {
 int ShowMessage(const std::string& text, const std::string& caption, UINT icon, HWND owner) {
     return CurrentUserInterface().ShowMessage(owner ? owner : DefaultOwner(), text, caption, MB_OK | icon);
 }
+
+bool AskYesNo(const std::string& text, const std::string& caption, UINT icon, HWND owner) {
+    return CurrentUserInterface().ShowMessage(owner ? owner : DefaultOwner(), text, caption, MB_YESNO | icon) == IDYES;
+}

@@ -34,3 +34,6 @@ void LeaveDialog(HWND dialog);
 
 // A message box with an OK button only, owned by `owner` or else by the default owner.
 int ShowMessage(const std::string& text, const std::string& caption, UINT icon, HWND owner = nullptr);
+
+// A message box with Yes and No buttons, owned as ShowMessage's; true when the user answers Yes.
+bool AskYesNo(const std::string& text, const std::string& caption, UINT icon, HWND owner = nullptr);

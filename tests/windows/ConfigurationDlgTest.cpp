@@ -30,7 +30,6 @@ protected:
 // whether the modifiers can be chosen.
 std::string Shown(HWND d) {
     const std::vector<int> groups[] = {{IDC_CFG_METRIC, IDC_CFG_IMPERIAL},
-                                       {IDC_CFG_PUSHBACK_STANDARD, IDC_CFG_PUSHBACK_PPU},
                                        {IDC_CFG_BEGINNER, IDC_CFG_INTERMEDIATE, IDC_CFG_EXPERT},
                                        {IDC_CFG_SHIFT, IDC_CFG_CONTROL, IDC_CFG_CONTROL_SHIFT, IDC_CFG_WINDOWS},
                                        {IDC_CFG_NO_LOCK, IDC_CFG_SCROLL_LOCK, IDC_CFG_CAPS_LOCK, IDC_CFG_NUM_LOCK}};
@@ -69,25 +68,23 @@ TEST_F(ConfigurationFlowTest, ShowEditAndSave) {
     file += "ColdAndDark=1\r\n";
     EXPECT_EQ(folder.Take("Prefs.cfg"), file + keys);
     Run([](HWND d) {
-        EXPECT_EQ(Shown(d), "- | PPU | - | - | - | 100 Maximum | 600 15m00s | modifiers");
+        EXPECT_EQ(Shown(d), "- | - | - | - | 100 Maximum | 600 15m00s | modifiers");
+        EXPECT_TRUE(IsItemChecked(d, IDC_CFG_PUSHBACK_PPU)) << "read back";
         Press(d, IDOK);
     });
     EXPECT_EQ(folder.Take("Prefs.cfg"), file + keys);
     Run([](HWND d) {
         Slide(d, IDC_CFG_VOLUME, VK_LEFT);  // both values come into range
         Press(d, IDC_CFG_CAPS_LOCK);
-        EXPECT_EQ(Shown(d), "- | PPU | - | - | Caps Lock | 99 High | 600 10m00s | -");
+        EXPECT_EQ(Shown(d), "- | - | - | Caps Lock | 99 High | 600 10m00s | -");
         // Giving up the lock key brings Control-Shift, checked. A level brings its alignment
         // time, whatever the slider says, also when clicked again.
         for (int id : {IDC_CFG_NO_LOCK, IDC_CFG_IMPERIAL, IDC_CFG_BEGINNER}) Press(d, id);
         Slide(d, IDC_CFG_IRS_TIME, VK_END);
         Slide(d, IDC_CFG_VOLUME, VK_HOME);
         Press(d, IDC_CFG_BEGINNER);
-        EXPECT_EQ(Shown(d),
-                  "Imperial System (Lbs) | PPU | Beginner | Control-Shift | None | 0 No Sound | 10 10s | modifiers");
-        for (int id : {IDC_CFG_WINDOWS, IDC_CFG_PUSHBACK_STANDARD, IDC_CFG_AUTO_PAUSE, IDC_CFG_FSUIPC, IDOK}) {
-            Press(d, id);
-        }
+        EXPECT_EQ(Shown(d), "Imperial System (Lbs) | Beginner | Control-Shift | None | 0 No Sound | 10 10s | modifiers");
+        for (int id : {IDC_CFG_WINDOWS, IDC_CFG_PUSHBACK_STANDARD, IDC_CFG_AUTO_PAUSE, IDC_CFG_FSUIPC, IDOK}) Press(d, id);
     });
     EXPECT_EQ(folder.Take("Prefs.cfg"), "[Common]\r\nUnitSystem=1\r\nPushbackType=0\r\nUserExperience=0\r\nPanelVolume=0\r\n"
                                         "IRSAlignmentTime=10\r\nModifier=4\r\nLocker=0\r\nAutoPause=0\r\nFsuipcUsage=1\r\n"

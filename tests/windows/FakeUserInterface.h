@@ -27,13 +27,10 @@ public:
     std::vector<int> modalRuns;  // template ids, in order
     std::vector<HWND> modalOwners;
     bool dialogsFail = false;  // every modal run fails as when its template cannot be loaded
-    std::deque<int> answers;   // the buttons pressed in the next message boxes; OK once none are left
+    int answer = IDOK;         // the button pressed in every message box
 
     int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT style) override {
         messages.push_back({owner, text, caption, style});
-        if (answers.empty()) return IDOK;
-        const int answer = answers.front();
-        answers.pop_front();
         return answer;
     }
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override;

@@ -2,7 +2,7 @@
 # Takes the README's screenshots from the real program on a virtual display, in one run:
 # the launcher; the Configuration dialog; the aircraft selector and the A320's load
 # manager; the fuel planner with the results of a typed flight; the key assignments and
-# the key capture.
+# the key capture and the question before a combination moves to another command.
 set -euo pipefail
 unset DISPLAY
 source "$(dirname "$0")/demo-session.sh"
@@ -70,5 +70,9 @@ sleep 2
 xdotool key ctrl+shift+F5
 sleep 1
 shoot key-capture.png
+# Another command holds that combination: OK asks before it moves.
+xdotool key Return
+sleep 1
+shoot key-conflict.png
 kill "$program"
 echo "Screenshots in $out"

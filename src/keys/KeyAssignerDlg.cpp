@@ -1,15 +1,12 @@
 #include "keys/KeyAssignerDlg.h"
 
-#include <commctrl.h>
-
-#include "keys/KeyCommands.h"
-#include "keys/KeyNames.h"
+#include "keys/KeyCapture.h"
 #include "keys/SystemKeyboardLayout.h"
 #include "res/ResourceIds.h"
-#include "shared/SharedValues.h"
 #include "ui/UserInterface.h"
 
-CKeyAssigner::CKeyAssigner(int slot, HWND parent) : ModalDialog(IDD_KEY_ASSIGNER, parent), slot_(slot) {
+CKeyAssigner::CKeyAssigner(KeyCommands& table, int slot, HWND parent)
+    : ModalDialog(IDD_KEY_ASSIGNER, parent), table_(table), slot_(slot) {
     FollowSystemKeyboardLayout();
     Bind(IDC_KEY_CAPTURE, capture_);
 }
@@ -17,22 +14,36 @@ CKeyAssigner::CKeyAssigner(int slot, HWND parent) : ModalDialog(IDD_KEY_ASSIGNER
 bool CKeyAssigner::HasSlot() const { return slot_ >= 0 && slot_ < kKeyCommandSlots; }
 
 bool CKeyAssigner::OnInitDialog() {
-    if (HasSlot()) SetItemText(Window(), IDC_KEY_COMMAND_NAME, KeyCommandTable[slot_].name);
+    if (HasSlot()) SetItemText(Window(), IDC_KEY_COMMAND_NAME, table_[slot_].name);
     // Empty, whatever the slot holds: the user presses the whole combination anew.
     SetFocus(capture_.Handle());
     return false;
 }
 
+void CKeyAssigner::KeepCapturing() { SetFocus(capture_.Handle()); }
+
 void CKeyAssigner::OnOK() {
-    if (capture_.ModifierFlags() & HOTKEYF_ALT) {
-        ShowMessage("ALT modifier is not authorized, please use another.", "Error", MB_ICONSTOP);
-        SetFocus(capture_.Handle());
+    const KeyCapture capture = ReadKeyCapture(capture_.VirtualKey(), capture_.ModifierFlags());
+    if (!capture.refusal.empty()) {
+        ShowMessage(capture.refusal, "Error", MB_ICONSTOP);
+        KeepCapturing();
         return;
     }
-    if (HasSlot()) {
-        KeyAssignment captured = VirtualKeyToKeyCode(capture_.VirtualKey(), capture_.ModifierFlags());
-        KeyCommandTable[slot_].modifier = captured.modifier;
-        KeyCommandTable[slot_].key = captured.key;
+    if (!HasSlot()) {
+        EndDialog(IDOK);
+        return;
     }
+    // A hand-edited file may give the combination to several commands: each is asked about,
+    // and one No leaves them all as they were.
+    KeyCommands changed = table_;
+    for (int holder; (holder = FindCommandHolding(changed, capture.assignment, slot_)) >= 0;) {
+        if (!AskYesNo(ReassignQuestion(changed, holder, capture.assignment), "WARNING", MB_ICONEXCLAMATION)) {
+            KeepCapturing();
+            return;
+        }
+        changed[holder].Assign({kNoModifier, 0});
+    }
+    changed[slot_].Assign(capture.assignment);
+    table_ = changed;
     EndDialog(IDOK);
 }

@@ -116,6 +116,17 @@ std::string EntryName(int slot, const char* field) {
 
 const KeyCommands& DefaultKeyCommands() { return kDefaults; }
 
+int FindCommandHolding(const KeyCommands& table, KeyAssignment assignment, int slot) {
+    if (assignment.key == 0) return -1;
+    for (int other = 0; other < kKeyCommandSlots; ++other) {
+        const KeyCommand& command = table[other];
+        // Spare slots are not listed: the user could neither see nor change what they hold.
+        if (other == slot || !*command.name) continue;
+        if (command.modifier == assignment.modifier && command.key == assignment.key) return other;
+    }
+    return -1;
+}
+
 void ReadKeyAssignments(const ProfileSnapshot& file, KeyCommands& table) {
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
         std::int32_t modifier = file.ReadInt(kSection, EntryName(slot, "Modifier"), kMissingNumber);

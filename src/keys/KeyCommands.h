@@ -18,11 +18,21 @@ constexpr ModifierCode kShiftCtrlModifier = 3;
 // (Page Up is 201). Assignments are stored this way, whatever the keyboard layout. 0 is no key.
 using KeyCode = std::int32_t;
 
+struct KeyAssignment {
+    ModifierCode modifier;
+    KeyCode key;
+};
+
 // One assignable cockpit command with its current assignment.
 struct KeyCommand {
     const char* name;  // as listed to the user; empty for a spare slot
     ModifierCode modifier;
     KeyCode key;
+
+    void Assign(KeyAssignment assignment) {
+        modifier = assignment.modifier;
+        key = assignment.key;
+    }
 };
 
 // Slots of the table, as stored in [Keys]: the named commands first, then spare slots.
@@ -31,6 +41,11 @@ using KeyCommands = std::array<KeyCommand, kKeyCommandSlots>;
 
 // The table as the process starts.
 const KeyCommands& DefaultKeyCommands();
+
+// The first listed command other than `slot` whose assignment is exactly `assignment`; -1
+// when there is none. No key (code 0) is never held, whatever its modifier: many commands
+// share it.
+int FindCommandHolding(const KeyCommands& table, KeyAssignment assignment, int slot);
 
 class ProfileSnapshot;
 

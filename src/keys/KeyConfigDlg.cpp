@@ -30,9 +30,10 @@ CKeyConfig::CKeyConfig(ProfileSnapshot prefs, HWND parent)
 
 bool CKeyConfig::OnInitDialog() {
     commands_.AddItem("Select a command", kNoCommand);
-    ReadKeyAssignments(prefs_, KeyCommandTable);
+    table_ = KeyCommandTable;
+    ReadKeyAssignments(prefs_, table_);
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
-        if (*KeyCommandTable[slot].name) commands_.AddItem(KeyCommandTable[slot].name, slot);
+        if (*table_[slot].name) commands_.AddItem(table_[slot].name, slot);
     }
     commands_.Select(0);
     return true;
@@ -52,11 +53,12 @@ bool CKeyConfig::OnCommand(int id, int code, HWND control) {
 
 void CKeyConfig::OnOK() {
     if (!KeepBackupsOrAskToSaveWithout({PrefsPath})) return;
-    FileStatus status = WriteKeyAssignments(PrefsPath, KeyCommandTable);
+    FileStatus status = WriteKeyAssignments(PrefsPath, table_);
     if (status != FileStatus::Ok) {
         ShowMessage(DescribeFileFailure(FileAccess::Write, PrefsPath, status) + kSaveAdvice, "ERROR", MB_ICONSTOP);
         return;
     }
+    KeyCommandTable = table_;
     EndDialog(IDOK);
 }
 
@@ -71,7 +73,7 @@ void CKeyConfig::ShowAssignment() {
 
 void CKeyConfig::ShowAssignmentOf(int slot) {
     const bool known = slot >= 0 && slot < kKeyCommandSlots;
-    const KeyCommand* command = known ? &KeyCommandTable[slot] : nullptr;
+    const KeyCommand* command = known ? &table_[slot] : nullptr;
     SetItemText(Window(), IDC_KEY_ASSIGNMENT, command ? AssignmentText(command->modifier, command->key) : std::string());
 }
 
@@ -82,7 +84,7 @@ void CKeyConfig::ChangeAssignment() {
         return;
     }
     {
-        CKeyAssigner assigner(slot);
+        CKeyAssigner assigner(table_, slot);
         assigner.DoModal();
     }
     // Also after Cancel: the field always shows what the slot holds.

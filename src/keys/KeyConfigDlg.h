@@ -1,12 +1,15 @@
 #pragma once
 
+#include "keys/KeyCommands.h"
 #include "platform/Profile.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
 
 // Lists the cockpit commands with the assignment of the chosen one, opens the assigner
-// for it, and saves every assignment to the preferences file on OK. A save that fails is
-// told and leaves the dialog open with what the user captured, to try again or cancel.
+// for it, and saves every assignment to the preferences file on OK. It captures into a copy
+// of KeyCommandTable, which takes the copy only when the save succeeds: Cancel drops every
+// capture. A save that fails is told and leaves the dialog open with what the user
+// captured, to try again or cancel.
 class CKeyConfig : public ModalDialog {
 public:
     // Lists the assignments that the given read of Prefs.cfg holds.
@@ -25,5 +28,6 @@ private:
     void ChangeAssignment();
 
     const ProfileSnapshot prefs_;
+    KeyCommands table_{};
     ComboBox commands_;
 };

@@ -20,12 +20,8 @@ bool FrenchLayout();
 // The modifier flags of a hot-key control.
 constexpr unsigned kHotKeyShift = 0x01;
 constexpr unsigned kHotKeyControl = 0x02;
+constexpr unsigned kHotKeyAlt = 0x04;
 constexpr unsigned kHotKeyExtended = 0x08;
-
-struct KeyAssignment {
-    ModifierCode modifier;
-    KeyCode key;
-};
 
 // The stored codes of a key combination captured by a hot-key control; a key that no
 // table knows (Enter, Space, Escape, ...) gives key code 0, no key.

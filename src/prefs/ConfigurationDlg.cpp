@@ -70,7 +70,8 @@ bool CConfigurationDlg::OnInitDialog() {
     const CommonPreferenceValues& values = CommonPreferences;
 
     ShowValue(Window(), kUnitButtons, values.UnitSystem);
-    ShowValue(Window(), kPushbackButtons, values.PushbackType == 0 ? 0 : 1);
+    // Unlike the other groups, one pushback is always checked: any value but PPU's is Standard.
+    ShowValue(Window(), kPushbackButtons, values.PushbackType == 1 ? 1 : 0);
     ShowValue(Window(), kExperienceButtons, values.UserExperience);
 
     volume_.SetRange(0, 100);

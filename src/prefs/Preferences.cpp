@@ -12,26 +12,25 @@ const char* const kSection = "Common";
 // Values are read into 49 characters, the last being the terminator.
 constexpr std::size_t kValueBuffer = 49;
 
-// Every entry of [Common] that the program reads or writes, in the order a file created
-// here holds them. PushbackType is saved but never read.
+// Every entry of [Common] that the program reads and writes, in the order a file created
+// here holds them.
 struct PreferenceEntry {
     const char* key;
     std::int32_t CommonPreferenceValues::*member;
     std::int32_t defaultValue;
-    bool read;
 };
 
 constexpr PreferenceEntry kPreferenceEntries[] = {
-    {"UnitSystem", &CommonPreferenceValues::UnitSystem, 0, true},
-    {"PushbackType", &CommonPreferenceValues::PushbackType, 0, false},
-    {"UserExperience", &CommonPreferenceValues::UserExperience, 1, true},
-    {"PanelVolume", &CommonPreferenceValues::PanelVolume, 100, true},
-    {"IRSAlignmentTime", &CommonPreferenceValues::IRSAlignmentTime, 60, true},
-    {"Modifier", &CommonPreferenceValues::Modifier, 0, true},
-    {"Locker", &CommonPreferenceValues::Locker, 1, true},
-    {"AutoPause", &CommonPreferenceValues::AutoPause, 0, true},
-    {"FsuipcUsage", &CommonPreferenceValues::FsuipcUsage, 0, true},
-    {"FMGCSaveMode", &CommonPreferenceValues::FMGCSaveMode, 0, true},
+    {"UnitSystem", &CommonPreferenceValues::UnitSystem, 0},
+    {"PushbackType", &CommonPreferenceValues::PushbackType, 0},
+    {"UserExperience", &CommonPreferenceValues::UserExperience, 1},
+    {"PanelVolume", &CommonPreferenceValues::PanelVolume, 100},
+    {"IRSAlignmentTime", &CommonPreferenceValues::IRSAlignmentTime, 60},
+    {"Modifier", &CommonPreferenceValues::Modifier, 0},
+    {"Locker", &CommonPreferenceValues::Locker, 1},
+    {"AutoPause", &CommonPreferenceValues::AutoPause, 0},
+    {"FsuipcUsage", &CommonPreferenceValues::FsuipcUsage, 0},
+    {"FMGCSaveMode", &CommonPreferenceValues::FMGCSaveMode, 0},
 };
 
 }  // namespace
@@ -46,7 +45,7 @@ std::int32_t ReadPreference(const ProfileSnapshot& prefs, std::string_view key, 
 CommonPreferenceValues LoadCommonPreferences(const ProfileSnapshot& prefs) {
     CommonPreferenceValues values;
     for (const PreferenceEntry& entry : kPreferenceEntries) {
-        values.*entry.member = entry.read ? ReadPreference(prefs, entry.key, entry.defaultValue) : entry.defaultValue;
+        values.*entry.member = ReadPreference(prefs, entry.key, entry.defaultValue);
     }
     return values;
 }

@@ -29,7 +29,6 @@ struct CommonPreferenceValues {
 std::int32_t ReadPreference(const ProfileSnapshot& prefs, std::string_view key, std::int32_t fallback);
 
 // Every preference from one read of the file, with the defaults where the file gives none.
-// PushbackType is not read: the dialog always offers the standard pushback first.
 CommonPreferenceValues LoadCommonPreferences(const ProfileSnapshot& prefs);
 
 // The ten entries in one replacement of the file, in the order that a file created here

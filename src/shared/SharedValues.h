@@ -25,6 +25,6 @@ extern std::string PrefsPath;
 // The [Common] preferences between the loading and the saving of the Configuration dialog.
 extern CommonPreferenceValues CommonPreferences;
 
-// The key commands and their assignments: the defaults at start, then what the preferences
-// file holds each time the key dialog opens, and each key captured.
+// The key commands and their assignments: the defaults at start, then what the key dialog
+// saved. The dialog works on a copy, so a capture left with Cancel is not kept here.
 extern KeyCommands KeyCommandTable;

@@ -69,9 +69,9 @@ TEST_F(ConfigurationFlowTest, ShowEditAndSave) {
     EXPECT_EQ(folder.Take("Prefs.cfg"), file + keys);
     Run([](HWND d) {
         EXPECT_EQ(Shown(d), "- | - | - | - | 100 Maximum | 600 15m00s | modifiers");
+        EXPECT_TRUE(IsItemChecked(d, IDC_CFG_PUSHBACK_PPU)) << "read back";
         Press(d, IDOK);
     });
-    file.replace(file.find("PushbackType=1"), 14, "PushbackType=0");
     EXPECT_EQ(folder.Take("Prefs.cfg"), file + keys);
     Run([](HWND d) {
         Slide(d, IDC_CFG_VOLUME, VK_LEFT);  // both values come into range
@@ -84,9 +84,9 @@ TEST_F(ConfigurationFlowTest, ShowEditAndSave) {
         Slide(d, IDC_CFG_VOLUME, VK_HOME);
         Press(d, IDC_CFG_BEGINNER);
         EXPECT_EQ(Shown(d), "Imperial System (Lbs) | Beginner | Control-Shift | None | 0 No Sound | 10 10s | modifiers");
-        for (int id : {IDC_CFG_WINDOWS, IDC_CFG_PUSHBACK_PPU, IDC_CFG_AUTO_PAUSE, IDC_CFG_FSUIPC, IDOK}) Press(d, id);
+        for (int id : {IDC_CFG_WINDOWS, IDC_CFG_PUSHBACK_STANDARD, IDC_CFG_AUTO_PAUSE, IDC_CFG_FSUIPC, IDOK}) Press(d, id);
     });
-    EXPECT_EQ(folder.Take("Prefs.cfg"), "[Common]\r\nUnitSystem=1\r\nPushbackType=1\r\nUserExperience=0\r\nPanelVolume=0\r\n"
+    EXPECT_EQ(folder.Take("Prefs.cfg"), "[Common]\r\nUnitSystem=1\r\nPushbackType=0\r\nUserExperience=0\r\nPanelVolume=0\r\n"
                                         "IRSAlignmentTime=10\r\nModifier=4\r\nLocker=0\r\nAutoPause=0\r\nFsuipcUsage=1\r\n"
                                         "FMGCSaveMode=2\r\nColdAndDark=1\r\n" + keys);
     EXPECT_EQ(ui.modalOwners, std::vector<HWND>(3, launcher)) << "no variant asked for";

@@ -2,7 +2,8 @@
 # Takes the README's screenshots from the real program on a virtual display, in one run:
 # the launcher; the Configuration dialog; the aircraft selector and the A320's load
 # manager; the fuel planner with the results of a typed flight; the key assignments and
-# the key capture and the question before a combination moves to another command.
+# the key capture and the question before a combination moves to another command; the
+# Restore Backups dialog after two saves.
 set -euo pipefail
 unset DISPLAY
 source "$(dirname "$0")/demo-session.sh"
@@ -74,5 +75,29 @@ shoot key-capture.png
 xdotool key Return
 sleep 1
 shoot key-conflict.png
+# Yes moves it; Escape then leaves the key assignments without saving.
+xdotool key Return
+sleep 1
+xdotool key Escape
+sleep 1
+
+# OK in the A320's load manager and in the Configuration dialog saves, which keeps the
+# files' first state as backups; the launcher's system menu (Alt+Space, B) lists them.
+button $load_manager_button
+pick_a320
+xdotool key Return
+sleep 2
+xdotool key Return
+sleep 1
+button $configuration_button
+xdotool key Return
+sleep 2
+xdotool key Return
+sleep 1
+xdotool key alt+space
+sleep 1
+xdotool key b
+sleep 2
+shoot restore-backups.png
 kill "$program"
 echo "Screenshots in $out"

@@ -55,11 +55,8 @@ CRestoreBackupsDlg::CRestoreBackupsDlg(std::vector<std::string> files, HWND pare
 bool CRestoreBackupsDlg::OnInitDialog() {
     HWND list = Item(IDC_RESTORE_LIST);
     ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-    RECT area;
-    GetClientRect(list, &area);
-    const int dateWidth = 120;
-    AddColumn(list, 0, "File", area.right - dateWidth - GetSystemMetrics(SM_CXVSCROLL));
-    AddColumn(list, 1, "Backup date", dateWidth);
+    AddColumn(list, 0, "File", 0);
+    AddColumn(list, 1, "Backup date", 0);
     for (std::size_t index = 0; index < files_.size(); ++index) {
         LVITEMA item{};
         item.mask = LVIF_TEXT;
@@ -70,6 +67,13 @@ bool CRestoreBackupsDlg::OnInitDialog() {
         ListView_SetItemText(list, row, 1, &date[0]);
         ListView_SetCheckState(list, row, TRUE);
     }
+    // The date takes what it needs; the path, the rest.
+    ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE);
+    const int headerWidth = ListView_GetStringWidth(list, "Backup date") + 16;
+    if (ListView_GetColumnWidth(list, 1) < headerWidth) ListView_SetColumnWidth(list, 1, headerWidth);
+    RECT area;
+    GetClientRect(list, &area);
+    ListView_SetColumnWidth(list, 0, area.right - ListView_GetColumnWidth(list, 1) - GetSystemMetrics(SM_CXVSCROLL));
     SetDlgItemTextA(Window(), IDC_RESTORE_NOTE,
                     files_.empty() ? "No backup was found. A file gets one beside it the first time this program "
                                      "saves it."

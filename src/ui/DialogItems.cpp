@@ -19,8 +19,16 @@ void SetItemNumber(HWND dialog, int id, unsigned value) { SetDlgItemInt(dialog, 
 
 bool IsItemChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
+// Checking an automatic radio button makes it uncheck the rest of its group: a walk over the
+// dialog's items that costs milliseconds a button under Wine. Callers set every button of a
+// group anyway, so the button is checked as a plain radio button, which leaves the others.
 void SetItemChecked(HWND dialog, int id, bool checked) {
-    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    HWND button = GetDlgItem(dialog, id);
+    const LONG style = GetWindowLongA(button, GWL_STYLE);
+    const bool automaticRadio = checked && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    if (automaticRadio) SetWindowLongA(button, GWL_STYLE, (style & ~BS_TYPEMASK) | BS_RADIOBUTTON);
+    SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (automaticRadio) SetWindowLongA(button, GWL_STYLE, (GetWindowLongA(button, GWL_STYLE) & ~BS_TYPEMASK) | BS_AUTORADIOBUTTON);
 }
 
 void Trackbar::SetRange(int minimum, int maximum, bool redraw) {

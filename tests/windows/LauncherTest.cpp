@@ -29,14 +29,14 @@ void Register(const char* folder) {
     ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", REG_SZ, folder, size), ERROR_SUCCESS);
 }
 
-// The registered folder is used as stored (trailing separator included) however long; without
-// it the start is two levels above the current folder.
+// The registered folder is used resolved, however long; without it the start is two levels
+// above the current folder.
 TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     Register("C:\\Games\\FS9\\");
     CConfiguratorDlg launcher;
     ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
-    EXPECT_EQ(FsRootPath, "C:\\Games\\FS9\\");
-    EXPECT_EQ(PrefsPath, "C:\\Games\\FS9\\\\Velmora\\Skyliner\\Prefs.cfg");
+    EXPECT_EQ(FsRootPath, "C:\\Games\\FS9");
+    EXPECT_EQ(PrefsPath, "C:\\Games\\FS9\\Velmora\\Skyliner\\Prefs.cfg");
     EXPECT_NE(SendMessageA(launcher.Window(), WM_GETICON, ICON_SMALL, 0), 0);
     for (int id = IDC_AIRCRAFT_CONFIGURATION; id < IDC_AIRCRAFT_CONFIGURATION + 4; ++id) {
         EXPECT_NE(SendMessageA(launcher.Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << id;
@@ -48,13 +48,12 @@ TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     EXPECT_EQ(FindInstallPaths().fsRoot, deep);
 
     Register(nullptr);
-    char previous[MAX_PATH], windows[MAX_PATH];
+    char previous[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, previous);
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    ASSERT_TRUE(SetCurrentDirectoryA(windows));
+    ASSERT_TRUE(SetCurrentDirectoryA("C:\\windows\\system32"));
     const std::string prefs = FindInstallPaths().prefs;
     SetCurrentDirectoryA(previous);
-    EXPECT_EQ(prefs, std::string(windows) + "\\..\\..\\Velmora\\Skyliner\\Prefs.cfg");
+    EXPECT_EQ(prefs, "C:\\Velmora\\Skyliner\\Prefs.cfg");
 }
 
 // The flows against a simulator folder that holds the A320 with its IAE version and, of the

@@ -27,6 +27,9 @@ add_library(skyliner_win32 STATIC
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme)
+# The project's version for the About box and the version resource.
+configure_file(cmake/Version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h @ONLY)
+target_include_directories(skyliner_win32 PUBLIC ${CMAKE_BINARY_DIR}/generated)
 
 # Dialog templates, bitmaps, icon and manifest; the test executables carry them too.
 set(RESOURCES src/res/Resources.rc)

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/InstallPaths.h"
 #include "ui/ModalDialog.h"
 
-// The launcher: four picture buttons that start the flows, and Exit. Closing it ends
-// the process.
+// The launcher: four picture buttons that start the flows, and Exit; its window menu adds
+// the program's own items. Closing it ends the process.
 class CConfiguratorDlg : public ModalDialog {
 public:
     explicit CConfiguratorDlg(HWND parent = nullptr);
@@ -11,7 +12,9 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     HICON icon_;
+    InstallPaths paths_;  // found once, when the launcher initialises
 };

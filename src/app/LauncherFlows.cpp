@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "Version.h"
+#include "app/AboutText.h"
 #include "app/AircraftSelectorDlg.h"
 #include "fuel/FuelPlannerDlg.h"
 #include "keys/KeyConfigDlg.h"
@@ -118,4 +120,9 @@ void OnKeyAssignments(HWND owner) {
     if (!prefs) return;
     CKeyConfig dialog(*prefs);
     dialog.DoModal();
+}
+
+void OnAbout(HWND owner, const InstallPaths& paths) {
+    ShowMessage(AboutText(SKYLINER_VERSION, paths, Profile(paths.prefs).CheckReadable()), "About FS9 Skyliner Config",
+                MB_ICONINFORMATION, owner);
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/InstallPaths.h"
+
 // What the launcher's buttons do. Each flow runs to its end and returns to the launcher;
 // messages and dialogs are owned by `owner`, the launcher.
 
@@ -16,6 +18,9 @@ void OnLoadManager(HWND owner);
 void OnFuelPlanner(HWND owner);
 
 void OnKeyAssignments(HWND owner);
+
+// The About box: the version, the simulator's folder and the preferences file in use.
+void OnAbout(HWND owner, const InstallPaths& paths);
 
 // Runs the selector until a variant is chosen; false only when the selector cannot be
 // shown at all (told to the user), which would otherwise loop for ever.

@@ -12,6 +12,9 @@
 #define IDB_LOAD_MANAGER 134
 #define IDB_FUEL_PLANNER 138
 #define IDB_KEY_CONFIG 162
+// The launcher's own window menu commands: multiples of 16 below 0xF000, since the system
+// keeps the low four bits of a window menu command for itself.
+#define IDM_ABOUT 0x0010
 
 // Aircraft selector
 #define IDD_AIRCRAFT_SELECTOR 129

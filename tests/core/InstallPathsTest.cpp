@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "app/AboutText.h"
 #include "platform/InstallPaths.h"
 
 namespace {
@@ -17,6 +18,18 @@ TEST(InstallPathsTest, TheFolderIsResolvedOnceAndEveryPathBuiltFromItIsClean) {
         EXPECT_EQ(paths.fsRoot, folder) << registered.value_or(current);
         EXPECT_EQ(paths.prefs, folder + "\\Velmora\\Skyliner\\Prefs.cfg");
     }
+}
+
+TEST(InstallPathsTest, TheAboutTextSaysWhereTheFolderCameFromAndWhetherThePreferencesFileIsThere) {
+    InstallPaths paths = ComputeInstallPaths(std::nullopt, "C:\\FS9\\Velmora\\Skyliner");
+    EXPECT_EQ(AboutText("1.2.3", paths, FileStatus::FolderMissing),
+              "FS9 Skyliner Config version 1.2.3\n\nSimulator folder (two folders above the current folder):\nC:\\FS9"
+              "\n\nPreferences file (does not exist):\nC:\\FS9\\Velmora\\Skyliner\\Prefs.cfg");
+    paths.source = FolderSource::Registry;
+    EXPECT_NE(AboutText("1", paths, FileStatus::Ok).find("folder (from the registry):\nC:\\FS9\n\nPreferences file (exists)"),
+              std::string::npos);
+    EXPECT_NE(AboutText("1", paths, FileStatus::Locked).find("(exists but cannot be read: another program is using"),
+              std::string::npos);
 }
 
 }  // namespace

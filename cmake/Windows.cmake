@@ -14,6 +14,7 @@ add_library(skyliner_win32 STATIC
     src/app/ConfiguratorDlg.cpp
     src/app/LauncherFlows.cpp
     src/app/SimulatorFolder.cpp
+    src/app/SingleInstance.cpp
     src/prefs/ConfigurationDlg.cpp
     src/keys/KeyAssignerDlg.cpp
     src/keys/KeyConfigDlg.cpp
@@ -74,6 +75,7 @@ target_include_directories(win32_tests PRIVATE tests/core src/res)
 target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main)
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})
+add_dependencies(win32_tests FS9SkylinerConfig)  # a test starts the program twice
 # One ctest entry per case, listed under Wine when ctest starts so that building never
 # needs Wine; the listing may wait for Wine to create its prefix on a first run.
 include(GoogleTest)

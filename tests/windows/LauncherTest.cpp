@@ -56,6 +56,49 @@ TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     EXPECT_EQ(prefs, "C:\\Velmora\\Skyliner\\Prefs.cfg");
 }
 
+// A window of another process, once it shows.
+HWND AwaitWindow(const char* caption) {
+    HWND window = nullptr;
+    for (int wait = 0; !window && wait < 100; ++wait, Sleep(100)) window = FindWindowA(MAKEINTATOM(32770), caption);
+    return window;
+}
+
+// The real program started twice: the second start brings the first one's innermost window,
+// its About box, to the front and ends at once, opening nothing of its own.
+TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::strcpy(std::strrchr(program, '\\') + 1, "FS9SkylinerConfig.exe");
+    struct Started {  // ended with the test, whatever happened
+        PROCESS_INFORMATION process{};
+        STARTUPINFOA startup{};
+        explicit Started(char* program) {
+            startup.cb = sizeof startup;
+            EXPECT_TRUE(CreateProcessA(program, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+        }
+        ~Started() {
+            TerminateProcess(process.hProcess, 0);
+            CloseHandle(process.hProcess);
+            CloseHandle(process.hThread);
+        }
+    };
+    Started first(program);
+    PostMessageA(AwaitWindow("FS9 Skyliner Config"), WM_SYSCOMMAND, IDM_ABOUT, 0);
+    const HWND about = AwaitWindow("About FS9 Skyliner Config");
+    ASSERT_NE(about, nullptr);
+    HWND other = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    ASSERT_EQ(GetForegroundWindow(), other);
+
+    Started second(program);
+    ASSERT_EQ(WaitForSingleObject(second.process.hProcess, 5000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(second.process.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(GetForegroundWindow(), about);
+    DestroyWindow(other);
+}
+
 // The flows against a simulator folder that holds the A320 with its IAE version and, of the
 // A319, only its IAE version.
 class LauncherFlowsTest : public InstallationTest {

@@ -1,12 +1,14 @@
 // The contract between the dialog templates and the code: every control the code uses is
-// in its template, of the class and with the style bits the code relies on. Positions and
-// texts are free to change.
+// in its template, of the class and with the style bits the code relies on, and every
+// control the user operates is reached from the keyboard. Positions and texts are free to
+// change.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -71,6 +73,12 @@ std::vector<Contract> Contracts() {
     return contracts;
 }
 
+bool IsOfClass(HWND window, const char* windowClass) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return lstrcmpiA(name, windowClass) == 0;
+}
+
 // Sets no focus, so that no push button becomes the default one.
 INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
@@ -83,15 +91,53 @@ TEST(TemplateContractTest, EveryControlTheCodeUsesIsThereWithItsClassAndStyle) {
                 SCOPED_TRACE(testing::Message() << "template " << templateId << ", control " << id);
                 HWND item = GetDlgItem(dialog, id);
                 ASSERT_NE(item, nullptr);
-                char windowClass[64] = {};
-                GetClassNameA(item, windowClass, sizeof windowClass);
-                EXPECT_EQ(lstrcmpiA(windowClass, control.windowClass), 0) << windowClass;
+                EXPECT_TRUE(IsOfClass(item, control.windowClass));
                 const auto style = static_cast<DWORD>(GetWindowLongA(item, GWL_STYLE));
                 const bool button = lstrcmpiA(control.windowClass, "Button") == 0;
                 const DWORD kept = style & control.style;
                 const DWORD checked = button ? (style & BS_TYPEMASK) | (kept & ~BS_TYPEMASK) : kept;
                 EXPECT_EQ(checked, control.style) << std::hex << style;
             }
+        }
+        DestroyWindow(dialog);
+    }
+}
+
+// Every control a user can operate is reached from the keyboard: Tab goes from tab stop to
+// tab stop, the arrow keys go round a group from a control that leaves them to the dialog,
+// Enter presses the default button and Escape Cancel. Texts, pictures, bars and read-only
+// fields are only read.
+TEST(TemplateContractTest, EveryEnabledControlIsReachedFromTheKeyboard) {
+    for (const auto& [templateId, controls] : Contracts()) {
+        HWND dialog = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(templateId), nullptr, Inert, 0);
+        ASSERT_NE(dialog, nullptr) << "template " << templateId;
+        const auto code = [](HWND item) { return SendMessageA(item, WM_GETDLGCODE, 0, 0); };
+        // Every dialog but the selector opens with a value shown in each radio group, and the
+        // checked button becomes a tab stop.
+        const bool opensUnchecked = templateId == IDD_AIRCRAFT_SELECTOR;
+        bool checked = opensUnchecked;
+        for (HWND item = GetWindow(dialog, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
+            if (GetWindowLongA(item, GWL_STYLE) & WS_GROUP) checked = opensUnchecked;
+            if (checked || !(code(item) & DLGC_RADIOBUTTON)) continue;
+            SendMessageA(item, BM_SETCHECK, BST_CHECKED, 0);
+            checked = true;
+        }
+        std::set<HWND> reached;
+        for (std::vector<HWND> next{GetNextDlgTabItem(dialog, nullptr, FALSE)}; !next.empty();) {
+            HWND at = next.back();
+            next.pop_back();
+            if (!at || !reached.insert(at).second) continue;
+            next.push_back(GetNextDlgTabItem(dialog, at, FALSE));
+            if (code(at) & DLGC_WANTARROWS) continue;
+            next.push_back(GetNextDlgGroupItem(dialog, at, FALSE));
+            next.push_back(GetNextDlgGroupItem(dialog, at, TRUE));
+        }
+        for (HWND item = GetWindow(dialog, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
+            const bool readOnly = code(item) & DLGC_STATIC || IsOfClass(item, PROGRESS_CLASSA) ||
+                                  (IsOfClass(item, "Edit") && GetWindowLongA(item, GWL_STYLE) & ES_READONLY);
+            const bool pressedByKey = code(item) & DLGC_DEFPUSHBUTTON || GetDlgCtrlID(item) == IDCANCEL;
+            EXPECT_TRUE(!IsWindowEnabled(item) || readOnly || pressedByKey || reached.count(item))
+                << "template " << templateId << ", control " << GetDlgCtrlID(item);
         }
         DestroyWindow(dialog);
     }

@@ -48,7 +48,8 @@ add_executable(FS9SkylinerConfig WIN32 src/app/Main.cpp ${RESOURCES})
 target_include_directories(FS9SkylinerConfig PRIVATE src/res)
 target_compile_options(FS9SkylinerConfig PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(FS9SkylinerConfig PRIVATE skyliner_win32)
-target_link_options(FS9SkylinerConfig PRIVATE ${STATIC_LINK} -s)
+# No time stamp in the PE header, so that two builds of one commit give the same bytes.
+target_link_options(FS9SkylinerConfig PRIVATE ${STATIC_LINK} -s -Wl,--no-insert-timestamp)
 
 # GoogleTest from the sources Debian ships, built with the cross compiler.
 set(SKYLINER_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources, built for Windows")

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a virtual display, in one run:
-# the launcher; the Configuration dialog; the aircraft selector and the A320's load
-# manager; the fuel planner with the results of a typed flight; the key assignments and
-# the key capture.
+# the launcher and its About box; the Configuration dialog; the aircraft selector and the
+# A320's load manager; the fuel planner with the results of a typed flight; the key
+# assignments and the key capture.
 set -euo pipefail
 unset DISPLAY
 source "$(dirname "$0")/demo-session.sh"
@@ -29,6 +29,16 @@ $wine "$build/FS9SkylinerConfig.exe" &
 program=$!
 sleep 6
 shoot launcher.png
+
+# The About box from the window menu: Wine's own About item takes the letter A as well, so
+# Up picks ours, the last item.
+xdotool key alt+space
+sleep 1
+xdotool key Up Return
+sleep 2
+shoot about.png
+xdotool key Return
+sleep 1
 
 # Escape closes each dialog without saving.
 button $configuration_button

@@ -21,15 +21,15 @@ TEST(InstallPathsTest, TheFolderIsResolvedOnceAndEveryPathBuiltFromItIsClean) {
 }
 
 TEST(InstallPathsTest, TheAboutTextSaysWhereTheFolderCameFromAndWhetherThePreferencesFileIsThere) {
-    InstallPaths paths = ComputeInstallPaths(std::nullopt, "C:\\FS9\\Velmora\\Skyliner");
-    EXPECT_EQ(AboutText("1.2.3", paths, FileStatus::FolderMissing),
+    const InstallPaths found = ComputeInstallPaths(std::nullopt, "C:\\FS9\\Velmora\\Skyliner");
+    EXPECT_EQ(AboutText("1.2.3", found, FileStatus::FolderMissing),
               "FS9 Skyliner Config version 1.2.3\n\nSimulator folder (two folders above the current folder):\nC:\\FS9"
               "\n\nPreferences file (does not exist):\nC:\\FS9\\Velmora\\Skyliner\\Prefs.cfg");
-    paths.source = FolderSource::Registry;
-    EXPECT_NE(AboutText("1", paths, FileStatus::Ok).find("folder (from the registry):\nC:\\FS9\n\nPreferences file (exists)"),
-              std::string::npos);
-    EXPECT_NE(AboutText("1", paths, FileStatus::Locked).find("(exists but cannot be read: another program is using"),
-              std::string::npos);
+    const InstallPaths registered = ComputeInstallPaths("C:\\FS9", "");
+    const std::string shown = AboutText("1", registered, FileStatus::Ok);
+    EXPECT_NE(shown.find("(from the registry):\nC:\\FS9\n\nPreferences file (exists)"), std::string::npos) << shown;
+    const std::string locked = AboutText("1", registered, FileStatus::Locked);
+    EXPECT_NE(locked.find("(exists but cannot be read: another program is using"), std::string::npos) << locked;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <shlwapi.h>
 
 #include <cstring>
+#include <memory>
 #include <tuple>
 
 namespace {
@@ -63,40 +64,35 @@ HWND AwaitWindow(const char* caption) {
     return window;
 }
 
-// The real program started twice: the second start brings the first one's innermost window,
-// its About box, to the front and ends at once, opening nothing of its own.
-TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
+// The real program, beside the tests; ended with the handle.
+std::shared_ptr<void> StartProgram() {
     char program[MAX_PATH];
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     std::strcpy(std::strrchr(program, '\\') + 1, "FS9SkylinerConfig.exe");
-    struct Started {  // ended with the test, whatever happened
-        PROCESS_INFORMATION process{};
-        STARTUPINFOA startup{};
-        explicit Started(char* program) {
-            startup.cb = sizeof startup;
-            EXPECT_TRUE(CreateProcessA(program, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-        }
-        ~Started() {
-            TerminateProcess(process.hProcess, 0);
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-    };
-    Started first(program);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    EXPECT_TRUE(CreateProcessA(program, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    CloseHandle(process.hThread);
+    return {process.hProcess, [](HANDLE started) { TerminateProcess(started, 0); CloseHandle(started); }};
+}
+
+// Started twice: the second start brings the first one's innermost window, its About box,
+// to the front and ends at once, opening nothing of its own.
+TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
+    const auto first = StartProgram();
     PostMessageA(AwaitWindow("FS9 Skyliner Config"), WM_SYSCOMMAND, IDM_ABOUT, 0);
     const HWND about = AwaitWindow("About FS9 Skyliner Config");
-    ASSERT_NE(about, nullptr);
-    HWND other = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND other = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
-    ASSERT_EQ(GetForegroundWindow(), other);
-
-    Started second(program);
-    ASSERT_EQ(WaitForSingleObject(second.process.hProcess, 5000), WAIT_OBJECT_0);
+    ASSERT_NE(GetForegroundWindow(), about);
+    const auto second = StartProgram();
+    ASSERT_EQ(WaitForSingleObject(second.get(), 5000), WAIT_OBJECT_0);
     DWORD exitCode = 1;
-    GetExitCodeProcess(second.process.hProcess, &exitCode);
+    GetExitCodeProcess(second.get(), &exitCode);
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(GetForegroundWindow(), about);
-    DestroyWindow(other);
+    EXPECT_NE(about, nullptr);
 }
 
 // The flows against a simulator folder that holds the A320 with its IAE version and, of the

@@ -12,6 +12,7 @@ include(GoogleTest)
 
 add_executable(core_tests
     tests/core/FileReplacementTest.cpp
+    tests/core/InstallPathsTest.cpp
     tests/core/KeyCommandsTest.cpp
     tests/core/KeyNamesTest.cpp
     tests/core/PayloadTest.cpp

@@ -15,6 +15,7 @@ add_library(skyliner_win32 STATIC
     src/app/ConfiguratorDlg.cpp
     src/app/LauncherFlows.cpp
     src/app/SimulatorFolder.cpp
+    src/app/SingleInstance.cpp
     src/prefs/ConfigurationDlg.cpp
     src/keys/KeyAssignerDlg.cpp
     src/keys/KeyConfigDlg.cpp
@@ -29,6 +30,9 @@ add_library(skyliner_win32 STATIC
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme)
+# The project's version for the About box and the version resource.
+configure_file(cmake/Version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h @ONLY)
+target_include_directories(skyliner_win32 PUBLIC ${CMAKE_BINARY_DIR}/generated)
 
 # Dialog templates, bitmaps, icon and manifest; the test executables carry them too.
 set(RESOURCES src/res/Resources.rc)
@@ -46,7 +50,8 @@ add_executable(FS9SkylinerConfig WIN32 src/app/Main.cpp ${RESOURCES})
 target_include_directories(FS9SkylinerConfig PRIVATE src/res)
 target_compile_options(FS9SkylinerConfig PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(FS9SkylinerConfig PRIVATE skyliner_win32)
-target_link_options(FS9SkylinerConfig PRIVATE ${STATIC_LINK} -s)
+# No time stamp in the PE header, so that two builds of one commit give the same bytes.
+target_link_options(FS9SkylinerConfig PRIVATE ${STATIC_LINK} -s -Wl,--no-insert-timestamp)
 
 # GoogleTest from the sources Debian ships, built with the cross compiler.
 set(SKYLINER_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources, built for Windows")
@@ -73,6 +78,7 @@ target_include_directories(win32_tests PRIVATE tests/core src/res)
 target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main)
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})
+add_dependencies(win32_tests FS9SkylinerConfig)  # a test starts the program twice
 # One ctest entry per case, listed under Wine when ctest starts so that building never
 # needs Wine; the listing may wait for Wine to create its prefix on a first run.
 include(GoogleTest)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a virtual display, in one run:
-# the launcher; the Configuration dialog; the aircraft selector and the A320's load
-# manager; the fuel planner with the results of a typed flight; the key assignments and
-# the key capture and the question before a combination moves to another command; the
-# Restore Backups dialog after two saves.
+# the launcher and its About box; the Configuration dialog; the aircraft selector and the
+# A320's load manager; the fuel planner with the results of a typed flight; the key
+# assignments, the key capture and the question before a combination moves to another
+# command; the Restore Backups dialog after two saves.
 set -euo pipefail
 unset DISPLAY
 source "$(dirname "$0")/demo-session.sh"
@@ -30,6 +30,16 @@ $wine "$build/FS9SkylinerConfig.exe" &
 program=$!
 sleep 6
 shoot launcher.png
+
+# The About box from the window menu: Wine's own About item takes the letter A as well, so
+# Up twice picks ours, above Restore backups, the last item.
+xdotool key alt+space
+sleep 1
+xdotool key Up Up Return
+sleep 2
+shoot about.png
+xdotool key Return
+sleep 1
 
 # Escape closes each dialog without saving.
 button $configuration_button

@@ -13,6 +13,18 @@ constexpr int kBitmaps[] = {IDB_CONFIGURATION, IDB_LOAD_MANAGER, IDB_FUEL_PLANNE
 // Loaded on the first initialisation of the launcher and kept for the process.
 HBITMAP launcherImages[4] = {};
 
+// The launcher's items in its window menu (Alt+Space), after the system's own; each runs
+// a flow owned by the launcher.
+struct WindowMenuItem {
+    UINT command;
+    const char* text;
+    void (*run)(HWND launcher, const InstallPaths& paths);
+};
+constexpr WindowMenuItem kWindowMenu[] = {
+    {IDM_ABOUT, "&About FS9 Skyliner Config...", OnAbout},
+    {IDM_RESTORE_BACKUPS, "Restore &backups...", [](HWND launcher, const InstallPaths&) { OnRestoreBackups(launcher); }},
+};
+
 }  // namespace
 
 CConfiguratorDlg::CConfiguratorDlg(HWND parent)
@@ -26,12 +38,12 @@ bool CConfiguratorDlg::OnInitDialog() {
         if (!launcherImages[i]) launcherImages[i] = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kBitmaps[i]));
         SendMessageA(Item(kButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(launcherImages[i]));
     }
+    paths_ = FindInstallPaths();
+    FsRootPath = paths_.fsRoot;
+    PrefsPath = paths_.prefs;
     HMENU menu = GetSystemMenu(Window(), FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, IDM_RESTORE_BACKUPS, "Restore &backups...");
-    InstallPaths paths = FindInstallPaths();
-    FsRootPath = paths.fsRoot;
-    PrefsPath = paths.prefs;
+    for (const WindowMenuItem& item : kWindowMenu) AppendMenuA(menu, MF_STRING, item.command, item.text);
     return true;
 }
 
@@ -48,11 +60,14 @@ bool CConfiguratorDlg::OnCommand(int id, int code, HWND control) {
     return ModalDialog::OnCommand(id, code, control);
 }
 
-bool CConfiguratorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == IDM_RESTORE_BACKUPS) {
-        OnRestoreBackups(Window());
-        result = TRUE;
-        return true;
+bool CConfiguratorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+    if (message != WM_SYSCOMMAND) return false;
+    for (const WindowMenuItem& item : kWindowMenu) {
+        if ((wParam & 0xFFF0) == item.command) {
+            item.run(Window(), paths_);
+            result = TRUE;
+            return true;
+        }
     }
-    return ModalDialog::OnMessage(message, wParam, lParam, result);
+    return false;
 }

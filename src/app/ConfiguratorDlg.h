@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/InstallPaths.h"
 #include "ui/ModalDialog.h"
 
-// The launcher: four picture buttons that start the flows, and Exit. Closing it ends
-// the process.
+// The launcher: four picture buttons that start the flows, and Exit; its window menu adds
+// the program's own items. Closing it ends the process.
 class CConfiguratorDlg : public ModalDialog {
 public:
     explicit CConfiguratorDlg(HWND parent = nullptr);
@@ -15,4 +16,5 @@ protected:
 
 private:
     HICON icon_;
+    InstallPaths paths_;  // found once, when the launcher initialises
 };

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/InstallPaths.h"
+
 // What the launcher's buttons do. Each flow runs to its end and returns to the launcher;
 // messages and dialogs are owned by `owner`, the launcher.
 
@@ -19,6 +21,8 @@ void OnKeyAssignments(HWND owner);
 
 // The Restore Backups dialog, from the launcher's system menu.
 void OnRestoreBackups(HWND owner);
+// The About box: the version, the simulator's folder and the preferences file in use.
+void OnAbout(HWND owner, const InstallPaths& paths);
 
 // Runs the selector until a variant is chosen; false only when the selector cannot be
 // shown at all (told to the user), which would otherwise loop for ever.

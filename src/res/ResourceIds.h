@@ -12,9 +12,12 @@
 #define IDB_LOAD_MANAGER 134
 #define IDB_FUEL_PLANNER 138
 #define IDB_KEY_CONFIG 162
+// The launcher's own window menu commands: multiples of 16 below 0xF000, since the system
+// keeps the low four bits of a window menu command for itself.
+#define IDM_ABOUT 0x0010
+#define IDM_RESTORE_BACKUPS 0x0020
 
-// Restore Backups, from the launcher's system menu
-#define IDM_RESTORE_BACKUPS 0x0110  // a system-menu command: below 0xF000, its low four bits clear
+// Restore Backups, from the launcher's window menu
 #define IDD_RESTORE_BACKUPS 170
 #define IDC_RESTORE_NOTE 1040
 #define IDC_RESTORE_LIST 1041

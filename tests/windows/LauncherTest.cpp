@@ -13,6 +13,7 @@
 #include <shlwapi.h>
 
 #include <cstring>
+#include <memory>
 #include <tuple>
 
 namespace {
@@ -29,14 +30,14 @@ void Register(const char* folder) {
     ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", REG_SZ, folder, size), ERROR_SUCCESS);
 }
 
-// The registered folder is used as stored (trailing separator included) however long; without
-// it the start is two levels above the current folder.
+// The registered folder is used resolved, however long; without it the start is two levels
+// above the current folder.
 TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     Register("C:\\Games\\FS9\\");
     CConfiguratorDlg launcher;
     ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
-    EXPECT_EQ(FsRootPath, "C:\\Games\\FS9\\");
-    EXPECT_EQ(PrefsPath, "C:\\Games\\FS9\\\\Velmora\\Skyliner\\Prefs.cfg");
+    EXPECT_EQ(FsRootPath, "C:\\Games\\FS9");
+    EXPECT_EQ(PrefsPath, "C:\\Games\\FS9\\Velmora\\Skyliner\\Prefs.cfg");
     EXPECT_NE(SendMessageA(launcher.Window(), WM_GETICON, ICON_SMALL, 0), 0);
     for (int id = IDC_AIRCRAFT_CONFIGURATION; id < IDC_AIRCRAFT_CONFIGURATION + 4; ++id) {
         EXPECT_NE(SendMessageA(launcher.Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << id;
@@ -51,13 +52,50 @@ TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     EXPECT_EQ(FindInstallPaths().fsRoot, deep);
 
     Register(nullptr);
-    char previous[MAX_PATH], windows[MAX_PATH];
+    char previous[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, previous);
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    ASSERT_TRUE(SetCurrentDirectoryA(windows));
+    ASSERT_TRUE(SetCurrentDirectoryA("C:\\windows\\system32"));
     const std::string prefs = FindInstallPaths().prefs;
     SetCurrentDirectoryA(previous);
-    EXPECT_EQ(prefs, std::string(windows) + "\\..\\..\\Velmora\\Skyliner\\Prefs.cfg");
+    EXPECT_EQ(prefs, "C:\\Velmora\\Skyliner\\Prefs.cfg");
+}
+
+// A window of another process, once it shows.
+HWND AwaitWindow(const char* caption) {
+    HWND window = nullptr;
+    for (int wait = 0; !window && wait < 100; ++wait, Sleep(100)) window = FindWindowA(MAKEINTATOM(32770), caption);
+    return window;
+}
+
+// The real program, beside the tests; ended with the handle.
+std::shared_ptr<void> StartProgram() {
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::strcpy(std::strrchr(program, '\\') + 1, "FS9SkylinerConfig.exe");
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    EXPECT_TRUE(CreateProcessA(program, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    CloseHandle(process.hThread);
+    return {process.hProcess, [](HANDLE started) { TerminateProcess(started, 0); CloseHandle(started); }};
+}
+
+// Started twice: the second start brings the first one's innermost window, its About box,
+// to the front and ends at once, opening nothing of its own.
+TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
+    const auto first = StartProgram();
+    PostMessageA(AwaitWindow("FS9 Skyliner Config"), WM_SYSCOMMAND, IDM_ABOUT, 0);
+    const HWND about = AwaitWindow("About FS9 Skyliner Config");
+    HWND other = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    ASSERT_NE(GetForegroundWindow(), about);
+    const auto second = StartProgram();
+    ASSERT_EQ(WaitForSingleObject(second.get(), 5000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(second.get(), &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(GetForegroundWindow(), about);
+    EXPECT_NE(about, nullptr);
 }
 
 // The flows against a simulator folder that holds the A320 with its IAE version and, of the

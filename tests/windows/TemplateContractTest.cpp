@@ -1,12 +1,14 @@
 // The contract between the dialog templates and the code: every control the code uses is
-// in its template, of the class and with the style bits the code relies on. Positions and
-// texts are free to change.
+// in its template, of the class and with the style bits the code relies on, and every
+// control the user operates is reached from the keyboard. Positions and texts are free to
+// change.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -92,6 +94,44 @@ TEST(TemplateContractTest, EveryControlTheCodeUsesIsThereWithItsClassAndStyle) {
                 const DWORD checked = button ? (style & BS_TYPEMASK) | (kept & ~BS_TYPEMASK) : kept;
                 EXPECT_EQ(checked, control.style) << std::hex << style;
             }
+        }
+        DestroyWindow(dialog);
+    }
+}
+
+// Tab goes from tab stop to tab stop, the arrow keys round a group from a control that
+// leaves them to the dialog, Enter presses the default button and Escape Cancel. Controls
+// that take no keys (bars) and read-only ones (texts, pictures, boxes, fields) need none.
+TEST(TemplateContractTest, EveryEnabledControlIsReachedFromTheKeyboard) {
+    for (const auto& [templateId, controls] : Contracts()) {
+        HWND dialog = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(templateId), nullptr, Inert, 0);
+        const auto code = [](HWND item) { return SendMessageA(item, WM_GETDLGCODE, 0, 0); };
+        // Every dialog but the selector opens with a value shown in each radio group, and the
+        // checked button becomes a tab stop.
+        const bool opensUnchecked = templateId == IDD_AIRCRAFT_SELECTOR;
+        bool checked = opensUnchecked;
+        for (HWND item = GetWindow(dialog, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
+            if (GetWindowLongA(item, GWL_STYLE) & WS_GROUP) checked = opensUnchecked;
+            if (checked || !(code(item) & DLGC_RADIOBUTTON)) continue;
+            SendMessageA(item, BM_SETCHECK, BST_CHECKED, 0);
+            checked = true;
+        }
+        std::set<HWND> reached;
+        for (std::vector<HWND> next{GetNextDlgTabItem(dialog, nullptr, FALSE)}; !next.empty();) {
+            HWND at = next.back();
+            next.pop_back();
+            if (!at || !reached.insert(at).second) continue;
+            next.push_back(GetNextDlgTabItem(dialog, at, FALSE));
+            if (code(at) & DLGC_WANTARROWS) continue;
+            next.insert(next.end(), {GetNextDlgGroupItem(dialog, at, FALSE), GetNextDlgGroupItem(dialog, at, TRUE)});
+        }
+        for (HWND item = GetWindow(dialog, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
+            const LRESULT keys = code(item);
+            const bool readOnly =
+                !keys || keys & DLGC_STATIC || (keys & DLGC_HASSETSEL && GetWindowLongA(item, GWL_STYLE) & ES_READONLY);
+            const bool pressed = keys & DLGC_DEFPUSHBUTTON || GetDlgCtrlID(item) == IDCANCEL;  // by Enter or Escape
+            EXPECT_TRUE(!IsWindowEnabled(item) || readOnly || pressed || reached.count(item))
+                << "template " << templateId << ", control " << GetDlgCtrlID(item);
         }
         DestroyWindow(dialog);
     }

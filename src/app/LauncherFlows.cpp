@@ -127,6 +127,8 @@ void OnKeyAssignments(HWND owner) {
 void OnRestoreBackups(HWND owner) {
     CRestoreBackupsDlg dialog(FilesTheProgramSaves(), owner);
     if (dialog.DoModal() == -1) ShowMessage("The Restore Backups dialog could not be opened.", "Error", MB_ICONSTOP, owner);
+}
+
 void OnAbout(HWND owner, const InstallPaths& paths) {
     ShowMessage(AboutText(SKYLINER_VERSION, paths, Profile(paths.prefs).CheckReadable()), "About FS9 Skyliner Config",
                 MB_ICONINFORMATION, owner);

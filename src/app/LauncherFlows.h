@@ -19,9 +19,8 @@ void OnFuelPlanner(HWND owner);
 
 void OnKeyAssignments(HWND owner);
 
-// The Restore Backups dialog, from the launcher's system menu.
+// The launcher's window menu items: the Restore Backups dialog; the About box: the version, the simulator's folder and the preferences file in use.
 void OnRestoreBackups(HWND owner);
-// The About box: the version, the simulator's folder and the preferences file in use.
 void OnAbout(HWND owner, const InstallPaths& paths);
 
 // Runs the selector until a variant is chosen; false only when the selector cannot be

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "platform/AnsiCodePage.h"
 
@@ -44,11 +45,20 @@ char16_t Unit(Char c) {
     }
 }
 
+// Names compare in any letter case. ASCII, which nearly every name is, is compared at once;
+// other characters through their UTF-16 unit.
 template <typename Char>
 bool SameName(std::basic_string_view<Char> a, std::basic_string_view<Char> b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(Unit(a[i])) != FoldCase(Unit(b[i]))) return false;
+        const auto x = static_cast<std::make_unsigned_t<Char>>(a[i]), y = static_cast<std::make_unsigned_t<Char>>(b[i]);
+        if (x < 0x80 && y < 0x80) {
+            const unsigned lower = x | 0x20u;
+            const bool letter = lower - 'a' <= unsigned('z' - 'a');
+            if (letter ? lower != (y | 0x20u) : x != y) return false;
+        } else if (FoldCase(Unit(a[i])) != FoldCase(Unit(b[i]))) {
+            return false;
+        }
     }
     return true;
 }
@@ -110,10 +120,11 @@ struct SectionScan {
     std::optional<Line<Char>> lastEntry;  // the last entry line of the section
 };
 
-// Only the first section of a name counts, and within it the first entry of a key.
+// Only the first section of a name counts, and within it the first entry of a key. A lookup
+// stops there; an edit reads on to the section's last entry.
 template <typename Char>
 SectionScan<Char> ScanSection(std::basic_string_view<Char> text, std::basic_string_view<Char> section,
-                              std::basic_string_view<Char> key) {
+                              std::basic_string_view<Char> key, bool stopAtEntry = false) {
     SectionScan<Char> scan;
     for (std::size_t pos = 0; pos < text.size();) {
         Line<Char> line = ReadLine(text, pos);
@@ -126,7 +137,10 @@ SectionScan<Char> ScanSection(std::basic_string_view<Char> text, std::basic_stri
             }
         } else if (scan.found && line.kind == LineKind::Entry) {
             scan.lastEntry = line;
-            if (!scan.entry && SameName(line.name, key)) scan.entry = line;
+            if (!scan.entry && SameName(line.name, key)) {
+                scan.entry = line;
+                if (stopAtEntry) break;
+            }
         }
     }
     return scan;
@@ -147,7 +161,7 @@ template <typename Char>
 std::optional<std::basic_string<Char>> FindValue(std::basic_string_view<Char> text,
                                                  std::basic_string_view<Char> section,
                                                  std::basic_string_view<Char> key) {
-    SectionScan<Char> scan = ScanSection(text, section, key);
+    SectionScan<Char> scan = ScanSection(text, section, key, true);
     if (!scan.entry) return std::nullopt;
     return EntryValue(text, *scan.entry);
 }

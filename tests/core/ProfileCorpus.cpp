@@ -29,6 +29,7 @@ std::vector<ReadCase> ReadCorpus() {
         {"quote then text", quotes, "Q", "q11", "\"a\" ; c"}, {"semicolon in value", comments, "C", "v", "a ; b"},
         {"hash key", comments, "C", "#hash", "h"}, {"slash key", comments, "C", "//slash", "s"},
         {"comment is no key", comments, "C", ";k1", kMissing, true}, {"letter case", "[Ab]\r\nCd=1\r\n", "aB", "cD", "1"},
+        {"only letters fold", "[S]\r\n@[=1\r\n`{=2\r\n", "S", "`{", "2"},
         {"indented", "  [ S ]  trailing\r\n  k  =  v\r\n", "S", "k", "v"}, {"arguments trimmed", plain, "  S  ", "  k  ", "v"},
         {"tab in section", plain, "S\t", "k", kMissing, true}, {"tab in key", plain, "S", "\tk", kMissing, true},
         {"key with spaces", "[S]\r\na b=sp\r\n", "S", "a b", "sp"}, {"no final break", "[E]\r\nk=end", "E", "k", "end"},

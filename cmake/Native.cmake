@@ -16,6 +16,7 @@ add_executable(core_tests
     tests/core/KeyCommandsTest.cpp
     tests/core/KeyNamesTest.cpp
     tests/core/PayloadTest.cpp
+    tests/core/PictureScaleTest.cpp
     tests/core/ProfileCorpus.cpp
     tests/core/ProfilePropertyTest.cpp
     tests/core/ProfileSafetyTest.cpp

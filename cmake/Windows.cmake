@@ -26,10 +26,11 @@ add_library(skyliner_win32 STATIC
     src/ui/ColorEdit.cpp
     src/ui/DialogItems.cpp
     src/ui/ModalDialog.cpp
+    src/ui/Pictures.cpp
     src/ui/UserInterface.cpp
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
-target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme)
+target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme windowscodecs ole32)
 # The project's version for the About box and the version resource.
 configure_file(cmake/Version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h @ONLY)
 target_include_directories(skyliner_win32 PUBLIC ${CMAKE_BINARY_DIR}/generated)
@@ -41,7 +42,7 @@ set(RESOURCES src/res/Resources.rc)
 file(GLOB RESOURCE_INPUTS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/src/res/*.rc
     ${CMAKE_SOURCE_DIR}/src/res/*.h
-    ${CMAKE_SOURCE_DIR}/src/res/*.bmp
+    ${CMAKE_SOURCE_DIR}/src/res/*.png
     ${CMAKE_SOURCE_DIR}/src/res/*.ico
     ${CMAKE_SOURCE_DIR}/src/res/*.manifest)
 set_source_files_properties(${RESOURCES} PROPERTIES OBJECT_DEPENDS "${RESOURCE_INPUTS}")
@@ -64,6 +65,7 @@ add_executable(win32_tests
     tests/windows/TestDialogs.rc
     tests/windows/ConfigurationDlgTest.cpp
     tests/windows/DialogLayerTest.cpp
+    tests/windows/DialogPicturesTest.cpp
     tests/windows/FakeUserInterface.cpp
     tests/windows/KeyAssignmentsTest.cpp
     tests/windows/FuelPlannerTest.cpp
@@ -94,6 +96,11 @@ add_custom_command(OUTPUT ${TEST_LOCALES}/fr_FR.UTF-8/LC_CTYPE
 add_custom_target(test_locales ALL DEPENDS ${TEST_LOCALES}/fr_FR.UTF-8/LC_CTYPE)
 add_test(NAME win32_tests_french_keys COMMAND win32_tests --gtest_filter=KeyAssignmentsTest.FrenchLayout*)
 set_tests_properties(win32_tests_french_keys PROPERTIES ENVIRONMENT "LANG=fr_FR.UTF-8;LOCPATH=${TEST_LOCALES}")
+# The pictures again at a screen scale of 150 %, which Wine reads from its prefix when it
+# starts: a prefix of its own, made with that scale on the first run.
+add_test(NAME win32_tests_pictures_at_150_percent COMMAND win32_tests --gtest_filter=DialogPicturesTest.*)
+set_tests_properties(win32_tests_pictures_at_150_percent PROPERTIES
+    ENVIRONMENT "SKYLINER_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-144;SKYLINER_LOGPIXELS=144")
 
 add_executable(profile_benchmark bench/ProfileBenchmark.cpp)
 target_compile_options(profile_benchmark PRIVATE ${SKYLINER_WARNINGS})

@@ -13,7 +13,7 @@ rm -rf "$scratch"
 mkdir -p "$scratch"
 cp -r demo/FS9 "$scratch/"
 
-export WINEPREFIX=$PWD/$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=${SKYLINER_WINEPREFIX:-$PWD/$build/wineprefix} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 root_windows="Z:$(realpath "$scratch/FS9" | tr / '\\')"
 
 headless=""

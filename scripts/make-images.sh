@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Regenerates the launcher banners, the Configuration dialog's header, the aircraft selector
-# tiles and the application icon in src/res from the SVGs in src/res/images. The results are
-# committed, so building never needs any of these tools; rerun this only after editing an
-# SVG, and commit both.
+# Regenerates the launcher banners, the dialogs' headers, the aircraft selector tiles, the
+# load manager's views and the application icon in src/res from the SVGs in src/res/images.
+# The results are committed, so building never needs any of these tools; rerun this only
+# after editing an SVG, and commit both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 images=src/res/images
@@ -23,73 +23,50 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-render() { # svg name -> $work/name.png at the size the SVG declares
-  rsvg-convert "$images/$1.svg" -o "$work/$1.png"
+# Each picture twice: at the size its SVG declares, which fills its control at 96 dpi, and
+# at twice that, which the program scales down for any larger screen scale. PNG, so that
+# the second size costs little in the exe; opaque on white and without time stamps, so
+# that a rerun changes no byte of an unchanged picture.
+picture() { # svg name, output name, width, height
+  local svg=$images/$1.svg
+  rsvg-convert "$svg" -o "$work/$1.png"
+  rsvg-convert -w $(($3 * 2)) -h $(($4 * 2)) "$svg" -o "$work/$1@2x.png"
+  for scale in "" @2x; do
+    convert "$work/$1$scale.png" -background white -alpha remove -alpha off -strip \
+      -define png:exclude-chunks=date,time "PNG24:$res/$2$scale.png"
+  done
+  check_png "$2.png" "$3" "$4"
+  check_png "$2@2x.png" $(($3 * 2)) $(($4 * 2))
 }
 
-# BMP3: plain 40-byte BITMAPINFOHEADER; the V5 header ImageMagick writes by default trips
-# old resource compilers. Uncompressed, because for 8-bit it would pick RLE8 on its own.
-# Alpha is flattened away: LoadBitmapA has no use for it.
-to_bmp24() { # name output
-  convert "$work/$1.png" -background white -alpha remove -alpha off -type TrueColor -compress None "BMP3:$res/$2"
-}
-to_bmp8() { # name output
-  convert "$work/$1.png" -background white -alpha remove -alpha off \
-    -dither None -colors 256 -type Palette -compress None "BMP3:$res/$2"
-}
-
-# Refuses to leave behind a file that LoadBitmapA would read differently than intended.
-check_bmp() { # file width height bits
-  local file=$res/$1
-  read -r header_size width height planes bits compression < <(
-    od -An -v -t u4 -j 14 -N 12 "$file" | tr '\n' ' '
-    od -An -v -t u2 -j 26 -N 4 "$file" | tr '\n' ' '
-    od -An -v -t u4 -j 30 -N 4 "$file"
-  )
-  if [ "$header_size $width $height $planes $bits $compression" != "40 $2 $3 1 $4 0" ]; then
-    echo "$file: header $header_size, ${width}x$height, $planes plane(s), $bits bpp," \
-         "compression $compression; wanted 40, $2x$3, 1, $4, 0" >&2
+# Refuses to leave behind a picture of another size than its control wants.
+check_png() { # file width height
+  local size
+  size=$(identify -format '%wx%h' "$res/$1")
+  if [ "$size" != "$2x$3" ]; then
+    echo "$res/$1: ${size}, wanted $2x$3" >&2
     exit 1
   fi
 }
 
-banner() { # svg name, output, bits
-  render "$1"
-  if [ "$3" = 8 ]; then to_bmp8 "$1" "$2"; else to_bmp24 "$1" "$2"; fi
-  check_bmp "$2" 450 69 "$3"
-}
-banner banner-configuration Configuration.bmp 24
-banner banner-load-manager  LoadManager.bmp   24
-banner banner-fuel-planner  FuelPlanner.bmp   24
-banner banner-key-config    KeyConfig.bmp     8
+# The launcher's button faces (the fuel planner's banner is its button's picture).
+picture banner-configuration Configuration 453 65
+picture banner-load-manager  LoadManager   453 65
+picture banner-fuel-planner  FuelPlanner   453 65
+picture banner-key-config    KeyConfig     453 65
 
-render header-configuration
-to_bmp24 header-configuration ConfigurationHeader.bmp
-check_bmp ConfigurationHeader.bmp 638 100 24
+picture header-configuration ConfigurationHeader 637 101
 
 for designator in A318 A319 A320 A321 ACJ; do
-  name=select-${designator,,}
-  render "$name"
-  to_bmp24 "$name" "Select$designator.bmp"
-  check_bmp "Select$designator.bmp" 200 65 24
+  picture "select-${designator,,}" "Select$designator" 206 71
 done
 
 # The load manager: its header, and per variant a top view over which the cabin bars lie
-# and a side view for the hold bars; the A320's two are of their own sizes.
-render lm-header
-to_bmp24 lm-header LoadManagerHeader.bmp
-check_bmp LoadManagerHeader.bmp 638 100 24
+# and a side view for the hold bars, each filling its 572 x 122 control.
+picture lm-header LoadManagerHeader 594 82
 for designator in A318 A319 A320 A321 ACJ; do
   for view in cabin hold; do
-    name=lm-${designator,,}-$view
-    output=$designator${view^}.bmp
-    render "$name"
-    to_bmp24 "$name" "$output"
-    case $output in
-      A320Cabin.bmp) check_bmp "$output" 571 76 24 ;;
-      A320Hold.bmp) check_bmp "$output" 573 99 24 ;;
-      *) check_bmp "$output" 568 118 24 ;;
-    esac
+    picture "lm-${designator,,}-$view" "$designator${view^}" 572 122
   done
 done
 

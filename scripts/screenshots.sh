@@ -4,25 +4,35 @@
 # A320's load manager; the fuel planner with the results of a typed flight; the key
 # assignments, the key capture and the question before a combination moves to another
 # command; the Restore Backups dialog after two saves.
+# With SKYLINER_LOGPIXELS=144 the same set at a screen scale of 150 %, named *-150.png, from
+# a Wine prefix of that scale beside the usual one.
 set -euo pipefail
 unset DISPLAY
+logpixels=${SKYLINER_LOGPIXELS:-96}
+suffix=""
+if [ "$logpixels" != 96 ]; then
+  suffix=-$((logpixels * 100 / 96))
+  export SKYLINER_WINEPREFIX=$PWD/build/windows/wineprefix-$logpixels
+fi
 source "$(dirname "$0")/demo-session.sh"
 command -v xdotool >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool >/dev/null
 
 out=docs/images
 mkdir -p "$out"
 # Crops a screenshot of the virtual desktop to the windows on it.
-shoot() { import -window root png:- | convert - -fuzz 3% -trim +repage -bordercolor white -border 8 "$out/$1"; }
+shoot() { import -window root png:- | convert - -fuzz 3% -trim +repage -bordercolor white -border 8 "$out/${1%.png}$suffix.png"; }
+# A height on the screen at 96 dpi, where it lies at this scale: windows grow from the middle.
+at() { echo $((512 + ($1 - 512) * logpixels / 96)); }
 
 # Every window is centred on the 1280 x 1024 desktop. The launcher's four buttons, from
 # the top: Aircraft Configuration, Load Manager, Fuel Planner, Key Config.
-button() { xdotool mousemove 640 "$1" click 1; sleep 2; }
+button() { xdotool mousemove 640 "$(at "$1")" click 1; sleep 2; }
 configuration_button=387 load_manager_button=465 fuel_planner_button=545 key_button=622
 # Picks the A320 in the selector and closes it.
 pick_a320() {
-  xdotool mousemove 640 505 click 1
+  xdotool mousemove 640 "$(at 505)" click 1
   sleep 0.5
-  xdotool mousemove 640 723 click 1
+  xdotool mousemove 640 "$(at 723)" click 1
   sleep 2
 }
 

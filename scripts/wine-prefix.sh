@@ -15,6 +15,10 @@ if [ ! -f "$WINEPREFIX/.skyliner-ready" ]; then
   # The caption buttons are drawn with Marlett, and Tahoma is the dialogs' bold face;
   # Wine ships both but does not put them in a new prefix here.
   cp /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  # A screen scale other than 100 % (144 for 150 %), read by Wine when its server starts.
+  if [ -n "${SKYLINER_LOGPIXELS:-}" ]; then
+    $wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$SKYLINER_LOGPIXELS" /f >/dev/null 2>&1
+  fi
   wineserver -w
   touch "$WINEPREFIX/.skyliner-ready"
 fi

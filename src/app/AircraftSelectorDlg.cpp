@@ -8,18 +8,12 @@ namespace {
 constexpr int kButtons[] = {IDC_SELECT_A318, IDC_SELECT_A319, IDC_SELECT_A320, IDC_SELECT_A321, IDC_SELECT_ACJ};
 constexpr int kBitmaps[] = {IDB_SELECT_A318, IDB_SELECT_A319, IDB_SELECT_A320, IDB_SELECT_A321, IDB_SELECT_ACJ};
 
-// Loaded on the first selector of the process and kept for every later one.
-HBITMAP selectorImages[kVariantCount] = {};
-
 }  // namespace
 
 CAircraftSelector::CAircraftSelector(HWND parent) : ModalDialog(IDD_AIRCRAFT_SELECTOR, parent) {}
 
 bool CAircraftSelector::OnInitDialog() {
-    for (int i = 0; i < kVariantCount; ++i) {
-        if (!selectorImages[i]) selectorImages[i] = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kBitmaps[i]));
-        SendMessageA(Item(kButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(selectorImages[i]));
-    }
+    for (int i = 0; i < kVariantCount; ++i) ShowPicture(kButtons[i], kBitmaps[i]);
     return true;
 }
 

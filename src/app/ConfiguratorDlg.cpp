@@ -10,9 +10,6 @@ namespace {
 constexpr int kButtons[] = {IDC_AIRCRAFT_CONFIGURATION, IDC_LOAD_MANAGER, IDC_FUEL_PLANNER, IDC_KEY_ASSIGNMENTS};
 constexpr int kBitmaps[] = {IDB_CONFIGURATION, IDB_LOAD_MANAGER, IDB_FUEL_PLANNER, IDB_KEY_CONFIG};
 
-// Loaded on the first initialisation of the launcher and kept for the process.
-HBITMAP launcherImages[4] = {};
-
 // The launcher's items in its window menu (Alt+Space), after the system's own; each runs
 // a flow owned by the launcher.
 struct WindowMenuItem {
@@ -34,10 +31,7 @@ CConfiguratorDlg::CConfiguratorDlg(HWND parent)
 bool CConfiguratorDlg::OnInitDialog() {
     SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    for (int i = 0; i < 4; ++i) {
-        if (!launcherImages[i]) launcherImages[i] = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kBitmaps[i]));
-        SendMessageA(Item(kButtons[i]), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(launcherImages[i]));
-    }
+    for (int i = 0; i < 4; ++i) ShowPicture(kButtons[i], kBitmaps[i]);
     paths_ = FindInstallPaths();
     FsRootPath = paths_.fsRoot;
     PrefsPath = paths_.prefs;

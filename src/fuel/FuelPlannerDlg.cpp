@@ -58,6 +58,7 @@ FuelPlanner::FuelPlanner(const Variant& variant, std::int32_t savedZeroFuelWeigh
 }
 
 bool FuelPlanner::OnInitDialog() {
+    ShowPicture(IDC_PLANNER_BANNER, IDB_FUEL_PLANNER);
     leftOuter_.SetBackgroundColor(kOuterTankColor);
     rightOuter_.SetBackgroundColor(kOuterTankColor);
     leftInner_.SetBackgroundColor(kInnerTankColor);

@@ -156,27 +156,15 @@ CVariantLoadManager::CVariantLoadManager(const Variant& variant, HWND parent)
       candidates_(CandidateFiles(variant, FsRootPath)),
       installed_(IsVariantInstalled(variant, FsRootPath)) {}
 
-CVariantLoadManager::~CVariantLoadManager() {
-    if (cabinPicture_) DeleteObject(cabinPicture_);
-    if (holdPicture_) DeleteObject(holdPicture_);
-}
-
-// The picture statics keep their template size (SS_CENTERIMAGE), so the bars stay over them.
-void CVariantLoadManager::ShowPictures() {
-    auto show = [this](int id, int picture, HBITMAP& shown) {
-        if (!shown) shown = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(picture));
-        SendMessageA(Item(id), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
-    };
-    show(IDC_CABIN_IMAGE, variant_.cabinPicture, cabinPicture_);
-    show(IDC_HOLD_IMAGE, variant_.holdPicture, holdPicture_);
-}
-
 PayloadSaveOutcome CVariantLoadManager::SavePayload() const {
     return WritePayload(candidates_, variant_.forwardHoldKg, variant_.aftHoldKg);
 }
 
 bool CVariantLoadManager::OnInitDialog() {
-    ShowPictures();
+    // Each view fills its control, as its bars (both in dialog units) do their places on it.
+    ShowPicture(IDC_LOAD_MANAGER_HEADER, IDB_LOAD_MANAGER_HEADER);
+    ShowPicture(IDC_CABIN_IMAGE, variant_.cabinPicture);
+    ShowPicture(IDC_HOLD_IMAGE, variant_.holdPicture);
     InitPayloadControls(variant_.firstCabinSeats, variant_.secondCabinSeats);
     // The launcher has read the source and seen that it can be shown.
     LoadPayload(source_, variant_.emptyWeightLb, variant_.forwardHoldKg, variant_.aftHoldKg);

@@ -64,7 +64,6 @@ private:
 // The load manager of one variant: its template, pictures, capacities and aircraft files.
 class CVariantLoadManager : public CLoadManager {
 public:
-    ~CVariantLoadManager() override;
     // Whether one of its files exists, as found when the object was made.
     bool IsInstalled() const { return installed_; }
     const std::vector<std::string>& Files() const { return candidates_; }
@@ -82,11 +81,7 @@ protected:
     void OnHScroll(int request, HWND scrollBar) override;
 
 private:
-    void ShowPictures();
-
     const Variant& variant_;
-    HBITMAP cabinPicture_ = nullptr;
-    HBITMAP holdPicture_ = nullptr;
     std::vector<std::string> candidates_;  // below the simulator's folder; primary first
     ProfileSnapshot source_{std::string(), FileStatus::NotFound, std::string()};
     bool installed_;

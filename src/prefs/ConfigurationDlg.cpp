@@ -66,6 +66,7 @@ CConfigurationDlg::CConfigurationDlg(ProfileSnapshot prefs, HWND parent)
 }
 
 bool CConfigurationDlg::OnInitDialog() {
+    ShowPicture(IDC_CFG_HEADER, IDB_CONFIGURATION_HEADER);
     CommonPreferences = LoadCommonPreferences(prefs_);
     const CommonPreferenceValues& values = CommonPreferences;
 

@@ -3,9 +3,16 @@
 #include <exception>
 #include <string>
 
+#include "ui/Pictures.h"
 #include "ui/UserInterface.h"
 
 namespace {
+
+// Not in the headers of the oldest Windows the build targets.
+constexpr UINT kDpiChanged = 0x02E0;
+// Posted on a change of scale, so that the pictures follow once the dialog manager has
+// laid the dialog out again at the new scale.
+constexpr UINT kRescalePictures = WM_APP + 1;
 
 // The user can act on the first sentence; the detail helps whoever reads a report of it.
 void ShowUnexpectedError(HWND window, const char* detail) {
@@ -71,6 +78,11 @@ bool ModalDialog::OnCommand(int id, int code, HWND) {
     return false;
 }
 
+void ModalDialog::ShowPicture(int controlId, int pictureId) {
+    pictures_.emplace_back(controlId, pictureId);
+    ::ShowPicture(Item(controlId), pictureId);
+}
+
 bool ModalDialog::OnNotify(const NMHDR&, LRESULT&) { return false; }
 
 void ModalDialog::OnHScroll(int, HWND) {}
@@ -108,6 +120,7 @@ INT_PTR CALLBACK ModalDialog::DialogProcedure(HWND window, UINT message, WPARAM 
 INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
+            pictures_.clear();
             for (auto& [id, control] : bindings_) control->Attach(GetDlgItem(window_, id));
             return OnInitDialog() ? TRUE : FALSE;
         case WM_COMMAND:
@@ -134,6 +147,12 @@ INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return reinterpret_cast<INT_PTR>(OnControlColor(context, control));
         }
+        case kDpiChanged:
+            PostMessageA(window_, kRescalePictures, 0, 0);
+            return FALSE;  // the dialog manager scales the dialog
+        case kRescalePictures:
+            for (auto [control, picture] : pictures_) ::ShowPicture(Item(control), picture);
+            return TRUE;
         default: {
             INT_PTR result = FALSE;
             return OnMessage(message, wParam, lParam, result) ? result : FALSE;

@@ -37,6 +37,9 @@ public:
 
 protected:
     void Bind(int id, DialogControl& control) { bindings_.emplace_back(id, &control); }
+    // Fills the control with the picture, and again whenever the dialog's scale changes
+    // (it moved to a screen of another scale).
+    void ShowPicture(int controlId, int pictureId);
 
     // Return true to let the dialog manager set the initial focus.
     virtual bool OnInitDialog() { return true; }
@@ -62,4 +65,5 @@ private:
     bool modeless_ = false;
     INT_PTR result_ = 0;
     std::vector<std::pair<int, DialogControl*>> bindings_;
+    std::vector<std::pair<int, int>> pictures_;  // control, picture
 };

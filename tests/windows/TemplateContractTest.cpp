@@ -39,7 +39,8 @@ std::vector<Contract> Contracts() {
           {{IDC_CFG_AUTO_PAUSE, IDC_CFG_FSUIPC}, "Button", BS_AUTOCHECKBOX},
           {{IDC_CFG_VOLUME, IDC_CFG_IRS_TIME}, TRACKBAR_CLASSA, 0},
           {{IDC_CFG_VOLUME_LABEL, IDC_CFG_IRS_LABEL}, "Static", 0},
-          {{IDC_CFG_COLD_AND_DARK, IDCANCEL}, "Button", kPush}, {{IDOK}, "Button", kOk}}},
+          {{IDC_CFG_COLD_AND_DARK, IDCANCEL}, "Button", kPush}, {{IDOK}, "Button", kOk},
+          {{IDC_CFG_HEADER}, "Static", SS_BITMAP}}},
         {IDD_KEY_CONFIG, {{{IDC_KEY_COMMAND_LIST}, "ComboBox", CBS_DROPDOWNLIST},
                           {{IDC_KEY_ASSIGNMENT}, "Edit", ES_READONLY},
                           {{IDC_KEY_CHANGE, IDCANCEL}, "Button", kPush}, {{IDOK}, "Button", kOk}}},
@@ -54,7 +55,8 @@ std::vector<Contract> Contracts() {
           {{IDC_PLANNER_ZFW_UNIT, IDC_PLANNER_TAXI_UNIT, IDC_PLANNER_TRIP_UNIT, IDC_PLANNER_FINAL_UNIT,
             IDC_PLANNER_FOB_UNIT, IDC_PLANNER_COST_INDEX_UNIT}, "Static", 0},
           {{IDC_PLANNER_METRIC, IDC_PLANNER_IMPERIAL}, "Button", kRadio},
-          {{IDC_PLANNER_VALIDATE}, "Button", kOk}, {{IDCANCEL}, "Button", kPush}}},
+          {{IDC_PLANNER_VALIDATE}, "Button", kOk}, {{IDCANCEL}, "Button", kPush},
+          {{IDC_PLANNER_BANNER}, "Static", SS_BITMAP}}},
     };
     const std::vector<Controls> loadManager = {
         {{IDC_FIRST_CABIN_SLIDER, IDC_SECOND_CABIN_SLIDER, IDC_FORWARD_HOLD_SLIDER, IDC_AFT_HOLD_SLIDER},
@@ -64,7 +66,7 @@ std::vector<Contract> Contracts() {
          "Edit", ES_READONLY},
         {{IDC_FIRST_CABIN_BAR, IDC_SECOND_CABIN_BAR, IDC_FORWARD_HOLD_BAR, IDC_AFT_HOLD_BAR},
          PROGRESS_CLASSA, PBS_SMOOTH},
-        {{IDC_CABIN_IMAGE, IDC_HOLD_IMAGE}, "Static", SS_BITMAP | SS_CENTERIMAGE},  // pictures put in by the code
+        {{IDC_LOAD_MANAGER_HEADER, IDC_CABIN_IMAGE, IDC_HOLD_IMAGE}, "Static", SS_BITMAP},  // pictures put in by the code
         {{IDC_UNIT_KG, IDC_UNIT_LB}, "Button", kRadio}, {{IDOK}, "Button", kOk}, {{IDCANCEL}, "Button", kPush},
     };
     for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {

@@ -12,8 +12,12 @@ logpixels=${SKYLINER_LOGPIXELS:-96}
 suffix=""
 if [ "$logpixels" != 96 ]; then
   suffix=-$((logpixels * 100 / 96))
-  export SKYLINER_WINEPREFIX=$PWD/build/windows/wineprefix-$logpixels
+  # A screen that the load manager, 1065 pixels high at 150 %, fits on, in a prefix of its own.
+  export SKYLINER_SCREEN=1920x1536
+  export SKYLINER_WINEPREFIX=$PWD/build/windows/wineprefix-$logpixels-screenshots
 fi
+width=${SKYLINER_SCREEN:-1280x1024}
+height=${width#*x} width=${width%x*}
 source "$(dirname "$0")/demo-session.sh"
 command -v xdotool >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool >/dev/null
 
@@ -21,18 +25,19 @@ out=docs/images
 mkdir -p "$out"
 # Crops a screenshot of the virtual desktop to the windows on it.
 shoot() { import -window root png:- | convert - -fuzz 3% -trim +repage -bordercolor white -border 8 "$out/${1%.png}$suffix.png"; }
-# A height on the screen at 96 dpi, where it lies at this scale: windows grow from the middle.
-at() { echo $((512 + ($1 - 512) * logpixels / 96)); }
+# A height on the 1280 x 1024 screen at 96 dpi, where it lies on this screen at this scale:
+# windows are centred and grow from the middle.
+at() { echo $((height / 2 + ($1 - 512) * logpixels / 96)); }
 
-# Every window is centred on the 1280 x 1024 desktop. The launcher's four buttons, from
+# Every window is centred on the desktop. The launcher's four buttons, from
 # the top: Aircraft Configuration, Load Manager, Fuel Planner, Key Config.
-button() { xdotool mousemove 640 "$(at "$1")" click 1; sleep 2; }
+button() { xdotool mousemove $((width / 2)) "$(at "$1")" click 1; sleep 2; }
 configuration_button=387 load_manager_button=465 fuel_planner_button=545 key_button=622
 # Picks the A320 in the selector and closes it.
 pick_a320() {
-  xdotool mousemove 640 "$(at 505)" click 1
+  xdotool mousemove $((width / 2)) "$(at 505)" click 1
   sleep 0.5
-  xdotool mousemove 640 "$(at 723)" click 1
+  xdotool mousemove $((width / 2)) "$(at 723)" click 1
   sleep 2
 }
 

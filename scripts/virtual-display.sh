@@ -1,10 +1,10 @@
-# Sourced: start_virtual_display brings up Xvfb on a free display number, exports
+# Sourced: start_virtual_display brings up Xvfb (1280 x 1024, or $SKYLINER_SCREEN) on a free display number, exports
 # DISPLAY and sets xvfb_pid; the caller stops it (with Wine's server) when done.
 start_virtual_display() {
   local n
   for n in $(seq 90 140); do
     [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${SKYLINER_SCREEN:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do
       kill -0 "$xvfb_pid" 2>/dev/null || break

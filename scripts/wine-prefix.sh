@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Creates the Wine prefix named by $WINEPREFIX once: a virtual desktop, no Mono or Gecko.
+# Creates the Wine prefix named by $WINEPREFIX once: a virtual desktop (1280 x 1024, or
+# $SKYLINER_SCREEN), no Mono or Gecko.
 set -euo pipefail
 : "${WINEPREFIX:?}"
 source "$(dirname "$0")/wine-env.sh"
@@ -11,7 +12,7 @@ flock 9
 if [ ! -f "$WINEPREFIX/.skyliner-ready" ]; then
   $wine wineboot -i >/dev/null 2>&1
   $wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
-  $wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1280x1024 /f >/dev/null 2>&1
+  $wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d "${SKYLINER_SCREEN:-1280x1024}" /f >/dev/null 2>&1
   # The caption buttons are drawn with Marlett, and Tahoma is the dialogs' bold face;
   # Wine ships both but does not put them in a new prefix here.
   cp /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true

@@ -13,9 +13,13 @@ std::string ItemText(HWND dialog, int id) {
     return std::string(text.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
 }
 
-void SetItemText(HWND dialog, int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
+// A text set again repaints its control: the load manager refreshes every read-out at each
+// repaint of a slider, so an unchanged text is left alone.
+void SetItemText(HWND dialog, int id, const std::string& text) {
+    if (ItemText(dialog, id) != text) SetDlgItemTextA(dialog, id, text.c_str());
+}
 
-void SetItemNumber(HWND dialog, int id, unsigned value) { SetDlgItemInt(dialog, id, value, FALSE); }
+void SetItemNumber(HWND dialog, int id, unsigned value) { SetItemText(dialog, id, std::to_string(value)); }
 
 bool IsItemChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -46,7 +50,11 @@ void ProgressBar::SetRange(int minimum, int maximum) {
     SendMessageA(Handle(), PBM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
 }
 
-void ProgressBar::SetPosition(int position) { SendMessageA(Handle(), PBM_SETPOS, static_cast<WPARAM>(position), 0); }
+void ProgressBar::SetPosition(int position) {
+    if (SendMessageA(Handle(), PBM_GETPOS, 0, 0) != position) {
+        SendMessageA(Handle(), PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    }
+}
 
 void ProgressBar::SetBarColor(COLORREF color) {
     RemoveTheme();

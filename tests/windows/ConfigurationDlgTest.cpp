@@ -98,46 +98,36 @@ TEST_F(ConfigurationFlowTest, ShowEditAndSave) {
                               "           only next time the aircraft is loaded in Flight Simulator."));
 }
 
-TEST_F(ConfigurationFlowTest, AFailedSaveIsToldAndKeepsTheDialogOpen) {
-    folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=0\r\n");
-    SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_READONLY);
-    Run([&](HWND d) {
-        for (int id : {IDC_CFG_IMPERIAL, IDC_CFG_COLD_AND_DARK, IDOK}) Press(d, id);
-        ASSERT_TRUE(IsWindow(d));
-        EXPECT_TRUE(IsItemChecked(d, IDC_CFG_IMPERIAL));
-        ASSERT_EQ(ui.messages.size(), 2u) << "Cold & Dark, then Ok";
-        const std::string reason = DescribeFileFailure(FileAccess::Write, PrefsPath, FileStatus::ReadOnly);
-        for (const ShownMessage& m : ui.messages) {
-            EXPECT_EQ(std::tuple(m.text.substr(0, reason.size()), m.caption, m.style, m.owner),
-                      std::tuple(reason, "ERROR", UINT{MB_OK | MB_ICONSTOP}, d));
-        }
-        EXPECT_EQ(folder.Take("Prefs.cfg"), "[Common]\r\nUnitSystem=0\r\n");
-        SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
-        Press(d, IDOK);
-        EXPECT_FALSE(IsWindow(d));
-    });
-    EXPECT_NE(folder.Take("Prefs.cfg").find("UnitSystem=1\r\n"), std::string::npos);
-    EXPECT_EQ(ui.messages.size(), 3u) << "the note after the save";
-}
-
-// A backup that cannot be written is asked about: No saves nothing and keeps the dialog open.
-TEST_F(ConfigurationFlowTest, WithoutABackupTheUserDecidesWhetherToSave) {
-    folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=0\r\n");
-    CreateDirectoryA(folder.Path("Prefs.cfg.skyliner-backup").c_str(), nullptr);
-    ui.answers = {IDNO, IDYES};
-    Run([&](HWND d) {
-        Press(d, IDC_CFG_IMPERIAL);
-        Press(d, IDOK);
-        ASSERT_TRUE(IsWindow(d));
-        EXPECT_EQ(folder.Take("Prefs.cfg"), "[Common]\r\nUnitSystem=0\r\n");
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(std::tie(ui.messages[0].text, ui.messages[0].caption, ui.messages[0].style),
-                  std::make_tuple("No backup of " + PrefsPath + " could be written (it is a folder, not a file).\n"
-                                  "Save without a backup?", "WARNING", UINT{MB_YESNO | MB_ICONEXCLAMATION}));
-        Press(d, IDOK);
-        EXPECT_FALSE(IsWindow(d));
-    });
-    EXPECT_NE(folder.Take("Prefs.cfg").find("UnitSystem=1\r\n"), std::string::npos);
+// A save that fails (read-only), or one whose backup cannot be written and that the user
+// declines, is told by Cold & Dark and by OK, keeps the dialog open and the file as it was;
+// the next OK saves and closes.
+TEST_F(ConfigurationFlowTest, AFailedOrDeclinedSaveKeepsTheDialogOpen) {
+    const std::string before = "[Common]\r\nUnitSystem=0\r\n", backup = folder.Path("Prefs.cfg.skyliner-backup");
+    const ShownMessage readOnly{nullptr, DescribeFileFailure(FileAccess::Write, PrefsPath, FileStatus::ReadOnly) + "\n\n",
+                                "ERROR", MB_OK | MB_ICONSTOP},
+        noBackup{nullptr, "No backup of " + PrefsPath + " could be written (it is a folder, not a file).\nSave without a backup?",
+                 "WARNING", MB_YESNO | MB_ICONEXCLAMATION};
+    for (const ShownMessage* expected : {&readOnly, &noBackup}) {
+        folder.Put("Prefs.cfg", before);
+        if (expected == &readOnly) SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_READONLY);
+        else DeleteFileA(backup.c_str()), CreateDirectoryA(backup.c_str(), nullptr), ui.answers = {IDNO, IDNO, IDYES};
+        ui.messages.clear();
+        Run([&](HWND d) {
+            for (int id : {IDC_CFG_IMPERIAL, IDC_CFG_COLD_AND_DARK, IDOK}) Press(d, id);
+            ASSERT_TRUE(IsWindow(d));
+            EXPECT_TRUE(IsItemChecked(d, IDC_CFG_IMPERIAL));
+            ASSERT_EQ(ui.messages.size(), 2u);
+            for (const ShownMessage& m : ui.messages) {
+                EXPECT_EQ(std::tuple(m.text.substr(0, expected->text.size()), m.caption, m.style, m.owner),
+                          std::tuple(expected->text, expected->caption, expected->style, d));
+            }
+            EXPECT_EQ(folder.Take("Prefs.cfg"), before);
+            SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+            Press(d, IDOK);
+            EXPECT_FALSE(IsWindow(d));
+        });
+        EXPECT_NE(folder.Take("Prefs.cfg").find("UnitSystem=1\r\n"), std::string::npos);
+    }
 }
 
 }  // namespace

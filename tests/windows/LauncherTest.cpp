@@ -22,12 +22,8 @@ constexpr const char* kSimulatorKey = "SOFTWARE\\Microsoft\\Microsoft Games\\Fli
 
 // Registers the simulator's folder, or removes it for null; the tests' Wine prefix has none.
 void Register(const char* folder) {
-    if (!folder) {
-        SHDeleteValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path");
-        return;
-    }
-    const auto size = static_cast<DWORD>(std::strlen(folder) + 1);
-    ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", REG_SZ, folder, size), ERROR_SUCCESS);
+    if (!folder) SHDeleteValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path");
+    else ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", REG_SZ, folder, DWORD(std::strlen(folder) + 1)), 0);
 }
 
 // The registered folder is used resolved, however long; without it the start is two levels
@@ -114,11 +110,7 @@ protected:
     void Choose(int button) {
         ui.Script(IDD_AIRCRAFT_SELECTOR, [button](ModalDialog& selector) { Press(selector, button); });
     }
-    void Reset() {
-        ui.modalRuns.clear();
-        ui.modalOwners.clear();
-        ui.messages.clear();
-    }
+    void Reset() { ui.modalRuns.clear(), ui.modalOwners.clear(), ui.messages.clear(); }
     // The text of the one message shown, owned by the launcher.
     std::string OnlyMessage(const char* caption, UINT icon) {
         EXPECT_EQ(ui.messages.size(), 1u);
@@ -127,12 +119,16 @@ protected:
                   std::tuple(caption, MB_OK | icon, launcher));
         return ui.messages[0].text;
     }
-    void RunA320LoadManager(FakeUserInterface::Step step) {
+    // The launcher's button for `flow`, a variant chosen and `step` played in its `dialog`.
+    void Run(void (*flow)(HWND), int button, int dialog, FakeUserInterface::Step step) {
         Reset();
-        Choose(IDC_SELECT_A320);
-        ui.Script(IDD_A320_LOAD_MANAGER, std::move(step));
-        OnLoadManager(launcher);
-        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_A320_LOAD_MANAGER}));
+        Choose(button);
+        ui.Script(dialog, std::move(step));
+        flow(launcher);
+        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, dialog}));
+    }
+    void RunA320LoadManager(FakeUserInterface::Step step) {
+        Run(OnLoadManager, IDC_SELECT_A320, IDD_A320_LOAD_MANAGER, std::move(step));
     }
     // As a user's drag ends: the slider moves and repaints, and the repaint tells the dialog.
     static void Slide(const ModalDialog& dialog, int id, int position) {
@@ -309,23 +305,16 @@ TEST_F(LauncherFlowsTest, ALoadManagerFileThatCannotBeReadOrWrittenIsReportedAnd
 TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
     VariantZfw[kA320 - 1] = 60000;
     const auto planner = [this](const char* zeroFuelWeight) {
-        Reset();
-        Choose(IDC_SELECT_A319);
-        ui.Script(IDD_FUEL_PLANNER, [zeroFuelWeight](ModalDialog& dialog) {
+        Run(OnFuelPlanner, IDC_SELECT_A319, IDD_FUEL_PLANNER, [zeroFuelWeight](ModalDialog& dialog) {
             EXPECT_EQ(ItemText(dialog.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), zeroFuelWeight);
         });
-        OnFuelPlanner(launcher);
-        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_FUEL_PLANNER}));
     };
     planner("45622");  // 40597 kg empty + 67 * 75 kg
-    Reset();
-    Choose(IDC_SELECT_A319);
-    ui.Script(IDD_A319_LOAD_MANAGER, [](ModalDialog& dialog) {
+    Run(OnLoadManager, IDC_SELECT_A319, IDD_A319_LOAD_MANAGER, [](ModalDialog& dialog) {
         EXPECT_EQ(ItemText(dialog.Window(), IDC_SECOND_CABIN_COUNT), "67");
         Slide(dialog, IDC_SECOND_CABIN_SLIDER, 68);
         Press(dialog, IDOK);
     });
-    OnLoadManager(launcher);
     OnlyMessage("WARNING", MB_ICONINFORMATION);
     EXPECT_EQ(Station(a319, "station_load.5"), "11243,  0.0, 0.0, 0.0, Coach");
     EXPECT_FALSE(folder.Has("Aircraft\\Velmora Quill A319\\Aircraft.cfg"));

@@ -52,14 +52,15 @@ protected:
         SendMessageA(dialog.Window(), WM_COMMAND, MAKEWPARAM(IDC_KEY_COMMAND_LIST, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
     }
-    // "Change Assignment" for the command at list `position`: `keys` typed, then `button`.
-    void ChangeAssignment(const ModalDialog& dialog, int position, std::vector<WPARAM> keys, int button) {
+    // "Change Assignment" for the command at list `position`, with `step` played in the capture.
+    void ChangeAssignment(const ModalDialog& dialog, int position, FakeUserInterface::Step step) {
         Choose(dialog, position);
-        ui.Script(IDD_KEY_ASSIGNER, [=](ModalDialog& assigner) {
-            Type(assigner.Window(), keys);
-            Press(assigner, button);
-        });
+        ui.Script(IDD_KEY_ASSIGNER, std::move(step));
         Press(dialog, IDC_KEY_CHANGE);
+    }
+    // The same with `keys` typed, then `button`.
+    void ChangeAssignment(const ModalDialog& dialog, int position, std::vector<WPARAM> keys, int button) {
+        ChangeAssignment(dialog, position, [=](ModalDialog& assigner) { Type(assigner.Window(), keys), Press(assigner, button); });
     }
     static std::string Field(const ModalDialog& dialog) { return ItemText(dialog.Window(), IDC_KEY_ASSIGNMENT); }
     void ExpectMessage(const std::string& start, const std::string& caption, HWND owner, UINT style = MB_OK | MB_ICONSTOP) {
@@ -89,7 +90,7 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
         ChangeAssignment(keys, 2, {VK_SHIFT, 'A'}, IDCANCEL);
         EXPECT_EQ(Field(keys), "SHIFT + CTRL + F") << "Cancel keeps the slot";
 
-        ui.Script(IDD_KEY_ASSIGNER, [&](ModalDialog& assigner) {
+        ChangeAssignment(keys, kInitKey, [&](ModalDialog& assigner) {
             EXPECT_EQ(ItemText(assigner.Window(), IDC_KEY_COMMAND_NAME), "[MCDU] INIT Key");
             for (const auto& withAlt : {std::vector<WPARAM>{VK_MENU, VK_F5}, {VK_SHIFT, VK_MENU, VK_F5}}) {
                 Type(assigner.Window(), withAlt);
@@ -104,11 +105,9 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
             Type(assigner.Window(), {VK_SHIFT, VK_CONTROL, VK_NUMPAD5});
             Press(assigner, IDOK);
         });
-        Choose(keys, kInitKey);
-        Press(keys, IDC_KEY_CHANGE);
         EXPECT_EQ(Field(keys), "SHIFT + CTRL + 5 (NUMPAD)");
         // The same for Panel Flood Light: No keeps the capture going, Yes moves the combination.
-        ui.Script(IDD_KEY_ASSIGNER, [&](ModalDialog& assigner) {
+        ChangeAssignment(keys, 2, [&](ModalDialog& assigner) {
             Type(assigner.Window(), {VK_SHIFT, VK_CONTROL, VK_NUMPAD5});
             for (int answer : {IDNO, IDYES}) {
                 const HWND window = assigner.Window();  // none once No has closed it
@@ -119,8 +118,6 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
                               "WARNING", window, MB_YESNO | MB_ICONEXCLAMATION);
             }
         });
-        Choose(keys, 2);
-        Press(keys, IDC_KEY_CHANGE);
 
         Press(keys, IDOK);
         ExpectMessage(DescribeFileFailure(FileAccess::Write, PrefsPath, FileStatus::ReadOnly) + "\n\n", "ERROR",

@@ -63,8 +63,8 @@ TEST(DialogLayerTest, AnUnexpectedErrorIsExplainedAndTheDialogStaysUsable) {
     SendMessageA(dialog.Window(), WM_COMMAND, IDOK, 0);
     ASSERT_EQ(ui.messages.size(), 1u);
     const ShownMessage& shown = ui.messages[0];
-    EXPECT_EQ(std::tuple(shown.owner, shown.style), std::tuple(dialog.Window(), UINT{MB_OK | MB_ICONSTOP}));
-    EXPECT_EQ(shown.text.rfind("Something unexpected went wrong in this window", 0), 0u);
+    EXPECT_EQ(std::tuple(shown.owner, shown.style, shown.text.rfind("Something unexpected went wrong in this window", 0)),
+              std::tuple(dialog.Window(), UINT{MB_OK | MB_ICONSTOP}, 0u));
     EXPECT_NE(shown.text.find("Detail: vector::_M_range_check"), std::string::npos);
     ASSERT_NE(dialog.Window(), nullptr) << "the dialog stays open";
     SendMessageA(dialog.Window(), WM_COMMAND, IDCANCEL, 0);
@@ -84,19 +84,17 @@ std::vector<COLORREF> Ask(const ModalDialog& dialog, HWND control) {
     return colours;
 }
 
+// A new background replaces the brush; the text stays black unless set. A full bar's middle
+// has the bar colour on screen.
 TEST(DialogLayerTest, ColouredFieldsAndProgressBarsShowTheirColours) {
     Probe dialog;
     ASSERT_NE(dialog.CreateForTest(nullptr), nullptr);
     dialog.edit.SetBackgroundColor(RGB(0, 0, 150));
     dialog.edit.SetTextColor(RGB(255, 255, 255));
-    EXPECT_EQ(Ask(dialog, dialog.edit.Handle()),
-              (std::vector<COLORREF>{RGB(0, 0, 150), RGB(255, 255, 255), RGB(0, 0, 150)}));
-    // A new background replaces the brush; the text stays black unless set.
     dialog.text.SetBackgroundColor(RGB(255, 200, 130));
     dialog.text.SetBackgroundColor(RGB(128, 255, 128));
-    EXPECT_EQ(Ask(dialog, dialog.text.Handle()),
-              (std::vector<COLORREF>{RGB(128, 255, 128), RGB(0, 0, 0), RGB(128, 255, 128)}));
-
+    EXPECT_EQ(Ask(dialog, dialog.edit.Handle()), (std::vector<COLORREF>{RGB(0, 0, 150), RGB(255, 255, 255), RGB(0, 0, 150)}));
+    EXPECT_EQ(Ask(dialog, dialog.text.Handle()), (std::vector<COLORREF>{RGB(128, 255, 128), 0, RGB(128, 255, 128)}));
     ProgressBar progress;
     progress.Attach(CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 10, dialog.Window(),
                                     nullptr, nullptr, nullptr));
@@ -104,7 +102,6 @@ TEST(DialogLayerTest, ColouredFieldsAndProgressBarsShowTheirColours) {
     progress.SetPosition(8);
     progress.SetBarColor(RGB(255, 200, 130));
     progress.SetBackgroundColor(RGB(255, 255, 255));
-    // Full, so its middle has the bar colour on screen.
     SetWindowPos(dialog.Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     RedrawWindow(progress.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     HDC screen = GetDC(progress.Handle());

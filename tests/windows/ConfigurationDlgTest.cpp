@@ -48,7 +48,7 @@ std::string Shown(HWND d) {
 // Moves a slider with the keyboard, as a user does after clicking it.
 void Slide(HWND dialog, int slider, WPARAM key) {
     SetFocus(GetDlgItem(dialog, slider));
-    PressKey(dialog, key);
+    PressKeys(dialog, {key});
 }
 
 // Values outside the controls' ranges show no choice, or a slider at its end beside the stored

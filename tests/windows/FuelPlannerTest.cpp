@@ -27,7 +27,7 @@ TEST(FuelPlannerTest, TypedFlightByEnterAndByButton) {
     // Enter without a distance: the default button refuses, in a message of the planner.
     type(IDC_PLANNER_ALTITUDE, "350000");  // digits only, five at most
     SetFocus(planner.Item(IDC_PLANNER_ALTITUDE));
-    PressKey(window, VK_RETURN);
+    PressKeys(window, {VK_RETURN});
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text + " / " + ui.messages[0].caption, "All the mandatory fields must be filled. / ERROR");
     EXPECT_EQ(std::pair(ui.messages[0].style, ui.messages[0].owner), std::pair(UINT{MB_OK | MB_ICONSTOP}, window));

@@ -16,26 +16,6 @@
 
 namespace {
 
-// Keys pressed, then released, in the focused control as the modal loop delivers them, with
-// the scan codes a keyboard sends (the hot-key control reads them).
-void Type(HWND dialog, const std::vector<WPARAM>& keys) {
-    bool alt = false;
-    auto deliver = [&](UINT message, WPARAM key, LPARAM state) {
-        LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
-        MSG event{GetFocus(), message, key, 1 | scanCode | state | (alt ? 1 << 29 : 0), 0, {0, 0}};
-        if (!IsDialogMessageA(dialog, &event)) {
-            TranslateMessage(&event);
-            DispatchMessageA(&event);
-        }
-        PumpMessages();
-    };
-    for (WPARAM key : keys) {
-        alt = alt || key == VK_MENU;
-        deliver(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 0);
-    }
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) deliver(alt ? WM_SYSKEYUP : WM_KEYUP, *key, 3 << 30);
-}
-
 constexpr int kInitKey = 4;  // list position of "[MCDU] INIT Key", slot 3, CTRL + I by default
 
 class KeyAssignmentsTest : public InstallationTest {
@@ -60,7 +40,7 @@ protected:
     }
     // The same with `keys` typed, then `button`.
     void ChangeAssignment(const ModalDialog& dialog, int position, std::vector<WPARAM> keys, int button) {
-        ChangeAssignment(dialog, position, [=](ModalDialog& assigner) { Type(assigner.Window(), keys), Press(assigner, button); });
+        ChangeAssignment(dialog, position, [=](ModalDialog& a) { PressKeys(a.Window(), keys), Press(a, button); });
     }
     static std::string Field(const ModalDialog& dialog) { return ItemText(dialog.Window(), IDC_KEY_ASSIGNMENT); }
     void ExpectMessage(const std::string& start, const std::string& caption, HWND owner, UINT style = MB_OK | MB_ICONSTOP) {
@@ -93,22 +73,22 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
         ChangeAssignment(keys, kInitKey, [&](ModalDialog& assigner) {
             EXPECT_EQ(ItemText(assigner.Window(), IDC_KEY_COMMAND_NAME), "[MCDU] INIT Key");
             for (const auto& withAlt : {std::vector<WPARAM>{VK_MENU, VK_F5}, {VK_SHIFT, VK_MENU, VK_F5}}) {
-                Type(assigner.Window(), withAlt);
+                PressKeys(assigner.Window(), withAlt);
                 Press(assigner, IDOK);
                 ExpectMessage("ALT modifier is not authorized, please use another.", "Error", assigner.Window());
                 ASSERT_NE(assigner.Window(), nullptr) << "the capture goes on";
                 EXPECT_EQ(GetFocus(), assigner.Item(IDC_KEY_CAPTURE));
             }
-            Type(assigner.Window(), {VK_CONTROL, VK_LWIN});  // a key without a code
+            PressKeys(assigner.Window(), {VK_CONTROL, VK_LWIN});  // a key without a code
             Press(assigner, IDOK);
             ExpectMessage("This key cannot be assigned, please use another.", "Error", assigner.Window());
-            Type(assigner.Window(), {VK_SHIFT, VK_CONTROL, VK_NUMPAD5});
+            PressKeys(assigner.Window(), {VK_SHIFT, VK_CONTROL, VK_NUMPAD5});
             Press(assigner, IDOK);
         });
         EXPECT_EQ(Field(keys), "SHIFT + CTRL + 5 (NUMPAD)");
         // The same for Panel Flood Light: No keeps the capture going, Yes moves the combination.
         ChangeAssignment(keys, 2, [&](ModalDialog& assigner) {
-            Type(assigner.Window(), {VK_SHIFT, VK_CONTROL, VK_NUMPAD5});
+            PressKeys(assigner.Window(), {VK_SHIFT, VK_CONTROL, VK_NUMPAD5});
             for (int answer : {IDNO, IDYES}) {
                 const HWND window = assigner.Window();  // none once No has closed it
                 ui.answers = {answer};

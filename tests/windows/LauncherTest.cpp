@@ -153,7 +153,7 @@ TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
             ui.Script(IDD_AIRCRAFT_SELECTOR, [close](ModalDialog& selector) {
                 if (close == 0) Press(selector, IDCANCEL);
                 if (close == 1) SendMessageA(selector.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-                if (close == 2) PressKey(selector.Window(), VK_ESCAPE);
+                if (close == 2) PressKeys(selector.Window(), {VK_ESCAPE});
                 PumpMessages();
                 EXPECT_EQ(selector.Window(), nullptr);
             });

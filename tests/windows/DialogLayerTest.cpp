@@ -61,11 +61,9 @@ TEST(DialogLayerTest, AnUnexpectedErrorIsExplainedAndTheDialogStaysUsable) {
     dialog.onOK = [] { throw std::out_of_range("vector::_M_range_check"); };
     ASSERT_NE(dialog.CreateForTest(nullptr), nullptr);
     SendMessageA(dialog.Window(), WM_COMMAND, IDOK, 0);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    const ShownMessage& shown = ui.messages[0];
-    EXPECT_EQ(std::tuple(shown.owner, shown.style, shown.text.rfind("Something unexpected went wrong in this window", 0)),
-              std::tuple(dialog.Window(), UINT{MB_OK | MB_ICONSTOP}, 0u));
-    EXPECT_NE(shown.text.find("Detail: vector::_M_range_check"), std::string::npos);
+    const std::string shown = ui.TakeMessage("Error", MB_OK | MB_ICONSTOP, dialog.Window());
+    EXPECT_EQ(shown.rfind("Something unexpected went wrong in this window", 0), 0u);
+    EXPECT_NE(shown.find("\n\nDetail: vector::_M_range_check"), std::string::npos);
     ASSERT_NE(dialog.Window(), nullptr) << "the dialog stays open";
     SendMessageA(dialog.Window(), WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(dialog.Window(), nullptr) << "still answers after the error";

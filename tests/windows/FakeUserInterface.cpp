@@ -4,6 +4,8 @@
 
 #include "ui/ModalDialog.h"
 
+#include <tuple>
+
 // A dialog without a Cancel button is cancelled all the same.
 INT_PTR FakeUserInterface::RunModal(ModalDialog& dialog, HWND owner) {
     const int templateId = dialog.TemplateId();
@@ -22,6 +24,15 @@ INT_PTR FakeUserInterface::RunModal(ModalDialog& dialog, HWND owner) {
     PumpMessages();
     if (dialog.Window()) SendMessageA(dialog.Window(), WM_COMMAND, IDCANCEL, 0);
     return dialog.Result();
+}
+
+std::string FakeUserInterface::TakeMessage(const std::string& caption, UINT style, HWND owner) {
+    std::vector<ShownMessage> shown;
+    shown.swap(messages);
+    EXPECT_EQ(shown.size(), 1u);
+    if (shown.size() != 1) return "";
+    EXPECT_EQ(std::tie(shown[0].caption, shown[0].style, shown[0].owner), std::tie(caption, style, owner)) << shown[0].text;
+    return shown[0].text;
 }
 
 void Press(const ModalDialog& dialog, int id) { Press(dialog.Window(), id); }

@@ -37,6 +37,9 @@ public:
         return answer;
     }
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override;
+    // The text of the one message shown since the messages were last taken, which must have
+    // this caption, style and owner.
+    std::string TakeMessage(const std::string& caption, UINT style, HWND owner);
 
 private:
     std::deque<std::pair<int, Step>> steps_;

@@ -16,6 +16,7 @@
 
 namespace {
 
+constexpr UINT kStop = MB_OK | MB_ICONSTOP;
 constexpr int kInitKey = 4;  // list position of "[MCDU] INIT Key", slot 3, CTRL + I by default
 
 class KeyAssignmentsTest : public InstallationTest {
@@ -43,13 +44,6 @@ protected:
         ChangeAssignment(dialog, position, [=](ModalDialog& a) { PressKeys(a.Window(), keys), Press(a, button); });
     }
     static std::string Field(const ModalDialog& dialog) { return ItemText(dialog.Window(), IDC_KEY_ASSIGNMENT); }
-    void ExpectMessage(const std::string& start, const std::string& caption, HWND owner, UINT style = MB_OK | MB_ICONSTOP) {
-        ASSERT_EQ(ui.messages.size(), 1u);
-        const ShownMessage& shown = ui.messages[0];
-        EXPECT_EQ(std::tuple(shown.text.substr(0, start.size()), shown.caption, shown.owner, shown.style),
-                  std::tuple(start, caption, owner, style));
-        ui.messages.clear();
-    }
 };
 
 TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
@@ -62,7 +56,7 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
         EXPECT_EQ(list.Text(0) + "|" + list.Text(kInitKey) + "|" + list.Text(85),
                   "Select a command|[MCDU] INIT Key|Recall cleared ECAM Alerts");
         Press(keys, IDC_KEY_CHANGE);
-        ExpectMessage("Please select a command first.", "ERROR", keys.Window());
+        EXPECT_EQ(ui.TakeMessage("ERROR", kStop, keys.Window()), "Please select a command first.");
         Choose(keys, kInitKey);
         EXPECT_EQ(Field(keys), "SHIFT + S");
         Choose(keys, 0);
@@ -75,13 +69,13 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
             for (const auto& withAlt : {std::vector<WPARAM>{VK_MENU, VK_F5}, {VK_SHIFT, VK_MENU, VK_F5}}) {
                 PressKeys(assigner.Window(), withAlt);
                 Press(assigner, IDOK);
-                ExpectMessage("ALT modifier is not authorized, please use another.", "Error", assigner.Window());
+                EXPECT_EQ(ui.TakeMessage("Error", kStop, assigner.Window()), "ALT modifier is not authorized, please use another.");
                 ASSERT_NE(assigner.Window(), nullptr) << "the capture goes on";
                 EXPECT_EQ(GetFocus(), assigner.Item(IDC_KEY_CAPTURE));
             }
             PressKeys(assigner.Window(), {VK_CONTROL, VK_LWIN});  // a key without a code
             Press(assigner, IDOK);
-            ExpectMessage("This key cannot be assigned, please use another.", "Error", assigner.Window());
+            EXPECT_EQ(ui.TakeMessage("Error", kStop, assigner.Window()), "This key cannot be assigned, please use another.");
             PressKeys(assigner.Window(), {VK_SHIFT, VK_CONTROL, VK_NUMPAD5});
             Press(assigner, IDOK);
         });
@@ -93,15 +87,15 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
                 const HWND window = assigner.Window();  // none once No has closed it
                 ui.answers = {answer};
                 Press(window, IDOK);
-                ExpectMessage("SHIFT + CTRL + 5 (NUMPAD) is already assigned to [MCDU] INIT Key.\nAssign it to this "
-                              "command instead? [MCDU] INIT Key will then have no key.",
-                              "WARNING", window, MB_YESNO | MB_ICONEXCLAMATION);
+                EXPECT_EQ(ui.TakeMessage("WARNING", MB_YESNO | MB_ICONEXCLAMATION, window),
+                          "SHIFT + CTRL + 5 (NUMPAD) is already assigned to [MCDU] INIT Key.\nAssign it to this "
+                          "command instead? [MCDU] INIT Key will then have no key.");
             }
         });
 
         Press(keys, IDOK);
-        ExpectMessage(DescribeFileFailure(FileAccess::Write, PrefsPath, FileStatus::ReadOnly) + "\n\n", "ERROR",
-                      keys.Window());
+        EXPECT_EQ(ui.TakeMessage("ERROR", kStop, keys.Window())
+                      .rfind(DescribeFileFailure(FileAccess::Write, PrefsPath, FileStatus::ReadOnly) + "\n\n", 0), 0u);
         ASSERT_NE(keys.Window(), nullptr) << "open to retry";
         EXPECT_EQ(Field(keys), "SHIFT + CTRL + 5 (NUMPAD)");
         SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -112,14 +112,6 @@ protected:
         ui.Script(IDD_AIRCRAFT_SELECTOR, [button](ModalDialog& selector) { Press(selector, button); });
     }
     void Reset() { ui.modalRuns.clear(), ui.modalOwners.clear(), ui.messages.clear(); }
-    // The text of the one message shown, owned by the launcher.
-    std::string OnlyMessage(const char* caption, UINT icon) {
-        EXPECT_EQ(ui.messages.size(), 1u);
-        if (ui.messages.size() != 1) return "";
-        EXPECT_EQ(std::tuple(ui.messages[0].caption, ui.messages[0].style, ui.messages[0].owner),
-                  std::tuple(caption, MB_OK | icon, launcher));
-        return ui.messages[0].text;
-    }
     // The launcher's button for `flow`, a variant chosen and `step` played in its `dialog`.
     void Run(void (*flow)(HWND), int button, int dialog, FakeUserInterface::Step step) {
         Reset();
@@ -186,7 +178,7 @@ TEST_F(LauncherFlowsTest, ASelectorThatCannotOpenEndsTheFlowInsteadOfLooping) {
     ui.dialogsFail = true;
     OnLoadManager(launcher);
     EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR});
-    EXPECT_EQ(OnlyMessage("Error", MB_ICONSTOP), "The aircraft selector could not be opened.");
+    EXPECT_EQ(ui.TakeMessage("Error", MB_OK | MB_ICONSTOP, launcher), "The aircraft selector could not be opened.");
 }
 
 TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
@@ -195,7 +187,7 @@ TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
         Choose(IDC_SELECT_A318);
         flow(launcher);
         EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR});
-        EXPECT_EQ(OnlyMessage("ERROR", MB_ICONEXCLAMATION), "Sorry, this aircraft is not installed on your system");
+        EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONEXCLAMATION, launcher), "Sorry, this aircraft is not installed on your system");
         EXPECT_EQ(AircraftSelection, kNoAircraft);
     }
 }
@@ -209,7 +201,7 @@ TEST_F(LauncherFlowsTest, AnUnreadablePreferencesFileKeepsItsDialogsClosed) {
         flow(launcher);
         EXPECT_TRUE(ui.modalRuns.empty());
         const std::string reason = DescribeFileFailure(FileAccess::Read, PrefsPath, FileStatus::Locked) + "\n\n";
-        EXPECT_EQ(OnlyMessage("ERROR", MB_ICONSTOP).rfind(reason, 0), 0u);
+        EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, launcher).rfind(reason, 0), 0u);
     }
     CloseHandle(held);
 }
@@ -234,7 +226,7 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
         EXPECT_EQ(ItemText(dialog.Window(), IDC_ZFW), "132050");
         Press(dialog, IDOK);
     });
-    EXPECT_EQ(OnlyMessage("WARNING", MB_ICONINFORMATION),
+    EXPECT_EQ(ui.TakeMessage("WARNING", MB_OK | MB_ICONINFORMATION, launcher),
               "The new payload has been saved in the aircraft file (aircraft.cfg).\n"
               "It will be taken into account next time the aircraft is loaded in FS.");
     EXPECT_EQ(VariantZfw[kA320 - 1], 59898) << "closed in pounds: back from the pound totals";
@@ -287,13 +279,13 @@ TEST_F(LauncherFlowsTest, ALoadManagerFileThatCannotBeReadOrWrittenIsReportedAnd
     OnLoadManager(launcher);
     CloseHandle(held);
     EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR}) << "the held file still counts as installed";
-    EXPECT_EQ(OnlyMessage("ERROR", MB_ICONSTOP).rfind(DescribeFileFailure(FileAccess::Read, primary, FileStatus::Locked), 0),
+    EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, launcher).rfind(DescribeFileFailure(FileAccess::Read, primary, FileStatus::Locked), 0),
               0u);
 
     ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
     RunA320LoadManager([](ModalDialog& dialog) { Press(dialog, IDOK); });
     const PayloadSaveOutcome half{{{primary, FileStatus::Ok}, {alternative, FileStatus::ReadOnly}}};
-    EXPECT_EQ(OnlyMessage("ERROR", MB_ICONSTOP), half.FailureMessage());
+    EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, launcher), half.FailureMessage());
     EXPECT_EQ(VariantZfw[kA320 - 1], 40000);
     EXPECT_EQ(Station(primary, "station_load.4"), "1984,   26.0, 0.0, 0.0, First");
     EXPECT_EQ(Station(alternative, "station_load.4"), "<UNDEFINED>");
@@ -314,7 +306,7 @@ TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
         Slide(dialog, IDC_SECOND_CABIN_SLIDER, 68);
         Press(dialog, IDOK);
     });
-    OnlyMessage("WARNING", MB_ICONINFORMATION);
+    ui.TakeMessage("WARNING", MB_OK | MB_ICONINFORMATION, launcher);
     EXPECT_EQ(Station(a319, "station_load.5"), "11243,  0.0, 0.0, 0.0, Coach");
     EXPECT_FALSE(folder.Has("Aircraft\\Velmora Quill A319\\Aircraft.cfg"));
     Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg", "[WEIGHT_AND_BALANCE]\r\n");  // changed by another program

@@ -31,14 +31,6 @@ protected:
         KeyCommandTable = DefaultKeyCommands();
     }
 
-    // Writes a file of the installation, its folders included; returns its full path.
-    std::string Put(const std::string& relativePath, const std::string& bytes) {
-        for (std::size_t end = relativePath.find('\\'); end != std::string::npos; end = relativePath.find('\\', end + 1)) {
-            CreateDirectoryA(folder.Path(relativePath.substr(0, end)).c_str(), nullptr);
-        }
-        return folder.Put(relativePath, bytes);
-    }
-
     ScratchFolder folder;
     FakeUserInterface ui;
     HWND launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);

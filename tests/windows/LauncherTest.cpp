@@ -101,10 +101,10 @@ class LauncherFlowsTest : public InstallationTest {
 protected:
     LauncherFlowsTest() {
         // 3000 lb are 18 passengers, more than the 12 seats of the business class.
-        primary = Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
-        alternative = Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
-        a319 = Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg",
-                   "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n");
+        primary = folder.Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
+        alternative = folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
+        a319 = folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg",
+                          "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n");
     }
     ~LauncherFlowsTest() override { SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_NORMAL); }
 
@@ -252,7 +252,7 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
 // file could not be restored and why.
 TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
     folder.Put(std::string(kPrimary) + ".skyliner-backup", "[WEIGHT_AND_BALANCE]\r\n");
-    Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg.skyliner-backup", "[GENERAL]\r\n");
+    folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg.skyliner-backup", "[GENERAL]\r\n");
     ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
     ui.answers = {IDYES};
     ui.Script(IDD_RESTORE_BACKUPS, [](ModalDialog& dialog) {
@@ -309,7 +309,7 @@ TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
     ui.TakeMessage("WARNING", MB_OK | MB_ICONINFORMATION, launcher);
     EXPECT_EQ(Station(a319, "station_load.5"), "11243,  0.0, 0.0, 0.0, Coach");
     EXPECT_FALSE(folder.Has("Aircraft\\Velmora Quill A319\\Aircraft.cfg"));
-    Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg", "[WEIGHT_AND_BALANCE]\r\n");  // changed by another program
+    folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg", "[WEIGHT_AND_BALANCE]\r\n");  // changed by another program
     planner("45697");
     EXPECT_TRUE(ui.messages.empty());
 }

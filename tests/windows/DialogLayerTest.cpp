@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <stdexcept>
-#include <tuple>
 #include <vector>
 
 #include "FakeUserInterface.h"

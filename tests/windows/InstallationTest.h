@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "FakeUserInterface.h"
 #include "TestFiles.h"
 #include "shared/SharedValues.h"

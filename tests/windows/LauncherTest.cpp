@@ -192,18 +192,22 @@ TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
     }
 }
 
-// A Prefs.cfg that cannot be read keeps both of its dialogs closed: OK would save defaults.
-TEST_F(LauncherFlowsTest, AnUnreadablePreferencesFileKeepsItsDialogsClosed) {
+// A file that cannot be read keeps its dialog closed: OK would save defaults over it. A held
+// aircraft file still counts as installed, so it is reported rather than skipped.
+TEST_F(LauncherFlowsTest, AnUnreadableFileKeepsItsDialogClosed) {
     folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=1\r\n");
-    HANDLE held = CreateFileA(PrefsPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    for (void (*flow)(HWND) : {OnAircraftConfiguration, OnKeyAssignments}) {
+    const std::pair<void (*)(HWND), std::string> flows[] = {
+        {OnAircraftConfiguration, PrefsPath}, {OnKeyAssignments, PrefsPath}, {OnLoadManager, primary}};
+    for (const auto& [flow, file] : flows) {
         Reset();
+        if (flow == OnLoadManager) Choose(IDC_SELECT_A320);
+        HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         flow(launcher);
-        EXPECT_TRUE(ui.modalRuns.empty());
-        const std::string reason = DescribeFileFailure(FileAccess::Read, PrefsPath, FileStatus::Locked) + "\n\n";
+        CloseHandle(held);
+        EXPECT_EQ(ui.modalRuns, std::vector<int>(flow == OnLoadManager ? 1 : 0, IDD_AIRCRAFT_SELECTOR));
+        const std::string reason = DescribeFileFailure(FileAccess::Read, file, FileStatus::Locked) + "\n\n";
         EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, launcher).rfind(reason, 0), 0u);
     }
-    CloseHandle(held);
 }
 
 TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFiles) {
@@ -271,17 +275,8 @@ TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
     EXPECT_EQ(folder.Take("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg"), kWeights);
 }
 
-TEST_F(LauncherFlowsTest, ALoadManagerFileThatCannotBeReadOrWrittenIsReportedAndTheZfwIsNotKept) {
+TEST_F(LauncherFlowsTest, ALoadManagerFileThatCannotBeWrittenIsReportedAndTheZfwIsNotKept) {
     VariantZfw[kA320 - 1] = 40000;
-    HANDLE held = CreateFileA(primary.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    Choose(IDC_SELECT_A320);
-    OnLoadManager(launcher);
-    CloseHandle(held);
-    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR}) << "the held file still counts as installed";
-    EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, launcher).rfind(DescribeFileFailure(FileAccess::Read, primary, FileStatus::Locked), 0),
-              0u);
-
     ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
     RunA320LoadManager([](ModalDialog& dialog) { Press(dialog, IDOK); });
     const PayloadSaveOutcome half{{{primary, FileStatus::Ok}, {alternative, FileStatus::ReadOnly}}};

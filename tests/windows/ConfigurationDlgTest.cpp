@@ -103,7 +103,8 @@ TEST_F(ConfigurationFlowTest, AFailedOrDeclinedSaveKeepsTheDialogOpen) {
     const std::string before = "[Common]\r\nUnitSystem=0\r\n", backup = folder.Path("Prefs.cfg.skyliner-backup");
     const ShownMessage readOnly{nullptr, DescribeFileFailure(FileAccess::Write, PrefsPath, FileStatus::ReadOnly) + "\n\n",
                                 "ERROR", MB_OK | MB_ICONSTOP},
-        noBackup{nullptr, "No backup of " + PrefsPath + " could be written (it is a folder, not a file).\nSave without a backup?",
+        noBackup{nullptr,
+                 "No backup of " + PrefsPath + " could be written (it is a folder, not a file).\nSave without a backup?",
                  "WARNING", MB_YESNO | MB_ICONEXCLAMATION};
     for (const ShownMessage* expected : {&readOnly, &noBackup}) {
         folder.Put("Prefs.cfg", before);

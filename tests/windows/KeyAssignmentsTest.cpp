@@ -69,7 +69,8 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
             for (const auto& withAlt : {std::vector<WPARAM>{VK_MENU, VK_F5}, {VK_SHIFT, VK_MENU, VK_F5}}) {
                 PressKeys(assigner.Window(), withAlt);
                 Press(assigner, IDOK);
-                EXPECT_EQ(ui.TakeMessage("Error", kStop, assigner.Window()), "ALT modifier is not authorized, please use another.");
+                EXPECT_EQ(ui.TakeMessage("Error", kStop, assigner.Window()),
+                          "ALT modifier is not authorized, please use another.");
                 ASSERT_NE(assigner.Window(), nullptr) << "the capture goes on";
                 EXPECT_EQ(GetFocus(), assigner.Item(IDC_KEY_CAPTURE));
             }

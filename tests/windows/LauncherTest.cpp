@@ -24,7 +24,8 @@ constexpr const char* kSimulatorKey = "SOFTWARE\\Microsoft\\Microsoft Games\\Fli
 // Registers the simulator's folder, or removes it for null; the tests' Wine prefix has none.
 void Register(const char* folder) {
     if (!folder) SHDeleteValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path");
-    else ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", REG_SZ, folder, DWORD(std::strlen(folder) + 1)), 0);
+    else ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", REG_SZ, folder, DWORD(std::strlen(folder) + 1)),
+                   ERROR_SUCCESS);
 }
 
 // The registered folder is used resolved, however long; without it the start is two levels
@@ -187,7 +188,8 @@ TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
         Choose(IDC_SELECT_A318);
         flow(launcher);
         EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR});
-        EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONEXCLAMATION, launcher), "Sorry, this aircraft is not installed on your system");
+        EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONEXCLAMATION, launcher),
+                  "Sorry, this aircraft is not installed on your system");
         EXPECT_EQ(AircraftSelection, kNoAircraft);
     }
 }

@@ -25,6 +25,7 @@ std::string ScratchFolder::Path(const std::string& name) const {
 }
 
 std::string ScratchFolder::Put(const std::string& name, const std::string& bytes) const {
+    fs::create_directories(fs::path(Path(name)).parent_path());
     std::ofstream(Path(name), std::ios::binary) << bytes;
     return Path(name);
 }

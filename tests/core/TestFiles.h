@@ -2,7 +2,7 @@
 
 #include <string>
 
-// A fresh folder per test, removed afterwards, with helpers to put and take whole files.
+// A fresh folder per test, removed afterwards, with helpers to put (its folders made) and take whole files.
 class ScratchFolder {
 public:
     ScratchFolder();

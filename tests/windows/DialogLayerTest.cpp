@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <stdexcept>
-#include <tuple>
 #include <vector>
 
 #include "FakeUserInterface.h"
@@ -61,11 +60,9 @@ TEST(DialogLayerTest, AnUnexpectedErrorIsExplainedAndTheDialogStaysUsable) {
     dialog.onOK = [] { throw std::out_of_range("vector::_M_range_check"); };
     ASSERT_NE(dialog.CreateForTest(nullptr), nullptr);
     SendMessageA(dialog.Window(), WM_COMMAND, IDOK, 0);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    const ShownMessage& shown = ui.messages[0];
-    EXPECT_EQ(std::tuple(shown.owner, shown.style), std::tuple(dialog.Window(), UINT{MB_OK | MB_ICONSTOP}));
-    EXPECT_EQ(shown.text.rfind("Something unexpected went wrong in this window", 0), 0u);
-    EXPECT_NE(shown.text.find("Detail: vector::_M_range_check"), std::string::npos);
+    const std::string shown = ui.TakeMessage("Error", MB_OK | MB_ICONSTOP, dialog.Window());
+    EXPECT_EQ(shown.rfind("Something unexpected went wrong in this window", 0), 0u);
+    EXPECT_NE(shown.find("\n\nDetail: vector::_M_range_check"), std::string::npos);
     ASSERT_NE(dialog.Window(), nullptr) << "the dialog stays open";
     SendMessageA(dialog.Window(), WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(dialog.Window(), nullptr) << "still answers after the error";
@@ -84,19 +81,17 @@ std::vector<COLORREF> Ask(const ModalDialog& dialog, HWND control) {
     return colours;
 }
 
+// A new background replaces the brush; the text stays black unless set. A full bar's middle
+// has the bar colour on screen.
 TEST(DialogLayerTest, ColouredFieldsAndProgressBarsShowTheirColours) {
     Probe dialog;
     ASSERT_NE(dialog.CreateForTest(nullptr), nullptr);
     dialog.edit.SetBackgroundColor(RGB(0, 0, 150));
     dialog.edit.SetTextColor(RGB(255, 255, 255));
-    EXPECT_EQ(Ask(dialog, dialog.edit.Handle()),
-              (std::vector<COLORREF>{RGB(0, 0, 150), RGB(255, 255, 255), RGB(0, 0, 150)}));
-    // A new background replaces the brush; the text stays black unless set.
     dialog.text.SetBackgroundColor(RGB(255, 200, 130));
     dialog.text.SetBackgroundColor(RGB(128, 255, 128));
-    EXPECT_EQ(Ask(dialog, dialog.text.Handle()),
-              (std::vector<COLORREF>{RGB(128, 255, 128), RGB(0, 0, 0), RGB(128, 255, 128)}));
-
+    EXPECT_EQ(Ask(dialog, dialog.edit.Handle()), (std::vector<COLORREF>{RGB(0, 0, 150), RGB(255, 255, 255), RGB(0, 0, 150)}));
+    EXPECT_EQ(Ask(dialog, dialog.text.Handle()), (std::vector<COLORREF>{RGB(128, 255, 128), 0, RGB(128, 255, 128)}));
     ProgressBar progress;
     progress.Attach(CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 10, dialog.Window(),
                                     nullptr, nullptr, nullptr));
@@ -104,7 +99,6 @@ TEST(DialogLayerTest, ColouredFieldsAndProgressBarsShowTheirColours) {
     progress.SetPosition(8);
     progress.SetBarColor(RGB(255, 200, 130));
     progress.SetBackgroundColor(RGB(255, 255, 255));
-    // Full, so its middle has the bar colour on screen.
     SetWindowPos(dialog.Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     RedrawWindow(progress.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     HDC screen = GetDC(progress.Handle());

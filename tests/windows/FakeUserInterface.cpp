@@ -4,6 +4,8 @@
 
 #include "ui/ModalDialog.h"
 
+#include <tuple>
+
 // A dialog without a Cancel button is cancelled all the same.
 INT_PTR FakeUserInterface::RunModal(ModalDialog& dialog, HWND owner) {
     const int templateId = dialog.TemplateId();
@@ -24,16 +26,31 @@ INT_PTR FakeUserInterface::RunModal(ModalDialog& dialog, HWND owner) {
     return dialog.Result();
 }
 
+std::string FakeUserInterface::TakeMessage(const std::string& caption, UINT style, HWND owner) {
+    std::vector<ShownMessage> shown;
+    shown.swap(messages);
+    EXPECT_EQ(shown.size(), 1u);
+    if (shown.size() != 1) return "";
+    EXPECT_EQ(std::tie(shown[0].caption, shown[0].style, shown[0].owner), std::tie(caption, style, owner)) << shown[0].text;
+    return shown[0].text;
+}
+
 void Press(const ModalDialog& dialog, int id) { Press(dialog.Window(), id); }
 
-void PressKey(HWND dialog, WPARAM virtualKey) {
-    MSG key{GetFocus(), WM_KEYDOWN, virtualKey, 0, 0, {0, 0}};
-    if (!key.hwnd || !IsChild(dialog, key.hwnd)) key.hwnd = dialog;
-    if (!IsDialogMessageA(dialog, &key)) {
-        TranslateMessage(&key);
-        DispatchMessageA(&key);
+void PressKeys(HWND dialog, const std::vector<WPARAM>& keys) {
+    bool alt = false;
+    auto deliver = [&](UINT message, WPARAM key, LPARAM state) {
+        LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
+        MSG event{GetFocus(), message, key, 1 | scanCode | state | (alt ? 1 << 29 : 0), 0, {0, 0}};
+        if (!event.hwnd || !IsChild(dialog, event.hwnd)) event.hwnd = dialog;
+        if (!IsDialogMessageA(dialog, &event)) TranslateMessage(&event), DispatchMessageA(&event);
+        PumpMessages();
+    };
+    for (WPARAM key : keys) {
+        alt = alt || key == VK_MENU;
+        deliver(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 0);
     }
-    PumpMessages();
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) deliver(alt ? WM_SYSKEYUP : WM_KEYUP, *key, 3 << 30);
 }
 
 void PumpMessages() {

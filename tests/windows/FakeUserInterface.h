@@ -37,6 +37,9 @@ public:
         return answer;
     }
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override;
+    // The text of the one message shown since the messages were last taken, which must have
+    // this caption, style and owner.
+    std::string TakeMessage(const std::string& caption, UINT style, HWND owner);
 
 private:
     std::deque<std::pair<int, Step>> steps_;
@@ -49,5 +52,6 @@ void PumpMessages();
 inline void Press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 void Press(const ModalDialog& dialog, int id);
 
-// Presses a key in a dialog, as its modal loop would deliver it (Escape, Enter, ...).
-void PressKey(HWND dialog, WPARAM virtualKey);
+// Keys pressed, then released, in the dialog's focused control as its modal loop delivers them,
+// with the scan codes a keyboard sends (a hot-key control reads them): Escape, SHIFT + A, ...
+void PressKeys(HWND dialog, const std::vector<WPARAM>& keys);

@@ -27,15 +27,13 @@ TEST(FuelPlannerTest, TypedFlightByEnterAndByButton) {
     // Enter without a distance: the default button refuses, in a message of the planner.
     type(IDC_PLANNER_ALTITUDE, "350000");  // digits only, five at most
     SetFocus(planner.Item(IDC_PLANNER_ALTITUDE));
-    PressKey(window, VK_RETURN);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text + " / " + ui.messages[0].caption, "All the mandatory fields must be filled. / ERROR");
-    EXPECT_EQ(std::pair(ui.messages[0].style, ui.messages[0].owner), std::pair(UINT{MB_OK | MB_ICONSTOP}, window));
+    PressKeys(window, {VK_RETURN});
+    EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, window), "All the mandatory fields must be filled.");
 
     type(IDC_PLANNER_DISTANCE, "5x00");
     type(IDC_PLANNER_COST_INDEX, "30");
     Press(planner, IDC_PLANNER_VALIDATE);
-    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ItemText(window, IDC_PLANNER_TRIP_FUEL) + " " + ItemText(window, IDC_PLANNER_RIGHT_OUTER), "4042 0 (0.0%)");
 
     Press(planner, IDC_PLANNER_IMPERIAL);

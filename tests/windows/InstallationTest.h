@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "FakeUserInterface.h"
 #include "TestFiles.h"
 #include "shared/SharedValues.h"
@@ -29,14 +27,6 @@ protected:
         AircraftSelection = kNoAircraft;
         for (std::int32_t& zfw : VariantZfw) zfw = 0;
         KeyCommandTable = DefaultKeyCommands();
-    }
-
-    // Writes a file of the installation, its folders included; returns its full path.
-    std::string Put(const std::string& relativePath, const std::string& bytes) {
-        for (std::size_t end = relativePath.find('\\'); end != std::string::npos; end = relativePath.find('\\', end + 1)) {
-            CreateDirectoryA(folder.Path(relativePath.substr(0, end)).c_str(), nullptr);
-        }
-        return folder.Put(relativePath, bytes);
     }
 
     ScratchFolder folder;

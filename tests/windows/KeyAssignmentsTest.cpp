@@ -16,26 +16,7 @@
 
 namespace {
 
-// Keys pressed, then released, in the focused control as the modal loop delivers them, with
-// the scan codes a keyboard sends (the hot-key control reads them).
-void Type(HWND dialog, const std::vector<WPARAM>& keys) {
-    bool alt = false;
-    auto deliver = [&](UINT message, WPARAM key, LPARAM state) {
-        LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
-        MSG event{GetFocus(), message, key, 1 | scanCode | state | (alt ? 1 << 29 : 0), 0, {0, 0}};
-        if (!IsDialogMessageA(dialog, &event)) {
-            TranslateMessage(&event);
-            DispatchMessageA(&event);
-        }
-        PumpMessages();
-    };
-    for (WPARAM key : keys) {
-        alt = alt || key == VK_MENU;
-        deliver(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 0);
-    }
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) deliver(alt ? WM_SYSKEYUP : WM_KEYUP, *key, 3 << 30);
-}
-
+constexpr UINT kStop = MB_OK | MB_ICONSTOP;
 constexpr int kInitKey = 4;  // list position of "[MCDU] INIT Key", slot 3, CTRL + I by default
 
 class KeyAssignmentsTest : public InstallationTest {
@@ -52,23 +33,17 @@ protected:
         SendMessageA(dialog.Window(), WM_COMMAND, MAKEWPARAM(IDC_KEY_COMMAND_LIST, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
     }
-    // "Change Assignment" for the command at list `position`: `keys` typed, then `button`.
-    void ChangeAssignment(const ModalDialog& dialog, int position, std::vector<WPARAM> keys, int button) {
+    // "Change Assignment" for the command at list `position`, with `step` played in the capture.
+    void ChangeAssignment(const ModalDialog& dialog, int position, FakeUserInterface::Step step) {
         Choose(dialog, position);
-        ui.Script(IDD_KEY_ASSIGNER, [=](ModalDialog& assigner) {
-            Type(assigner.Window(), keys);
-            Press(assigner, button);
-        });
+        ui.Script(IDD_KEY_ASSIGNER, std::move(step));
         Press(dialog, IDC_KEY_CHANGE);
     }
-    static std::string Field(const ModalDialog& dialog) { return ItemText(dialog.Window(), IDC_KEY_ASSIGNMENT); }
-    void ExpectMessage(const std::string& start, const std::string& caption, HWND owner, UINT style = MB_OK | MB_ICONSTOP) {
-        ASSERT_EQ(ui.messages.size(), 1u);
-        const ShownMessage& shown = ui.messages[0];
-        EXPECT_EQ(std::tuple(shown.text.substr(0, start.size()), shown.caption, shown.owner, shown.style),
-                  std::tuple(start, caption, owner, style));
-        ui.messages.clear();
+    // The same with `keys` typed, then `button`.
+    void ChangeAssignment(const ModalDialog& dialog, int position, std::vector<WPARAM> keys, int button) {
+        ChangeAssignment(dialog, position, [=](ModalDialog& a) { PressKeys(a.Window(), keys), Press(a, button); });
     }
+    static std::string Field(const ModalDialog& dialog) { return ItemText(dialog.Window(), IDC_KEY_ASSIGNMENT); }
 };
 
 TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
@@ -81,7 +56,7 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
         EXPECT_EQ(list.Text(0) + "|" + list.Text(kInitKey) + "|" + list.Text(85),
                   "Select a command|[MCDU] INIT Key|Recall cleared ECAM Alerts");
         Press(keys, IDC_KEY_CHANGE);
-        ExpectMessage("Please select a command first.", "ERROR", keys.Window());
+        EXPECT_EQ(ui.TakeMessage("ERROR", kStop, keys.Window()), "Please select a command first.");
         Choose(keys, kInitKey);
         EXPECT_EQ(Field(keys), "SHIFT + S");
         Choose(keys, 0);
@@ -89,42 +64,39 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
         ChangeAssignment(keys, 2, {VK_SHIFT, 'A'}, IDCANCEL);
         EXPECT_EQ(Field(keys), "SHIFT + CTRL + F") << "Cancel keeps the slot";
 
-        ui.Script(IDD_KEY_ASSIGNER, [&](ModalDialog& assigner) {
+        ChangeAssignment(keys, kInitKey, [&](ModalDialog& assigner) {
             EXPECT_EQ(ItemText(assigner.Window(), IDC_KEY_COMMAND_NAME), "[MCDU] INIT Key");
             for (const auto& withAlt : {std::vector<WPARAM>{VK_MENU, VK_F5}, {VK_SHIFT, VK_MENU, VK_F5}}) {
-                Type(assigner.Window(), withAlt);
+                PressKeys(assigner.Window(), withAlt);
                 Press(assigner, IDOK);
-                ExpectMessage("ALT modifier is not authorized, please use another.", "Error", assigner.Window());
+                EXPECT_EQ(ui.TakeMessage("Error", kStop, assigner.Window()),
+                          "ALT modifier is not authorized, please use another.");
                 ASSERT_NE(assigner.Window(), nullptr) << "the capture goes on";
                 EXPECT_EQ(GetFocus(), assigner.Item(IDC_KEY_CAPTURE));
             }
-            Type(assigner.Window(), {VK_CONTROL, VK_LWIN});  // a key without a code
+            PressKeys(assigner.Window(), {VK_CONTROL, VK_LWIN});  // a key without a code
             Press(assigner, IDOK);
-            ExpectMessage("This key cannot be assigned, please use another.", "Error", assigner.Window());
-            Type(assigner.Window(), {VK_SHIFT, VK_CONTROL, VK_NUMPAD5});
+            EXPECT_EQ(ui.TakeMessage("Error", kStop, assigner.Window()), "This key cannot be assigned, please use another.");
+            PressKeys(assigner.Window(), {VK_SHIFT, VK_CONTROL, VK_NUMPAD5});
             Press(assigner, IDOK);
         });
-        Choose(keys, kInitKey);
-        Press(keys, IDC_KEY_CHANGE);
         EXPECT_EQ(Field(keys), "SHIFT + CTRL + 5 (NUMPAD)");
         // The same for Panel Flood Light: No keeps the capture going, Yes moves the combination.
-        ui.Script(IDD_KEY_ASSIGNER, [&](ModalDialog& assigner) {
-            Type(assigner.Window(), {VK_SHIFT, VK_CONTROL, VK_NUMPAD5});
+        ChangeAssignment(keys, 2, [&](ModalDialog& assigner) {
+            PressKeys(assigner.Window(), {VK_SHIFT, VK_CONTROL, VK_NUMPAD5});
             for (int answer : {IDNO, IDYES}) {
                 const HWND window = assigner.Window();  // none once No has closed it
                 ui.answers = {answer};
                 Press(window, IDOK);
-                ExpectMessage("SHIFT + CTRL + 5 (NUMPAD) is already assigned to [MCDU] INIT Key.\nAssign it to this "
-                              "command instead? [MCDU] INIT Key will then have no key.",
-                              "WARNING", window, MB_YESNO | MB_ICONEXCLAMATION);
+                EXPECT_EQ(ui.TakeMessage("WARNING", MB_YESNO | MB_ICONEXCLAMATION, window),
+                          "SHIFT + CTRL + 5 (NUMPAD) is already assigned to [MCDU] INIT Key.\nAssign it to this "
+                          "command instead? [MCDU] INIT Key will then have no key.");
             }
         });
-        Choose(keys, 2);
-        Press(keys, IDC_KEY_CHANGE);
 
         Press(keys, IDOK);
-        ExpectMessage(DescribeFileFailure(FileAccess::Write, PrefsPath, FileStatus::ReadOnly) + "\n\n", "ERROR",
-                      keys.Window());
+        EXPECT_EQ(ui.TakeMessage("ERROR", kStop, keys.Window())
+                      .rfind(DescribeFileFailure(FileAccess::Write, PrefsPath, FileStatus::ReadOnly) + "\n\n", 0), 0u);
         ASSERT_NE(keys.Window(), nullptr) << "open to retry";
         EXPECT_EQ(Field(keys), "SHIFT + CTRL + 5 (NUMPAD)");
         SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);

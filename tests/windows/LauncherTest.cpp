@@ -5,6 +5,7 @@
 #include "app/ConfiguratorDlg.h"
 #include "app/LauncherFlows.h"
 #include "app/SimulatorFolder.h"
+#include "loadmgr/PayloadFiles.h"
 #include "platform/FileStatus.h"
 #include "platform/Profile.h"
 #include "ui/DialogItems.h"
@@ -22,12 +23,9 @@ constexpr const char* kSimulatorKey = "SOFTWARE\\Microsoft\\Microsoft Games\\Fli
 
 // Registers the simulator's folder, or removes it for null; the tests' Wine prefix has none.
 void Register(const char* folder) {
-    if (!folder) {
-        SHDeleteValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path");
-        return;
-    }
-    const auto size = static_cast<DWORD>(std::strlen(folder) + 1);
-    ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", REG_SZ, folder, size), ERROR_SUCCESS);
+    if (!folder) SHDeleteValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path");
+    else ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", REG_SZ, folder, DWORD(std::strlen(folder) + 1)),
+                   ERROR_SUCCESS);
 }
 
 // The registered folder is used resolved, however long; without it the start is two levels
@@ -104,35 +102,27 @@ class LauncherFlowsTest : public InstallationTest {
 protected:
     LauncherFlowsTest() {
         // 3000 lb are 18 passengers, more than the 12 seats of the business class.
-        primary = Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
-        alternative = Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
-        a319 = Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg",
-                   "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n");
+        primary = folder.Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
+        alternative = folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
+        a319 = folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg",
+                          "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n");
     }
     ~LauncherFlowsTest() override { SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_NORMAL); }
 
     void Choose(int button) {
         ui.Script(IDD_AIRCRAFT_SELECTOR, [button](ModalDialog& selector) { Press(selector, button); });
     }
-    void Reset() {
-        ui.modalRuns.clear();
-        ui.modalOwners.clear();
-        ui.messages.clear();
-    }
-    // The text of the one message shown, owned by the launcher.
-    std::string OnlyMessage(const char* caption, UINT icon) {
-        EXPECT_EQ(ui.messages.size(), 1u);
-        if (ui.messages.size() != 1) return "";
-        EXPECT_EQ(std::tuple(ui.messages[0].caption, ui.messages[0].style, ui.messages[0].owner),
-                  std::tuple(caption, MB_OK | icon, launcher));
-        return ui.messages[0].text;
+    void Reset() { ui.modalRuns.clear(), ui.modalOwners.clear(), ui.messages.clear(); }
+    // The launcher's button for `flow`, a variant chosen and `step` played in its `dialog`.
+    void Run(void (*flow)(HWND), int button, int dialog, FakeUserInterface::Step step) {
+        Reset();
+        Choose(button);
+        ui.Script(dialog, std::move(step));
+        flow(launcher);
+        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, dialog}));
     }
     void RunA320LoadManager(FakeUserInterface::Step step) {
-        Reset();
-        Choose(IDC_SELECT_A320);
-        ui.Script(IDD_A320_LOAD_MANAGER, std::move(step));
-        OnLoadManager(launcher);
-        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_A320_LOAD_MANAGER}));
+        Run(OnLoadManager, IDC_SELECT_A320, IDD_A320_LOAD_MANAGER, std::move(step));
     }
     // As a user's drag ends: the slider moves and repaints, and the repaint tells the dialog.
     static void Slide(const ModalDialog& dialog, int id, int position) {
@@ -156,7 +146,7 @@ TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
             ui.Script(IDD_AIRCRAFT_SELECTOR, [close](ModalDialog& selector) {
                 if (close == 0) Press(selector, IDCANCEL);
                 if (close == 1) SendMessageA(selector.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-                if (close == 2) PressKey(selector.Window(), VK_ESCAPE);
+                if (close == 2) PressKeys(selector.Window(), {VK_ESCAPE});
                 PumpMessages();
                 EXPECT_EQ(selector.Window(), nullptr);
             });
@@ -189,7 +179,7 @@ TEST_F(LauncherFlowsTest, ASelectorThatCannotOpenEndsTheFlowInsteadOfLooping) {
     ui.dialogsFail = true;
     OnLoadManager(launcher);
     EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR});
-    EXPECT_EQ(OnlyMessage("Error", MB_ICONSTOP), "The aircraft selector could not be opened.");
+    EXPECT_EQ(ui.TakeMessage("Error", MB_OK | MB_ICONSTOP, launcher), "The aircraft selector could not be opened.");
 }
 
 TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
@@ -198,23 +188,28 @@ TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
         Choose(IDC_SELECT_A318);
         flow(launcher);
         EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR});
-        EXPECT_EQ(OnlyMessage("ERROR", MB_ICONEXCLAMATION), "Sorry, this aircraft is not installed on your system");
+        EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONEXCLAMATION, launcher),
+                  "Sorry, this aircraft is not installed on your system");
         EXPECT_EQ(AircraftSelection, kNoAircraft);
     }
 }
 
-// A Prefs.cfg that cannot be read keeps both of its dialogs closed: OK would save defaults.
-TEST_F(LauncherFlowsTest, AnUnreadablePreferencesFileKeepsItsDialogsClosed) {
+// A file that cannot be read keeps its dialog closed: OK would save defaults over it. A held
+// aircraft file still counts as installed, so it is reported rather than skipped.
+TEST_F(LauncherFlowsTest, AnUnreadableFileKeepsItsDialogClosed) {
     folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=1\r\n");
-    HANDLE held = CreateFileA(PrefsPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    for (void (*flow)(HWND) : {OnAircraftConfiguration, OnKeyAssignments}) {
+    const std::pair<void (*)(HWND), std::string> flows[] = {
+        {OnAircraftConfiguration, PrefsPath}, {OnKeyAssignments, PrefsPath}, {OnLoadManager, primary}};
+    for (const auto& [flow, file] : flows) {
         Reset();
+        if (flow == OnLoadManager) Choose(IDC_SELECT_A320);
+        HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         flow(launcher);
-        EXPECT_TRUE(ui.modalRuns.empty());
-        const std::string reason = DescribeFileFailure(FileAccess::Read, PrefsPath, FileStatus::Locked) + "\n\n";
-        EXPECT_EQ(OnlyMessage("ERROR", MB_ICONSTOP).rfind(reason, 0), 0u);
+        CloseHandle(held);
+        EXPECT_EQ(ui.modalRuns, std::vector<int>(flow == OnLoadManager ? 1 : 0, IDD_AIRCRAFT_SELECTOR));
+        const std::string reason = DescribeFileFailure(FileAccess::Read, file, FileStatus::Locked) + "\n\n";
+        EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, launcher).rfind(reason, 0), 0u);
     }
-    CloseHandle(held);
 }
 
 TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFiles) {
@@ -237,7 +232,7 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
         EXPECT_EQ(ItemText(dialog.Window(), IDC_ZFW), "132050");
         Press(dialog, IDOK);
     });
-    EXPECT_EQ(OnlyMessage("WARNING", MB_ICONINFORMATION),
+    EXPECT_EQ(ui.TakeMessage("WARNING", MB_OK | MB_ICONINFORMATION, launcher),
               "The new payload has been saved in the aircraft file (aircraft.cfg).\n"
               "It will be taken into account next time the aircraft is loaded in FS.");
     EXPECT_EQ(VariantZfw[kA320 - 1], 59898) << "closed in pounds: back from the pound totals";
@@ -263,7 +258,7 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
 // file could not be restored and why.
 TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
     folder.Put(std::string(kPrimary) + ".skyliner-backup", "[WEIGHT_AND_BALANCE]\r\n");
-    Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg.skyliner-backup", "[GENERAL]\r\n");
+    folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg.skyliner-backup", "[GENERAL]\r\n");
     ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
     ui.answers = {IDYES};
     ui.Script(IDD_RESTORE_BACKUPS, [](ModalDialog& dialog) {
@@ -282,23 +277,12 @@ TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
     EXPECT_EQ(folder.Take("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg"), kWeights);
 }
 
-TEST_F(LauncherFlowsTest, ALoadManagerFileThatCannotBeReadOrWrittenIsReportedAndTheZfwIsNotKept) {
+TEST_F(LauncherFlowsTest, ALoadManagerFileThatCannotBeWrittenIsReportedAndTheZfwIsNotKept) {
     VariantZfw[kA320 - 1] = 40000;
-    HANDLE held = CreateFileA(primary.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    Choose(IDC_SELECT_A320);
-    OnLoadManager(launcher);
-    CloseHandle(held);
-    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR}) << "the held file still counts as installed";
-    EXPECT_EQ(OnlyMessage("ERROR", MB_ICONSTOP).rfind(DescribeFileFailure(FileAccess::Read, primary, FileStatus::Locked), 0),
-              0u);
-
     ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
     RunA320LoadManager([](ModalDialog& dialog) { Press(dialog, IDOK); });
-    const std::string text = OnlyMessage("ERROR", MB_ICONSTOP);
-    EXPECT_NE(text.find(DescribeFileFailure(FileAccess::Write, alternative, FileStatus::ReadOnly)), std::string::npos)
-        << text;
-    EXPECT_NE(text.find("saved only in\n" + primary), std::string::npos) << text;
+    const PayloadSaveOutcome half{{{primary, FileStatus::Ok}, {alternative, FileStatus::ReadOnly}}};
+    EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, launcher), half.FailureMessage());
     EXPECT_EQ(VariantZfw[kA320 - 1], 40000);
     EXPECT_EQ(Station(primary, "station_load.4"), "1984,   26.0, 0.0, 0.0, First");
     EXPECT_EQ(Station(alternative, "station_load.4"), "<UNDEFINED>");
@@ -309,27 +293,20 @@ TEST_F(LauncherFlowsTest, ALoadManagerFileThatCannotBeReadOrWrittenIsReportedAnd
 TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
     VariantZfw[kA320 - 1] = 60000;
     const auto planner = [this](const char* zeroFuelWeight) {
-        Reset();
-        Choose(IDC_SELECT_A319);
-        ui.Script(IDD_FUEL_PLANNER, [zeroFuelWeight](ModalDialog& dialog) {
+        Run(OnFuelPlanner, IDC_SELECT_A319, IDD_FUEL_PLANNER, [zeroFuelWeight](ModalDialog& dialog) {
             EXPECT_EQ(ItemText(dialog.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), zeroFuelWeight);
         });
-        OnFuelPlanner(launcher);
-        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_FUEL_PLANNER}));
     };
     planner("45622");  // 40597 kg empty + 67 * 75 kg
-    Reset();
-    Choose(IDC_SELECT_A319);
-    ui.Script(IDD_A319_LOAD_MANAGER, [](ModalDialog& dialog) {
+    Run(OnLoadManager, IDC_SELECT_A319, IDD_A319_LOAD_MANAGER, [](ModalDialog& dialog) {
         EXPECT_EQ(ItemText(dialog.Window(), IDC_SECOND_CABIN_COUNT), "67");
         Slide(dialog, IDC_SECOND_CABIN_SLIDER, 68);
         Press(dialog, IDOK);
     });
-    OnLoadManager(launcher);
-    OnlyMessage("WARNING", MB_ICONINFORMATION);
+    ui.TakeMessage("WARNING", MB_OK | MB_ICONINFORMATION, launcher);
     EXPECT_EQ(Station(a319, "station_load.5"), "11243,  0.0, 0.0, 0.0, Coach");
     EXPECT_FALSE(folder.Has("Aircraft\\Velmora Quill A319\\Aircraft.cfg"));
-    Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg", "[WEIGHT_AND_BALANCE]\r\n");  // changed by another program
+    folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg", "[WEIGHT_AND_BALANCE]\r\n");  // changed by another program
     planner("45697");
     EXPECT_TRUE(ui.messages.empty());
 }

@@ -80,7 +80,12 @@ HBITMAP ToBitmap(const Pixels& pixels) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap) std::memcpy(bits, pixels.bytes.data(), pixels.bytes.size());
+    if (!bitmap) return nullptr;
+    // The pictures are opaque. A 32-bit bitmap whose pixels carry alpha is copied by the
+    // picture control and drawn by blending; with the alpha bytes cleared it is drawn as is.
+    auto* bytes = static_cast<BYTE*>(bits);
+    std::memcpy(bytes, pixels.bytes.data(), pixels.bytes.size());
+    for (std::size_t alpha = 3; alpha < pixels.bytes.size(); alpha += 4) bytes[alpha] = 0;
     return bitmap;
 }
 

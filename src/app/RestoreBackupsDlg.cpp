@@ -9,6 +9,7 @@
 #include "platform/Backups.h"
 #include "res/ResourceIds.h"
 #include "shared/SharedValues.h"
+#include "ui/DialogItems.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -74,11 +75,10 @@ bool CRestoreBackupsDlg::OnInitDialog() {
     RECT area;
     GetClientRect(list, &area);
     ListView_SetColumnWidth(list, 0, area.right - ListView_GetColumnWidth(list, 1) - GetSystemMetrics(SM_CXVSCROLL));
-    SetDlgItemTextA(Window(), IDC_RESTORE_NOTE,
-                    files_.empty() ? "No backup was found. A file gets one beside it the first time this program "
-                                     "saves it."
-                                   : "Each file below has a backup of how it was before this program first changed "
-                                     "it. Restore puts the checked backups back; the backups stay.");
+    SetItemText(Window(), IDC_RESTORE_NOTE,
+                files_.empty() ? "No backup was found. A file gets one beside it the first time this program saves it."
+                               : "Each file below has a backup of how it was before this program first changed it. "
+                                 "Restore puts the checked backups back; the backups stay.");
     EnableWindow(Item(IDC_RESTORE), !files_.empty());
     return true;
 }

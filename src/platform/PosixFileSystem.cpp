@@ -1,9 +1,9 @@
 // The file system of the native (POSIX) build, where the portable core is tested.
 
 #include <dirent.h>
-#include <sys/file.h>
 #include <fcntl.h>
 #include <strings.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -69,16 +69,22 @@ bool Narrow(const std::wstring& wide, std::string& text) {
 // Paths shorter than this work in their plain form with every function used here.
 constexpr std::size_t kPlainPathLimit = MAX_PATH - 12;
 
+// The absolute form of a path, "." and ".." resolved; empty where the system cannot make one.
+std::wstring FullPath(const std::wstring& wide) {
+    DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (length == 0) return {};
+    std::wstring full(length, L'\0');
+    full.resize(GetFullPathNameW(wide.c_str(), length, &full[0], nullptr));
+    return full;
+}
+
 // A path as the UTF-16 functions take it: its long-path form ("\\?\C:\..." or
 // "\\?\UNC\server\...") when it comes near the limit of the plain form.
 std::wstring SystemPath(const std::string& path) {
     std::wstring wide = Widen(path);
     if (wide.size() < kPlainPathLimit || wide.compare(0, 4, L"\\\\?\\") == 0) return wide;
-    DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (length == 0) return wide;
-    std::wstring full(length, L'\0');
-    length = GetFullPathNameW(wide.c_str(), length, &full[0], nullptr);
-    full.resize(length);
+    std::wstring full = FullPath(wide);
+    if (full.empty()) return wide;
     if (full.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
 }
@@ -137,13 +143,8 @@ bool FinalPath(HANDLE file, std::wstring& path) {
 // A mutex named after the file's full path in any letter case, as the system compares
 // paths. The path is hashed: a mutex name cannot hold backslashes or be as long as a path.
 std::wstring WriteLockName(const std::string& path) {
-    std::wstring wide = Widen(path);
-    DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (length != 0) {
-        std::wstring full(length, L'\0');
-        full.resize(GetFullPathNameW(wide.c_str(), length, &full[0], nullptr));
-        wide = full;
-    }
+    std::wstring wide = FullPath(Widen(path));
+    if (wide.empty()) wide = Widen(path);
     if (!wide.empty()) CharUpperBuffW(&wide[0], static_cast<DWORD>(wide.size()));
     std::uint64_t hash = 14695981039346656037ull;
     for (wchar_t character : wide) hash = (hash ^ static_cast<std::uint16_t>(character)) * 1099511628211ull;
@@ -199,8 +200,8 @@ std::string WineSecurity(PSECURITY_DESCRIPTOR descriptor) {
         return text;
     };
     std::string text = "O:COD:P";
-    if (DWORD denied = everyoneAccess & ~ownerAccess & (FILE_READ_DATA | FILE_WRITE_DATA)) text += "(D;;" + rights(denied) + ";;;CO)";
-    if (!rights(ownerAccess).empty()) text += "(A;;" + rights(ownerAccess) + ";;;CO)";
+    if (DWORD denied = everyoneAccess & ~ownerAccess & FILE_READ_DATA) text += "(D;;" + rights(denied) + ";;;CO)";
+    text += "(A;;" + rights(ownerAccess) + ";;;CO)";
     if (!rights(everyoneAccess).empty()) text += "(A;;" + rights(everyoneAccess) + ";;;WD)";
     PSECURITY_DESCRIPTOR made = nullptr;
     ULONG size = 0;

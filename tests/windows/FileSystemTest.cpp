@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "ProfileCorpus.h"
+#include "StartProcess.h"
 #include "TestFiles.h"
 #include "platform/Profile.h"
 
@@ -84,16 +85,7 @@ TEST(FileSystemTest, AttributesAndHardLinksSurviveAWrite) {
     EXPECT_EQ(folder.Take("Prefs.cfg"), folder.Take("Copy.cfg"));
 }
 
-// A started program, for ExitCodeOf: its exit code once it ends (255 if it could not start or run).
-HANDLE Start(std::string command) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return nullptr;
-    CloseHandle(process.hThread);
-    return process.hProcess;
-}
-
+// A started program's exit code once it ends (255 if it could not start or run).
 DWORD ExitCodeOf(HANDLE process) {
     DWORD code = 255;
     if (process && WaitForSingleObject(process, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
@@ -121,7 +113,7 @@ TEST(FileSystemTest, TwoWritersOfOneFileLoseNothing) {
     HANDLE writers[2];
     for (int writer = 0; writer < 2; ++writer) {
         SetEnvironmentVariableA("SKYLINER_TEST_WRITER", std::to_string(writer).c_str());
-        writers[writer] = Start(command);
+        writers[writer] = StartProcess(command);
     }
     SetEnvironmentVariableA("SKYLINER_TEST_WRITER", nullptr);
     for (HANDLE writer : writers) EXPECT_EQ(ExitCodeOf(writer), 0u) << "writes that failed";
@@ -142,7 +134,7 @@ TEST(FileSystemTest, ASaveKeepsTheFilesMode) {
     std::wstring widePath(path.begin(), path.end());
     const std::string unixPath = "'" + std::string(unixName(widePath.c_str())) + "'";
     auto shell = [&](const std::string& script) {
-        ExitCodeOf(Start("Z:\\bin\\sh -c \"" + script + " > " + unixPath + ".answer\""));
+        ExitCodeOf(StartProcess("Z:\\bin\\sh -c \"" + script + " > " + unixPath + ".answer\""));
         for (int wait = 0; wait < 100 && !folder.Has("Prefs.cfg.answer"); ++wait) Sleep(50);
         Sleep(50);
         std::string answer = folder.Take("Prefs.cfg.answer");

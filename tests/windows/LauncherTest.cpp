@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "InstallationTest.h"
+#include "StartProcess.h"
 #include "ResourceIds.h"
 #include "app/ConfiguratorDlg.h"
 #include "app/LauncherFlows.h"
@@ -70,12 +71,9 @@ std::shared_ptr<void> StartProgram() {
     char program[MAX_PATH];
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     std::strcpy(std::strrchr(program, '\\') + 1, "FS9SkylinerConfig.exe");
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    EXPECT_TRUE(CreateProcessA(program, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-    CloseHandle(process.hThread);
-    return {process.hProcess, [](HANDLE started) { TerminateProcess(started, 0); CloseHandle(started); }};
+    HANDLE started = StartProcess(std::string("\"") + program + "\"");
+    EXPECT_NE(started, nullptr);
+    return {started, [](HANDLE process) { TerminateProcess(process, 0); CloseHandle(process); }};
 }
 
 // Started twice: the second start brings the first one's innermost window, its About box,

@@ -1,6 +1,7 @@
 // How long each dialog takes from its creation to its first complete paint, against a bare
 // dialog created the same way in the same run: the median of several runs of each, on the
-// demo installation given as the first argument (read only: no dialog is confirmed).
+// demo installation given as the first argument (read only). Then what OK in the load
+// manager does before its confirmation shows, on the scratch copy given as the second.
 // Run: scripts/benchmark.sh.
 
 #include <windows.h>
@@ -18,7 +19,9 @@
 #include "fuel/FuelPlannerDlg.h"
 #include "keys/KeyConfigDlg.h"
 #include "loadmgr/LoadManagerDlg.h"
+#include "platform/Backups.h"
 #include "prefs/ConfigurationDlg.h"
+#include "ResourceIds.h"
 #include "shared/SharedValues.h"
 
 namespace {
@@ -32,32 +35,70 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// The window and every control painted now.
+void PaintAll(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void DispatchPendingMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
 // From the dialog object's construction to the end of the paint of the window and every control.
 double OpenAndPaint(const std::function<std::unique_ptr<ModalDialog>()>& make) {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     std::unique_ptr<ModalDialog> dialog = make();
-    HWND window = dialog->CreateForTest(nullptr);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PaintAll(dialog->CreateForTest(nullptr));
     QueryPerformanceCounter(&end);
     dialog.reset();
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    DispatchPendingMessages();
     return Milliseconds(start, end);
 }
 
-double Median(const std::function<std::unique_ptr<ModalDialog>()>& make) {
+double Median(const std::function<double()>& time) {
     std::vector<double> times;
-    for (int run = 0; run < kRuns; ++run) times.push_back(OpenAndPaint(make));
+    for (int run = 0; run < kRuns; ++run) times.push_back(time());
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// Closing the load manager: its window and every control destroyed.
+double Close() {
+    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(kA320);
+    dialog->ReadSource();
+    PaintAll(dialog->CreateForTest(nullptr));
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    dialog.reset();
+    QueryPerformanceCounter(&end);
+    DispatchPendingMessages();
+    return Milliseconds(start, end);
+}
+
+// OK in the load manager, from the end of the dialog to the confirmation: the backups, kept
+// the first time only, then the payload written into every file of the variant.
+double SaveAfterOk(bool firstSave) {
+    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(kA320);
+    dialog->ReadSource();
+    if (firstSave) {
+        for (const std::string& file : dialog->Files()) SystemFileSystem().Remove(BackupPathOf(file));
+    }
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    for (const std::string& file : dialog->Files()) KeepFirstBackup(file);
+    bool written = dialog->SavePayload().AllWritten();
+    QueryPerformanceCounter(&end);
+    if (!written) std::fprintf(stderr, "The payload could not be saved.\n");
+    return Milliseconds(start, end);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "Give the simulator's folder of the demo installation.\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "Give the simulator's folder of the demo installation, then of a scratch copy.\n");
         return 2;
     }
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS};
@@ -65,28 +106,49 @@ int main(int argc, char** argv) {
     FsRootPath = argv[1];
     PrefsPath = FsRootPath + "\\Velmora\\Skyliner\\Prefs.cfg";
 
+    // Each dialog beside its template alone, created by the dialog base with nothing set:
+    // what the template's controls cost before any code of the dialog runs.
     struct Case {
         const char* name;
+        int templateId;
         std::function<std::unique_ptr<ModalDialog>()> make;
     };
     const Case cases[] = {
-        {"bare dialog (same size as the load manager)", [] { return std::make_unique<ModalDialog>(kBareTemplate); }},
-        {"load manager (A320, two files)",
+        {"bare dialog (same size as the load manager)", kBareTemplate,
+         [] { return std::make_unique<ModalDialog>(kBareTemplate); }},
+        {"load manager (A320, two files)", IDD_A320_LOAD_MANAGER,
          [] {
              std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(kA320);
              dialog->ReadSource();
              return std::unique_ptr<ModalDialog>(std::move(dialog));
          }},
-        {"key assignments", [] { return std::make_unique<CKeyConfig>(Profile(PrefsPath).Snapshot()); }},
-        {"Configuration", [] { return std::make_unique<CConfigurationDlg>(Profile(PrefsPath).Snapshot()); }},
-        {"fuel planner (A320)", [] { return std::make_unique<FuelPlanner>(*FindVariant(kA320), 60000); }},
-        {"aircraft selector", [] { return std::make_unique<CAircraftSelector>(); }},
+        {"key assignments", IDD_KEY_CONFIG, [] { return std::make_unique<CKeyConfig>(Profile(PrefsPath).Snapshot()); }},
+        {"Configuration", IDD_CONFIGURATION,
+         [] { return std::make_unique<CConfigurationDlg>(Profile(PrefsPath).Snapshot()); }},
+        {"fuel planner (A320)", IDD_FUEL_PLANNER,
+         [] { return std::make_unique<FuelPlanner>(*FindVariant(kA320), 60000); }},
+        {"aircraft selector", IDD_AIRCRAFT_SELECTOR, [] { return std::make_unique<CAircraftSelector>(); }},
     };
-    std::vector<double> medians;
-    for (const Case& c : cases) medians.push_back(Median(c.make));
-    std::printf("| dialog | median, creation to first paint | against the bare dialog |\n|---|---|---|\n");
-    for (std::size_t i = 0; i < medians.size(); ++i) {
-        std::printf("| %s | %.1f ms | %.2fx |\n", cases[i].name, medians[i], medians[i] / medians[0]);
+    std::vector<double> medians, templates;
+    for (const Case& c : cases) {
+        medians.push_back(Median([&] { return OpenAndPaint(c.make); }));
+        int id = c.templateId;
+        templates.push_back(Median([id] { return OpenAndPaint([id] { return std::make_unique<ModalDialog>(id); }); }));
     }
+    std::printf(
+        "| dialog | median, creation to first paint | against the bare dialog | its template alone | against the "
+        "bare dialog |\n|---|---|---|---|---|\n");
+    for (std::size_t i = 0; i < medians.size(); ++i) {
+        std::printf("| %s | %.1f ms | %.2fx | %.1f ms | %.2fx |\n", cases[i].name, medians[i], medians[i] / medians[0],
+                    templates[i], templates[i] / medians[0]);
+    }
+
+    FsRootPath = argv[2];
+    PrefsPath = FsRootPath + "\\Velmora\\Skyliner\\Prefs.cfg";
+    std::printf("\n| OK in the load manager (A320, two files), before the confirmation | median |\n|---|---|\n");
+    std::printf("| closing the dialog: its window and controls destroyed | %.1f ms |\n", Median(Close));
+    std::printf("| first save: both backups kept, both files written | %.1f ms |\n",
+                Median([] { return SaveAfterOk(true); }));
+    std::printf("| later saves: both files written | %.1f ms |\n", Median([] { return SaveAfterOk(false); }));
     return 0;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows preset and runs the benchmarks under Wine: the profile engine
 # against the platform's INI functions, then every dialog from creation to first paint
-# against a bare one, on the demo installation.
+# against a bare one, on the demo installation, and the load manager's save on a scratch copy.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -9,4 +9,8 @@ source scripts/wine-env.sh
 cmake --preset "$windows_preset" >/dev/null
 cmake --build --preset "$windows_preset" --target profile_benchmark dialog_benchmark
 scripts/wine-run.sh "build/$windows_preset/profile_benchmark.exe"
-scripts/wine-run.sh "build/$windows_preset/dialog_benchmark.exe" "Z:$(realpath demo/FS9 | tr / '\\')"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cp -r demo/FS9 "$scratch/"
+scripts/wine-run.sh "build/$windows_preset/dialog_benchmark.exe" "Z:$(realpath demo/FS9 | tr / '\\')" \
+  "Z:$(echo "$scratch/FS9" | tr / '\\')"

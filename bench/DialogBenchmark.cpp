@@ -20,6 +20,7 @@
 #include "keys/KeyConfigDlg.h"
 #include "loadmgr/LoadManagerDlg.h"
 #include "platform/Backups.h"
+#include "platform/InstallPaths.h"
 #include "prefs/ConfigurationDlg.h"
 #include "ResourceIds.h"
 #include "shared/SharedValues.h"
@@ -33,6 +34,20 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The simulator's folder and preferences file, as the launcher finds them from a registered folder.
+void UseInstallation(const char* folder) {
+    InstallPaths paths = ComputeInstallPaths(std::string(folder), std::string());
+    FsRootPath = paths.fsRoot;
+    PrefsPath = paths.prefs;
+}
+
+// The A320's load manager on the files it would show, as the launcher opens it.
+std::unique_ptr<CVariantLoadManager> A320LoadManager() {
+    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(kA320);
+    dialog->ReadSource();
+    return dialog;
 }
 
 // The window and every control painted now.
@@ -66,8 +81,7 @@ double Median(const std::function<double()>& time) {
 
 // Closing the load manager: its window and every control destroyed.
 double Close() {
-    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(kA320);
-    dialog->ReadSource();
+    std::unique_ptr<CVariantLoadManager> dialog = A320LoadManager();
     PaintAll(dialog->CreateForTest(nullptr));
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
@@ -80,8 +94,7 @@ double Close() {
 // OK in the load manager, from the end of the dialog to the confirmation: the backups, kept
 // the first time only, then the payload written into every file of the variant.
 double SaveAfterOk(bool firstSave) {
-    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(kA320);
-    dialog->ReadSource();
+    std::unique_ptr<CVariantLoadManager> dialog = A320LoadManager();
     if (firstSave) {
         for (const std::string& file : dialog->Files()) SystemFileSystem().Remove(BackupPathOf(file));
     }
@@ -103,8 +116,7 @@ int main(int argc, char** argv) {
     }
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&classes);
-    FsRootPath = argv[1];
-    PrefsPath = FsRootPath + "\\Velmora\\Skyliner\\Prefs.cfg";
+    UseInstallation(argv[1]);
 
     // Each dialog beside its template alone, created by the dialog base with nothing set:
     // what the template's controls cost before any code of the dialog runs.
@@ -117,11 +129,7 @@ int main(int argc, char** argv) {
         {"bare dialog (same size as the load manager)", kBareTemplate,
          [] { return std::make_unique<ModalDialog>(kBareTemplate); }},
         {"load manager (A320, two files)", IDD_A320_LOAD_MANAGER,
-         [] {
-             std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(kA320);
-             dialog->ReadSource();
-             return std::unique_ptr<ModalDialog>(std::move(dialog));
-         }},
+         [] { return std::unique_ptr<ModalDialog>(A320LoadManager()); }},
         {"key assignments", IDD_KEY_CONFIG, [] { return std::make_unique<CKeyConfig>(Profile(PrefsPath).Snapshot()); }},
         {"Configuration", IDD_CONFIGURATION,
          [] { return std::make_unique<CConfigurationDlg>(Profile(PrefsPath).Snapshot()); }},
@@ -143,8 +151,7 @@ int main(int argc, char** argv) {
                     templates[i], templates[i] / medians[0]);
     }
 
-    FsRootPath = argv[2];
-    PrefsPath = FsRootPath + "\\Velmora\\Skyliner\\Prefs.cfg";
+    UseInstallation(argv[2]);
     std::printf("\n| OK in the load manager (A320, two files), before the confirmation | median |\n|---|---|\n");
     std::printf("| closing the dialog: its window and controls destroyed | %.1f ms |\n", Median(Close));
     std::printf("| first save: both backups kept, both files written | %.1f ms |\n",

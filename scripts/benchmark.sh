@@ -12,5 +12,5 @@ scripts/wine-run.sh "build/$windows_preset/profile_benchmark.exe"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp -r demo/FS9 "$scratch/"
-scripts/wine-run.sh "build/$windows_preset/dialog_benchmark.exe" "Z:$(realpath demo/FS9 | tr / '\\')" \
-  "Z:$(echo "$scratch/FS9" | tr / '\\')"
+windows_path() { echo "Z:$(realpath "$1" | tr / '\\')"; }
+scripts/wine-run.sh "build/$windows_preset/dialog_benchmark.exe" "$(windows_path demo/FS9)" "$(windows_path "$scratch/FS9")"

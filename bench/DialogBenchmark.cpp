@@ -17,13 +17,13 @@
 #include "app/AircraftSelectorDlg.h"
 #include "app/ConfiguratorDlg.h"
 #include "fuel/FuelPlannerDlg.h"
+#include "app/RunState.h"
 #include "keys/KeyConfigDlg.h"
 #include "loadmgr/LoadManagerDlg.h"
 #include "platform/Backups.h"
 #include "platform/InstallPaths.h"
 #include "prefs/ConfigurationDlg.h"
 #include "ResourceIds.h"
-#include "shared/SharedValues.h"
 
 namespace {
 
@@ -36,16 +36,17 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// The simulator's folder and preferences file, as the launcher finds them from a registered folder.
+// The run over the simulator's folder and preferences file, as the launcher finds them from a
+// registered folder.
+std::unique_ptr<RunState> run;
+
 void UseInstallation(const char* folder) {
-    InstallPaths paths = ComputeInstallPaths(std::string(folder), std::string());
-    FsRootPath = paths.fsRoot;
-    PrefsPath = paths.prefs;
+    run = std::make_unique<RunState>(ComputeInstallPaths(std::string(folder), std::string()));
 }
 
 // The A320's load manager on the files it would show, as the launcher opens it.
 std::unique_ptr<CVariantLoadManager> A320LoadManager() {
-    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(kA320);
+    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(kA320, *run);
     dialog->ReadSource();
     return dialog;
 }
@@ -100,7 +101,8 @@ double SaveAfterOk(bool firstSave) {
     }
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    for (const std::string& file : dialog->Files()) KeepFirstBackup(file);
+    FirstBackups backups;
+    for (const std::string& file : dialog->Files()) backups.Keep(file);
     bool written = dialog->SavePayload().AllWritten();
     QueryPerformanceCounter(&end);
     if (!written) std::fprintf(stderr, "The payload could not be saved.\n");
@@ -130,9 +132,9 @@ int main(int argc, char** argv) {
          [] { return std::make_unique<ModalDialog>(kBareTemplate); }},
         {"load manager (A320, two files)", IDD_A320_LOAD_MANAGER,
          [] { return std::unique_ptr<ModalDialog>(A320LoadManager()); }},
-        {"key assignments", IDD_KEY_CONFIG, [] { return std::make_unique<CKeyConfig>(Profile(PrefsPath).Snapshot()); }},
+        {"key assignments", IDD_KEY_CONFIG, [] { return std::make_unique<CKeyConfig>(Profile(run->Paths().prefs).Snapshot(), run->Backups()); }},
         {"Configuration", IDD_CONFIGURATION,
-         [] { return std::make_unique<CConfigurationDlg>(Profile(PrefsPath).Snapshot()); }},
+         [] { return std::make_unique<CConfigurationDlg>(Profile(run->Paths().prefs).Snapshot(), run->Backups()); }},
         {"fuel planner (A320)", IDD_FUEL_PLANNER,
          [] { return std::make_unique<FuelPlanner>(*FindVariant(kA320), 60000); }},
         {"aircraft selector", IDD_AIRCRAFT_SELECTOR, [] { return std::make_unique<CAircraftSelector>(); }},

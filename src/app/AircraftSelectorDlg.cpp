@@ -1,7 +1,6 @@
 #include "app/AircraftSelectorDlg.h"
 
 #include "res/ResourceIds.h"
-#include "shared/SharedValues.h"
 
 namespace {
 
@@ -19,10 +18,8 @@ bool CAircraftSelector::OnInitDialog() {
 
 bool CAircraftSelector::OnCommand(int id, int code, HWND control) {
     if (id >= IDC_SELECT_A318 && id <= IDC_SELECT_ACJ && code == BN_CLICKED) {
-        SelectAircraft(id);
+        selection_ = kA318 + (id - IDC_SELECT_A318);
         return true;
     }
     return ModalDialog::OnCommand(id, code, control);
 }
-
-void CAircraftSelector::SelectAircraft(int id) { AircraftSelection = kA318 + (id - IDC_SELECT_A318); }

@@ -3,7 +3,6 @@
 #include "app/LauncherFlows.h"
 #include "app/SimulatorFolder.h"
 #include "res/ResourceIds.h"
-#include "shared/SharedValues.h"
 
 namespace {
 
@@ -15,11 +14,11 @@ constexpr int kBitmaps[] = {IDB_CONFIGURATION, IDB_LOAD_MANAGER, IDB_FUEL_PLANNE
 struct WindowMenuItem {
     UINT command;
     const char* text;
-    void (*run)(HWND launcher, const InstallPaths& paths);
+    void (*run)(HWND launcher, RunState& run);
 };
 constexpr WindowMenuItem kWindowMenu[] = {
     {IDM_ABOUT, "&About FS9 Skyliner Config...", OnAbout},
-    {IDM_RESTORE_BACKUPS, "Restore &backups...", [](HWND launcher, const InstallPaths&) { OnRestoreBackups(launcher); }},
+    {IDM_RESTORE_BACKUPS, "Restore &backups...", OnRestoreBackups},
 };
 
 }  // namespace
@@ -32,9 +31,7 @@ bool CConfiguratorDlg::OnInitDialog() {
     SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     for (int i = 0; i < 4; ++i) ShowPicture(kButtons[i], kBitmaps[i]);
-    paths_ = FindInstallPaths();
-    FsRootPath = paths_.fsRoot;
-    PrefsPath = paths_.prefs;
+    run_ = std::make_unique<RunState>(FindInstallPaths());
     HMENU menu = GetSystemMenu(Window(), FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     for (const WindowMenuItem& item : kWindowMenu) AppendMenuA(menu, MF_STRING, item.command, item.text);
@@ -44,10 +41,10 @@ bool CConfiguratorDlg::OnInitDialog() {
 bool CConfiguratorDlg::OnCommand(int id, int code, HWND control) {
     if (code == BN_CLICKED) {
         switch (id) {
-            case IDC_AIRCRAFT_CONFIGURATION: OnAircraftConfiguration(Window()); return true;
-            case IDC_LOAD_MANAGER: OnLoadManager(Window()); return true;
-            case IDC_FUEL_PLANNER: OnFuelPlanner(Window()); return true;
-            case IDC_KEY_ASSIGNMENTS: OnKeyAssignments(Window()); return true;
+            case IDC_AIRCRAFT_CONFIGURATION: OnAircraftConfiguration(Window(), *run_); return true;
+            case IDC_LOAD_MANAGER: OnLoadManager(Window(), *run_); return true;
+            case IDC_FUEL_PLANNER: OnFuelPlanner(Window(), *run_); return true;
+            case IDC_KEY_ASSIGNMENTS: OnKeyAssignments(Window(), *run_); return true;
             default: break;
         }
     }
@@ -58,7 +55,7 @@ bool CConfiguratorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& r
     if (message != WM_SYSCOMMAND) return false;
     for (const WindowMenuItem& item : kWindowMenu) {
         if ((wParam & 0xFFF0) == item.command) {
-            item.run(Window(), paths_);
+            item.run(Window(), *run_);
             result = TRUE;
             return true;
         }

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "platform/InstallPaths.h"
+#include <memory>
+
+#include "app/RunState.h"
 #include "ui/ModalDialog.h"
 
 // The launcher: four picture buttons that start the flows, and Exit; its window menu adds
-// the program's own items. Closing it ends the process.
+// the program's own items. It owns what the run keeps and hands it to every flow. Closing it
+// ends the process.
 class CConfiguratorDlg : public ModalDialog {
 public:
     explicit CConfiguratorDlg(HWND parent = nullptr);
@@ -16,5 +19,5 @@ protected:
 
 private:
     HICON icon_;
-    InstallPaths paths_;  // found once, when the launcher initialises
+    std::unique_ptr<RunState> run_;  // from the launcher's initialisation, when the folders are found
 };

@@ -9,10 +9,9 @@
 #include "fuel/FuelPlannerDlg.h"
 #include "keys/KeyConfigDlg.h"
 #include "loadmgr/LoadManagerDlg.h"
+#include "loadmgr/PayloadFiles.h"
 #include "platform/Profile.h"
 #include "prefs/ConfigurationDlg.h"
-#include "shared/SharedValues.h"
-#include "ui/BackupQuestion.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -29,10 +28,10 @@ const char* const kConfigurationNote =
 // exists but cannot be read, since the dialog would show defaults and save them over the
 // user's real settings. A missing file is fine: the defaults apply. Tells the user why when
 // it says no.
-std::optional<ProfileSnapshot> ReadPreferencesFile(HWND owner, const char* window) {
-    ProfileSnapshot prefs = Profile(PrefsPath).Snapshot();
+std::optional<ProfileSnapshot> ReadPreferencesFile(HWND owner, const RunState& run, const char* window) {
+    ProfileSnapshot prefs = Profile(run.Paths().prefs).Snapshot();
     if (prefs.Usable()) return prefs;
-    ShowMessage(DescribeFileFailure(FileAccess::Read, PrefsPath, prefs.Status()) + "\n\nThe " + window +
+    ShowMessage(DescribeFileFailure(FileAccess::Read, prefs.Path(), prefs.Status()) + "\n\nThe " + window +
                     " stays closed, so that your settings are not replaced by default values. Close any "
                     "program that may be using the file, make sure that you are allowed to read it, then "
                     "try again.",
@@ -40,20 +39,15 @@ std::optional<ProfileSnapshot> ReadPreferencesFile(HWND owner, const char* windo
     return std::nullopt;
 }
 
-// The selected variant if it is installed; else the not-installed message, and null.
-const Variant* SelectedInstalledVariant(HWND owner) {
-    const Variant* variant = FindVariant(AircraftSelection);
-    if (variant && IsVariantInstalled(*variant, FsRootPath)) return variant;
-    NotInstalledMessage(owner);
-    return nullptr;
+void ShowNotInstalled(HWND owner, const Variant& variant, const RunState& run) {
+    ShowMessage(NotInstalledMessage(variant, run.Paths()), "ERROR", MB_ICONEXCLAMATION, owner);
 }
 
-// The load manager of the selected variant, then the save after OK. The zero-fuel weight
-// is kept for the fuel planner only when every file of the variant holds the new payload.
-void RunLoadManager(HWND owner) {
-    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(AircraftSelection);
-    if (!dialog || !dialog->IsInstalled()) {
-        NotInstalledMessage(owner);
+// The load manager of the chosen variant; it saves on its OK.
+void RunLoadManager(HWND owner, RunState& run, const Variant& variant) {
+    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(variant.selection, run);
+    if (!dialog->IsInstalled()) {
+        ShowNotInstalled(owner, variant, run);
         return;
     }
     const ProfileSnapshot& source = dialog->ReadSource();
@@ -66,70 +60,61 @@ void RunLoadManager(HWND owner) {
         ShowMessage("The load manager could not be opened.", "Error", MB_ICONSTOP, owner);
         return;
     }
-    if (result != IDOK || !KeepBackupsOrAskToSaveWithout(dialog->Files(), owner)) return;
-    PayloadSaveOutcome outcome = dialog->SavePayload();
-    if (!outcome.AllWritten()) {
-        ShowMessage(outcome.FailureMessage(), "ERROR", MB_ICONSTOP, owner);
+    if (result == IDOK) ShowMessage(kPayloadSaved, "WARNING", MB_ICONINFORMATION, owner);
+}
+
+void RunFuelPlanner(HWND owner, RunState& run, const Variant& variant) {
+    if (!IsVariantInstalled(variant, run.Paths().fsRoot)) {
+        ShowNotInstalled(owner, variant, run);
         return;
     }
-    VariantZfw[AircraftSelection - 1] = dialog->ZeroFuelWeight();
-    ShowMessage(kPayloadSaved, "WARNING", MB_ICONINFORMATION, owner);
+    FuelPlanner planner(variant, run.PlannerZeroFuelWeight(variant));
+    planner.DoModal();
+}
+
+// The chosen variant's flow, when one was chosen.
+void WithChosenVariant(HWND owner, RunState& run, void (*flow)(HWND, RunState&, const Variant&)) {
+    if (const Variant* variant = FindVariant(ChooseAircraft())) flow(owner, run, *variant);
 }
 
 }  // namespace
 
-void NotInstalledMessage(HWND owner) {
-    ShowMessage("Sorry, this aircraft is not installed on your system", "ERROR", MB_ICONEXCLAMATION, owner);
-}
-
-bool ChooseAircraft() {
-    while (AircraftSelection == kNoAircraft) {
+std::int32_t ChooseAircraft() {
+    for (;;) {
         CAircraftSelector selector;
         if (selector.DoModal() == -1) {
             ShowMessage("The aircraft selector could not be opened.", "Error", MB_ICONSTOP);
-            return false;
+            return kNoAircraft;
         }
+        if (selector.Selection() != kNoAircraft) return selector.Selection();
     }
-    return true;
 }
 
-void OnAircraftConfiguration(HWND owner) {
-    std::optional<ProfileSnapshot> prefs = ReadPreferencesFile(owner, "configuration window");
+void OnAircraftConfiguration(HWND owner, RunState& run) {
+    std::optional<ProfileSnapshot> prefs = ReadPreferencesFile(owner, run, "configuration window");
     if (!prefs) return;
-    CConfigurationDlg dialog(*prefs, owner);
+    CConfigurationDlg dialog(*prefs, run.Backups(), owner);
     if (dialog.DoModal() == IDOK) ShowMessage(kConfigurationNote, "WARNING", MB_ICONINFORMATION, owner);
 }
 
-void OnLoadManager(HWND owner) {
-    if (ChooseAircraft()) RunLoadManager(owner);
-    AircraftSelection = kNoAircraft;
-}
+void OnLoadManager(HWND owner, RunState& run) { WithChosenVariant(owner, run, RunLoadManager); }
 
-void OnFuelPlanner(HWND owner) {
-    if (ChooseAircraft()) {
-        if (const Variant* variant = SelectedInstalledVariant(owner)) {
-            // A weight saved in this run wins over what the files give.
-            const std::int32_t saved = VariantZfw[variant->selection - 1];
-            FuelPlanner planner(*variant, saved > 0 ? saved : FilesZeroFuelWeight(*variant, FsRootPath));
-            planner.DoModal();
-        }
-    }
-    AircraftSelection = kNoAircraft;
-}
+void OnFuelPlanner(HWND owner, RunState& run) { WithChosenVariant(owner, run, RunFuelPlanner); }
 
-void OnKeyAssignments(HWND owner) {
-    std::optional<ProfileSnapshot> prefs = ReadPreferencesFile(owner, "key assignments window");
+void OnKeyAssignments(HWND owner, RunState& run) {
+    std::optional<ProfileSnapshot> prefs = ReadPreferencesFile(owner, run, "key assignments window");
     if (!prefs) return;
-    CKeyConfig dialog(*prefs);
+    CKeyConfig dialog(*prefs, run.Backups());
     dialog.DoModal();
 }
 
-void OnRestoreBackups(HWND owner) {
-    CRestoreBackupsDlg dialog(FilesTheProgramSaves(), owner);
+void OnRestoreBackups(HWND owner, RunState& run) {
+    CRestoreBackupsDlg dialog(FilesTheProgramSaves(run.Paths()), owner);
     if (dialog.DoModal() == -1) ShowMessage("The Restore Backups dialog could not be opened.", "Error", MB_ICONSTOP, owner);
 }
 
-void OnAbout(HWND owner, const InstallPaths& paths) {
+void OnAbout(HWND owner, RunState& run) {
+    const InstallPaths& paths = run.Paths();
     ShowMessage(AboutText(SKYLINER_VERSION, paths, Profile(paths.prefs).CheckReadable()), "About FS9 Skyliner Config",
                 MB_ICONINFORMATION, owner);
 }

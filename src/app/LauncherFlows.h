@@ -2,29 +2,30 @@
 
 #include <windows.h>
 
-#include "platform/InstallPaths.h"
+#include <cstdint>
 
-// What the launcher's buttons do. Each flow runs to its end and returns to the launcher;
-// messages and dialogs are owned by `owner`, the launcher.
+#include "app/RunState.h"
+
+// What the launcher's buttons and window menu items do, each over the run's state. Each
+// flow runs to its end and returns to the launcher; messages and dialogs are owned by
+// `owner`, the launcher.
 
 // The Configuration dialog, then the note that changes apply at the next loading of the
 // aircraft if it ended with OK; a Prefs.cfg that cannot be read is reported instead of
 // opening the dialog.
-void OnAircraftConfiguration(HWND owner);
+void OnAircraftConfiguration(HWND owner, RunState& run);
 
-// Variant-bound flows: choose the variant, check that it is installed, run the dialog,
-// and leave AircraftSelection at 0 whatever happened.
-void OnLoadManager(HWND owner);
-void OnFuelPlanner(HWND owner);
+// Variant-bound flows: choose the variant, check that it is installed, run the dialog.
+void OnLoadManager(HWND owner, RunState& run);
+void OnFuelPlanner(HWND owner, RunState& run);
 
-void OnKeyAssignments(HWND owner);
+void OnKeyAssignments(HWND owner, RunState& run);
 
-// The launcher's window menu items: the Restore Backups dialog; the About box: the version, the simulator's folder and the preferences file in use.
-void OnRestoreBackups(HWND owner);
-void OnAbout(HWND owner, const InstallPaths& paths);
+// The launcher's window menu items: the Restore Backups dialog; the About box: the version,
+// the simulator's folder and the preferences file in use.
+void OnRestoreBackups(HWND owner, RunState& run);
+void OnAbout(HWND owner, RunState& run);
 
-// Runs the selector until a variant is chosen; false only when the selector cannot be
-// shown at all (told to the user), which would otherwise loop for ever.
-bool ChooseAircraft();
-
-void NotInstalledMessage(HWND owner);
+// Runs the selector until a variant is chosen, and gives it; kNoAircraft only when the
+// selector cannot be shown at all (told to the user), which would otherwise loop for ever.
+std::int32_t ChooseAircraft();

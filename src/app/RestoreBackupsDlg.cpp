@@ -8,7 +8,6 @@
 #include "aircraft/Variants.h"
 #include "platform/Backups.h"
 #include "res/ResourceIds.h"
-#include "shared/SharedValues.h"
 #include "ui/DialogItems.h"
 #include "ui/UserInterface.h"
 
@@ -41,12 +40,12 @@ void AddColumn(HWND list, int index, const char* title, int width) {
 
 }  // namespace
 
-std::vector<std::string> FilesTheProgramSaves() {
+std::vector<std::string> FilesTheProgramSaves(const InstallPaths& paths) {
     std::vector<std::string> files;
     for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {
-        for (std::string& file : CandidateFiles(*FindVariant(selection), FsRootPath)) files.push_back(std::move(file));
+        for (std::string& file : CandidateFiles(*FindVariant(selection), paths.fsRoot)) files.push_back(std::move(file));
     }
-    files.push_back(PrefsPath);
+    files.push_back(paths.prefs);
     return files;
 }
 

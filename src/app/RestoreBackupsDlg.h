@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/InstallPaths.h"
 #include "ui/ModalDialog.h"
 
 // Lists the backups found beside the installed variants' files and the preferences file,
@@ -23,4 +24,4 @@ private:
 };
 
 // The files the program saves, for the dialog: each variant's candidate files and Prefs.cfg.
-std::vector<std::string> FilesTheProgramSaves();
+std::vector<std::string> FilesTheProgramSaves(const InstallPaths& paths);

@@ -7,7 +7,6 @@
 #include "keys/KeyAssignerDlg.h"
 #include "keys/SystemKeyboardLayout.h"
 #include "res/ResourceIds.h"
-#include "shared/SharedValues.h"
 #include "ui/BackupQuestion.h"
 #include "ui/UserInterface.h"
 
@@ -22,15 +21,17 @@ const char* const kSaveAdvice =
 
 }  // namespace
 
-CKeyConfig::CKeyConfig(ProfileSnapshot prefs, HWND parent)
-    : ModalDialog(IDD_KEY_CONFIG, parent), prefs_(std::move(prefs)) {
+CKeyConfig::CKeyConfig(ProfileSnapshot prefs, FirstBackups& backups, HWND parent)
+    : ModalDialog(IDD_KEY_CONFIG, parent), prefs_(std::move(prefs)), backups_(backups) {
     FollowSystemKeyboardLayout();
     Bind(IDC_KEY_COMMAND_LIST, commands_);
 }
 
 bool CKeyConfig::OnInitDialog() {
     commands_.AddItem("Select a command", kNoCommand);
-    table_ = KeyCommandTable;
+    // Every save writes every slot, so the file holds what the last one saved; the defaults
+    // stand only for what the file does not give.
+    table_ = DefaultKeyCommands();
     ReadKeyAssignments(prefs_, table_);
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
         if (*table_[slot].name) commands_.AddItem(table_[slot].name, slot);
@@ -52,13 +53,14 @@ bool CKeyConfig::OnCommand(int id, int code, HWND control) {
 }
 
 void CKeyConfig::OnOK() {
-    if (!KeepBackupsOrAskToSaveWithout({PrefsPath})) return;
-    FileStatus status = WriteKeyAssignments(PrefsPath, table_);
-    if (status != FileStatus::Ok) {
-        ShowMessage(DescribeFileFailure(FileAccess::Write, PrefsPath, status) + kSaveAdvice, "ERROR", MB_ICONSTOP);
+    const std::string& path = prefs_.Path();
+    const std::optional<FileStatus> status =
+        BackUpThenSave(backups_, {path}, [&] { return WriteKeyAssignments(path, table_); });
+    if (!status) return;
+    if (*status != FileStatus::Ok) {
+        ShowMessage(DescribeFileFailure(FileAccess::Write, path, *status) + kSaveAdvice, "ERROR", MB_ICONSTOP);
         return;
     }
-    KeyCommandTable = table_;
     EndDialog(IDOK);
 }
 

@@ -1,19 +1,19 @@
 #pragma once
 
 #include "keys/KeyCommands.h"
+#include "platform/Backups.h"
 #include "platform/Profile.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
 
 // Lists the cockpit commands with the assignment of the chosen one, opens the assigner
-// for it, and saves every assignment to the preferences file on OK. It captures into a copy
-// of KeyCommandTable, which takes the copy only when the save succeeds: Cancel drops every
+// for it, and saves every assignment to the preferences file on OK; Cancel drops every
 // capture. A save that fails is told and leaves the dialog open with what the user
 // captured, to try again or cancel.
 class CKeyConfig : public ModalDialog {
 public:
     // Lists the assignments that the given read of Prefs.cfg holds.
-    explicit CKeyConfig(ProfileSnapshot prefs, HWND parent = nullptr);
+    CKeyConfig(ProfileSnapshot prefs, FirstBackups& backups, HWND parent = nullptr);
 
 protected:
     bool OnInitDialog() override;
@@ -28,6 +28,7 @@ private:
     void ChangeAssignment();
 
     const ProfileSnapshot prefs_;
+    FirstBackups& backups_;
     KeyCommands table_{};
     ComboBox commands_;
 };

@@ -13,6 +13,12 @@ struct WeightAndBalance {
     std::int32_t secondCabinCount = 0;       // passengers
     std::int32_t forwardHoldPercentage = 0;  // percent of the forward hold's capacity
     std::int32_t aftHoldPercentage = 0;      // percent of the aft hold's capacity
+
+    bool operator==(const WeightAndBalance& other) const {
+        return emptyWeight == other.emptyWeight && firstCabinCount == other.firstCabinCount &&
+               secondCabinCount == other.secondCabinCount && forwardHoldPercentage == other.forwardHoldPercentage &&
+               aftHoldPercentage == other.aftHoldPercentage;
+    }
 };
 
 // True when the file is there, also when it cannot be read now (another program holds it,

@@ -4,7 +4,8 @@
 
 #include "loadmgr/PayloadTotals.h"
 #include "res/ResourceIds.h"
-#include "shared/SharedValues.h"
+#include "ui/BackupQuestion.h"
+#include "ui/UserInterface.h"
 
 namespace {
 
@@ -150,14 +151,27 @@ PayloadSaveOutcome CLoadManager::WritePayload(const std::vector<std::string>& ca
     return SavePayloadToFiles(candidates, Payload(), forwardCapacityKg, aftCapacityKg);
 }
 
-CVariantLoadManager::CVariantLoadManager(const Variant& variant, HWND parent)
+CVariantLoadManager::CVariantLoadManager(const Variant& variant, RunState& run, HWND parent)
     : CLoadManager(variant.loadManagerTemplate, parent),
       variant_(variant),
-      candidates_(CandidateFiles(variant, FsRootPath)),
-      installed_(IsVariantInstalled(variant, FsRootPath)) {}
+      run_(run),
+      candidates_(CandidateFiles(variant, run.Paths().fsRoot)),
+      installed_(IsVariantInstalled(variant, run.Paths().fsRoot)) {}
 
 PayloadSaveOutcome CVariantLoadManager::SavePayload() const {
     return WritePayload(candidates_, variant_.forwardHoldKg, variant_.aftHoldKg);
+}
+
+void CVariantLoadManager::OnOK() {
+    const std::optional<PayloadSaveOutcome> outcome =
+        BackUpThenSave(run_.Backups(), candidates_, [this] { return SavePayload(); });
+    if (!outcome) return;
+    if (!outcome->AllWritten()) {
+        ShowMessage(outcome->FailureMessage(), "ERROR", MB_ICONSTOP);
+        return;
+    }
+    run_.PayloadSaved(variant_, Payload(), ZeroFuelWeight());
+    EndDialog(IDOK);
 }
 
 bool CVariantLoadManager::OnInitDialog() {
@@ -193,19 +207,19 @@ bool CVariantLoadManager::OnCommand(int id, int code, HWND control) {
     return CLoadManager::OnCommand(id, code, control);
 }
 
-CA318LoadManager::CA318LoadManager(HWND parent) : CVariantLoadManager(*FindVariant(kA318), parent) {}
-CA319LoadManager::CA319LoadManager(HWND parent) : CVariantLoadManager(*FindVariant(kA319), parent) {}
-CA320LoadManager::CA320LoadManager(HWND parent) : CVariantLoadManager(*FindVariant(kA320), parent) {}
-CA321LoadManager::CA321LoadManager(HWND parent) : CVariantLoadManager(*FindVariant(kA321), parent) {}
-CACJLoadManager::CACJLoadManager(HWND parent) : CVariantLoadManager(*FindVariant(kACJ), parent) {}
+CA318LoadManager::CA318LoadManager(RunState& run, HWND parent) : CVariantLoadManager(*FindVariant(kA318), run, parent) {}
+CA319LoadManager::CA319LoadManager(RunState& run, HWND parent) : CVariantLoadManager(*FindVariant(kA319), run, parent) {}
+CA320LoadManager::CA320LoadManager(RunState& run, HWND parent) : CVariantLoadManager(*FindVariant(kA320), run, parent) {}
+CA321LoadManager::CA321LoadManager(RunState& run, HWND parent) : CVariantLoadManager(*FindVariant(kA321), run, parent) {}
+CACJLoadManager::CACJLoadManager(RunState& run, HWND parent) : CVariantLoadManager(*FindVariant(kACJ), run, parent) {}
 
-std::unique_ptr<CVariantLoadManager> CreateLoadManager(std::int32_t selection) {
+std::unique_ptr<CVariantLoadManager> CreateLoadManager(std::int32_t selection, RunState& run) {
     switch (selection) {
-        case kA318: return std::make_unique<CA318LoadManager>();
-        case kA319: return std::make_unique<CA319LoadManager>();
-        case kA320: return std::make_unique<CA320LoadManager>();
-        case kA321: return std::make_unique<CA321LoadManager>();
-        case kACJ: return std::make_unique<CACJLoadManager>();
+        case kA318: return std::make_unique<CA318LoadManager>(run);
+        case kA319: return std::make_unique<CA319LoadManager>(run);
+        case kA320: return std::make_unique<CA320LoadManager>(run);
+        case kA321: return std::make_unique<CA321LoadManager>(run);
+        case kACJ: return std::make_unique<CACJLoadManager>(run);
         default: return nullptr;
     }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "aircraft/Variants.h"
+#include "app/RunState.h"
 #include "loadmgr/AircraftFile.h"
 #include "loadmgr/PayloadFiles.h"
 #include "ui/ColorEdit.h"
@@ -16,8 +17,7 @@
 
 // The payload dialog shared by every variant: four sliders (two cabins, two holds), their
 // read-outs, the occupancy bars over the aircraft images and the totals with the
-// zero-fuel weight, in kilograms or pounds. The dialog changes no file; after OK its
-// payload state is what the variant saves.
+// zero-fuel weight, in kilograms or pounds. Only its OK changes files (in the variant class).
 class CLoadManager : public ModalDialog {
 public:
     CLoadManager(int templateId, HWND parent);
@@ -62,6 +62,10 @@ private:
 };
 
 // The load manager of one variant: its template, pictures, capacities and aircraft files.
+// OK keeps the files' first backups and saves the payload into every file of the variant
+// before the dialog ends; when the user declines to save without a backup, or a file could
+// not be written, the dialog stays open with the payload the user set. The run keeps the
+// payload for the fuel planner when every file received it.
 class CVariantLoadManager : public CLoadManager {
 public:
     // Whether one of its files exists, as found when the object was made.
@@ -69,29 +73,31 @@ public:
     const std::vector<std::string>& Files() const { return candidates_; }
     // Reads the file the dialog will show the payload of; the dialog opens on this read.
     const ProfileSnapshot& ReadSource() { return source_ = ReadPayloadSource(candidates_); }
-    // After OK: the payload into every file of the variant that exists.
+    // The payload into every file of the variant that exists.
     PayloadSaveOutcome SavePayload() const;
 
 protected:
-    CVariantLoadManager(const Variant& variant, HWND parent);
+    CVariantLoadManager(const Variant& variant, RunState& run, HWND parent);
 
     bool OnInitDialog() override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
     bool OnCommand(int id, int code, HWND control) override;
     void OnHScroll(int request, HWND scrollBar) override;
+    void OnOK() override;
 
 private:
     const Variant& variant_;
+    RunState& run_;
     std::vector<std::string> candidates_;  // below the simulator's folder; primary first
     ProfileSnapshot source_{std::string(), FileStatus::NotFound, std::string()};
     bool installed_;
 };
 
-struct CA318LoadManager : CVariantLoadManager { explicit CA318LoadManager(HWND parent = nullptr); };
-struct CA319LoadManager : CVariantLoadManager { explicit CA319LoadManager(HWND parent = nullptr); };
-struct CA320LoadManager : CVariantLoadManager { explicit CA320LoadManager(HWND parent = nullptr); };
-struct CA321LoadManager : CVariantLoadManager { explicit CA321LoadManager(HWND parent = nullptr); };
-struct CACJLoadManager : CVariantLoadManager { explicit CACJLoadManager(HWND parent = nullptr); };
+struct CA318LoadManager : CVariantLoadManager { explicit CA318LoadManager(RunState& run, HWND parent = nullptr); };
+struct CA319LoadManager : CVariantLoadManager { explicit CA319LoadManager(RunState& run, HWND parent = nullptr); };
+struct CA320LoadManager : CVariantLoadManager { explicit CA320LoadManager(RunState& run, HWND parent = nullptr); };
+struct CA321LoadManager : CVariantLoadManager { explicit CA321LoadManager(RunState& run, HWND parent = nullptr); };
+struct CACJLoadManager : CVariantLoadManager { explicit CACJLoadManager(RunState& run, HWND parent = nullptr); };
 
 // The load manager of an AircraftSelection value; null outside 1..5.
-std::unique_ptr<CVariantLoadManager> CreateLoadManager(std::int32_t selection);
+std::unique_ptr<CVariantLoadManager> CreateLoadManager(std::int32_t selection, RunState& run);

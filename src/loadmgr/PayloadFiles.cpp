@@ -13,6 +13,21 @@ ProfileSnapshot ReadPayloadSource(const std::vector<std::string>& candidates, Fi
     return ProfileSnapshot(candidates.empty() ? std::string() : candidates.front(), FileStatus::NotFound, {});
 }
 
+std::string NotInstalledMessage(const Variant& variant, const InstallPaths& paths) {
+    std::string text = "Sorry, this aircraft is not installed on your system";
+    const char* lead = "\n\nNo aircraft file was found at\n";
+    for (const std::string& file : CandidateFiles(variant, paths.fsRoot)) {
+        text += lead + file;
+        lead = "\nnor at\n";
+    }
+    if (paths.source == FolderSource::AboveCurrentFolder) {
+        text += "\n\nThe simulator's folder is not in the registry, so this program took the folder two levels "
+                "above the one it was started from:\n" +
+                paths.fsRoot + "\nStart it from the Velmora\\Skyliner folder of the simulator.";
+    }
+    return text;
+}
+
 std::string PayloadReadFailureMessage(const ProfileSnapshot& source) {
     return DescribeFileFailure(FileAccess::Read, source.Path(), source.Status()) +
            "\n\nThe load manager stays closed so that the payload in this file is not replaced. "
@@ -45,24 +60,31 @@ std::string PayloadSaveOutcome::FailureMessage() const {
             text += "\n\nThe new payload was saved only in\n" + write->path;
         }
     }
-    return text + "\n\nMake sure that the simulator is not running and that the file is not read-only, "
-                  "then set the payload again.";
+    return text + "\n\nYour payload is still in this window. Make sure that the simulator is not running and "
+                  "that the file is not read-only, then press OK again, or press Cancel to leave without saving.";
 }
 
 bool IsVariantInstalled(const Variant& variant, const std::string& fsRoot, FileSystem& fileSystem) {
     return !IsMissing(ReadPayloadSource(CandidateFiles(variant, fsRoot), fileSystem).Status());
 }
 
-std::int32_t FilesZeroFuelWeight(const Variant& variant, const std::string& fsRoot, FileSystem& fileSystem) {
+std::optional<WeightAndBalance> FilesPayload(const Variant& variant, const std::string& fsRoot,
+                                             FileSystem& fileSystem) {
     const ProfileSnapshot source = ReadPayloadSource(CandidateFiles(variant, fsRoot), fileSystem);
-    if (!source.Usable()) return 0;
-    const WeightAndBalance read =
+    if (!source.Usable()) return std::nullopt;
+    WeightAndBalance payload =
         ReadWeightAndBalance(source, variant.emptyWeightLb, variant.forwardHoldKg, variant.aftHoldKg);
-    // As the sliders hold it: no more than the seats and 100 %.
-    return ComputePayloadTotals({std::min(read.firstCabinCount, variant.firstCabinSeats),
-                                 std::min(read.secondCabinCount, variant.secondCabinSeats),
-                                 std::min(read.forwardHoldPercentage, 100), std::min(read.aftHoldPercentage, 100),
-                                 variant.forwardHoldKg, variant.aftHoldKg, read.emptyWeight, kKilogramFactor})
+    payload.firstCabinCount = std::min(payload.firstCabinCount, variant.firstCabinSeats);
+    payload.secondCabinCount = std::min(payload.secondCabinCount, variant.secondCabinSeats);
+    payload.forwardHoldPercentage = std::min(payload.forwardHoldPercentage, 100);
+    payload.aftHoldPercentage = std::min(payload.aftHoldPercentage, 100);
+    return payload;
+}
+
+std::int32_t ZeroFuelWeightOf(const Variant& variant, const WeightAndBalance& payload) {
+    return ComputePayloadTotals({payload.firstCabinCount, payload.secondCabinCount, payload.forwardHoldPercentage,
+                                 payload.aftHoldPercentage, variant.forwardHoldKg, variant.aftHoldKg,
+                                 payload.emptyWeight, kKilogramFactor})
         .zeroFuelWeightKg;
 }
 

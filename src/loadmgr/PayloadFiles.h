@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "loadmgr/AircraftFile.h"
 #include "platform/FileStatus.h"
 #include "platform/FileSystem.h"
+#include "platform/InstallPaths.h"
 #include "platform/Profile.h"
 
 // Installed when one of the variant's candidate files exists.
@@ -21,6 +23,11 @@ bool IsVariantInstalled(const Variant& variant, const std::string& fsRoot,
 // as empty, the next save would replace its real payload.
 ProfileSnapshot ReadPayloadSource(const std::vector<std::string>& candidates,
                                   FileSystem& fileSystem = SystemFileSystem());
+
+// The message for a variant none of whose files exists: which files were looked for and,
+// when the simulator's folder was a guess, how it was guessed, since then every variant
+// looks uninstalled.
+std::string NotInstalledMessage(const Variant& variant, const InstallPaths& paths);
 
 // The message for a source that cannot be read: which file, why, and what to do.
 std::string PayloadReadFailureMessage(const ProfileSnapshot& source);
@@ -41,10 +48,14 @@ struct PayloadSaveOutcome {
     std::string FailureMessage() const;
 };
 
-// The zero-fuel weight (kg) the variant's load manager would show on opening, from its files
-// as they are; 0 when the file it would read cannot be read.
-std::int32_t FilesZeroFuelWeight(const Variant& variant, const std::string& fsRoot,
-                                 FileSystem& fileSystem = SystemFileSystem());
+// The payload the variant's load manager would show on opening, from its files as they are
+// (no more than the seats and 100 %, as its sliders hold it); nothing when the file it would
+// read cannot be read.
+std::optional<WeightAndBalance> FilesPayload(const Variant& variant, const std::string& fsRoot,
+                                             FileSystem& fileSystem = SystemFileSystem());
+
+// The zero-fuel weight (kg) the load manager shows in kilograms for that payload.
+std::int32_t ZeroFuelWeightOf(const Variant& variant, const WeightAndBalance& payload);
 
 // Writes the payload into every candidate file that exists, each tested just before it
 // is written.

@@ -8,7 +8,6 @@
 #include "prefs/ConfigurationRules.h"
 #include "prefs/Preferences.h"
 #include "res/ResourceIds.h"
-#include "shared/SharedValues.h"
 #include "ui/BackupQuestion.h"
 #include "ui/UserInterface.h"
 
@@ -59,16 +58,16 @@ const char* const kWriteAdvice =
 
 }  // namespace
 
-CConfigurationDlg::CConfigurationDlg(ProfileSnapshot prefs, HWND parent)
-    : ModalDialog(IDD_CONFIGURATION, parent), prefs_(std::move(prefs)) {
+CConfigurationDlg::CConfigurationDlg(ProfileSnapshot prefs, FirstBackups& backups, HWND parent)
+    : ModalDialog(IDD_CONFIGURATION, parent), prefs_(std::move(prefs)), backups_(backups) {
     Bind(IDC_CFG_VOLUME, volume_);
     Bind(IDC_CFG_IRS_TIME, irsTime_);
 }
 
 bool CConfigurationDlg::OnInitDialog() {
     ShowPicture(IDC_CFG_HEADER, IDB_CONFIGURATION_HEADER);
-    CommonPreferences = LoadCommonPreferences(prefs_);
-    const CommonPreferenceValues& values = CommonPreferences;
+    values_ = LoadCommonPreferences(prefs_);
+    const CommonPreferenceValues& values = values_;
 
     ShowValue(Window(), kUnitButtons, values.UnitSystem);
     // Unlike the other groups, one pushback is always checked: any value but PPU's is Standard.
@@ -84,7 +83,7 @@ bool CConfigurationDlg::OnInitDialog() {
 
     ShowModifier(Window(), values.Modifier);
     ShowValue(Window(), kLockButtons, values.Locker);
-    ShowKeyInputMode(Window(), ApplyLocker(CommonPreferences));
+    ShowKeyInputMode(Window(), ApplyLocker(values_));
 
     SetItemChecked(Window(), IDC_CFG_AUTO_PAUSE, values.AutoPause != 0);
     SetItemChecked(Window(), IDC_CFG_FSUIPC, values.FsuipcUsage != 0);
@@ -102,27 +101,28 @@ void CConfigurationDlg::ShowIrsTime(std::int32_t seconds) {
 }
 
 void CConfigurationDlg::ColdAndDark() {
-    if (!KeepBackupsOrAskToSaveWithout({PrefsPath})) return;
-    Profile prefs(PrefsPath);
-    FileStatus status = WriteColdAndDark(prefs);
-    if (status == FileStatus::Ok) {
+    Profile prefs(prefs_.Path());
+    const std::optional<FileStatus> status = BackUpThenSave(backups_, {prefs.Path()}, [&] { return WriteColdAndDark(prefs); });
+    if (!status) return;
+    if (*status == FileStatus::Ok) {
         ShowMessage("The aircraft will be Cold & Dark\nnext time you load it in FS.", "Status", MB_ICONINFORMATION);
     } else {
-        ShowMessage(DescribeFileFailure(FileAccess::Write, PrefsPath, status) +
+        ShowMessage(DescribeFileFailure(FileAccess::Write, prefs.Path(), *status) +
                         "\n\nThe aircraft will not be loaded Cold & Dark. " + kWriteAdvice + "press the button again.",
                     "ERROR", MB_ICONSTOP);
     }
 }
 
 void CConfigurationDlg::OnOK() {
-    if (!KeepBackupsOrAskToSaveWithout({PrefsPath})) return;
-    Profile prefs(PrefsPath);
-    FileStatus status = SaveCommonPreferences(prefs, CommonPreferences);
-    if (status == FileStatus::Ok) {
+    Profile prefs(prefs_.Path());
+    const std::optional<FileStatus> status =
+        BackUpThenSave(backups_, {prefs.Path()}, [&] { return SaveCommonPreferences(prefs, values_); });
+    if (!status) return;
+    if (*status == FileStatus::Ok) {
         EndDialog(IDOK);
         return;
     }
-    ShowMessage(DescribeFileFailure(FileAccess::Write, PrefsPath, status) +
+    ShowMessage(DescribeFileFailure(FileAccess::Write, prefs.Path(), *status) +
                     "\n\nYour choices have not been saved yet. " + kWriteAdvice +
                     "press Ok again, or Cancel to leave without saving.",
                 "ERROR", MB_ICONSTOP);
@@ -130,7 +130,7 @@ void CConfigurationDlg::OnOK() {
 
 bool CConfigurationDlg::OnCommand(int id, int code, HWND control) {
     if (code != BN_CLICKED) return false;
-    CommonPreferenceValues& values = CommonPreferences;
+    CommonPreferenceValues& values = values_;
     if (int unit = ValueOf(kUnitButtons, id); unit >= 0) values.UnitSystem = unit;
     if (int pushback = ValueOf(kPushbackButtons, id); pushback >= 0) values.PushbackType = pushback;
     if (int level = ValueOf(kExperienceButtons, id); level >= 0) {
@@ -154,7 +154,7 @@ bool CConfigurationDlg::OnCommand(int id, int code, HWND control) {
 }
 
 void CConfigurationDlg::OnHScroll(int, HWND) {
-    CommonPreferenceValues& values = CommonPreferences;
+    CommonPreferenceValues& values = values_;
     values.PanelVolume = volume_.Position();
     if (values.PanelVolume != shownVolume_) ShowVolume(values.PanelVolume);
     values.IRSAlignmentTime = irsTime_.Position();

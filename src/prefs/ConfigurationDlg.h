@@ -2,17 +2,19 @@
 
 #include <cstdint>
 
+#include "platform/Backups.h"
 #include "platform/Profile.h"
+#include "prefs/Preferences.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
 
-// The Configuration dialog over CommonPreferences. It loads every preference from the
-// read of Prefs.cfg it is given when it opens; OK saves them all in one write and ends the dialog, Cancel ends it without saving;
+// The Configuration dialog. It loads every preference from the read of Prefs.cfg it is
+// given when it opens and keeps them until it closes; OK saves them all in one write and ends the dialog, Cancel ends it without saving;
 // "Cold && Dark" writes its request at once. A save that fails is reported and the dialog
 // stays open.
 class CConfigurationDlg : public ModalDialog {
 public:
-    explicit CConfigurationDlg(ProfileSnapshot prefs, HWND parent = nullptr);
+    CConfigurationDlg(ProfileSnapshot prefs, FirstBackups& backups, HWND parent = nullptr);
 
 protected:
     bool OnInitDialog() override;
@@ -27,6 +29,8 @@ private:
     void ColdAndDark();
 
     const ProfileSnapshot prefs_;
+    FirstBackups& backups_;
+    CommonPreferenceValues values_;
     Trackbar volume_;
     Trackbar irsTime_;
     // What the labels beside the sliders show: a slider rewrites its label only when its

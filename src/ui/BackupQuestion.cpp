@@ -1,15 +1,14 @@
 #include "ui/BackupQuestion.h"
 
-#include "platform/Backups.h"
 #include "ui/UserInterface.h"
 
-bool KeepBackupsOrAskToSaveWithout(const std::vector<std::string>& files, HWND owner) {
+bool KeepBackupsOrAskToSaveWithout(FirstBackups& backups, const std::vector<std::string>& files) {
     for (const std::string& file : files) {
-        FileStatus status = KeepFirstBackup(file);
+        FileStatus status = backups.Keep(file);
         if (status == FileStatus::Ok) continue;
         std::string question = "No backup of " + file + " could be written (" + DescribeFileStatus(status) +
                                ").\nSave without a backup?";
-        if (!AskYesNo(question, "WARNING", MB_ICONEXCLAMATION, owner)) return false;
+        if (!AskYesNo(question, "WARNING", MB_ICONEXCLAMATION)) return false;
     }
     return true;
 }

@@ -113,16 +113,20 @@ TEST(FileReplacementTest, NothingIsWrittenThatCouldNotBeReadBackOrWouldChangeNot
     EXPECT_EQ(fileSystem.changes, 0);
 }
 
-// A backup keeps the file as it was before its first change and is never replaced; a missing
-// file gets none; a backup that cannot be written says why and leaves the file alone; a
+// A backup keeps the file as it was before its first change and is never replaced, nor
+// opened again: one made read-only is no failure. A missing file gets none, also once this
+// run created it; a backup that cannot be written says why and leaves the file alone; a
 // restore puts the backup back and keeps it, or says why it could not.
 TEST(FileReplacementTest, BackupsKeepTheFirstStateAndComeBack) {
     MemoryFileSystem memory = WithFile(true);
+    FirstBackups backups(memory);
     const std::string backup = BackupPathOf(kPath);
-    ASSERT_EQ(KeepFirstBackup(kPath, memory), FileStatus::Ok);
+    ASSERT_EQ(backups.Keep(kPath), FileStatus::Ok);
     ASSERT_EQ(WriteEmptyWeight(memory, "1"), FileStatus::Ok);
-    ASSERT_EQ(KeepFirstBackup(kPath, memory), FileStatus::Ok);
+    memory.refusals["CheckWritable"] = FileStatus::ReadOnly;
+    ASSERT_EQ(backups.Keep(kPath), FileStatus::Ok);
     EXPECT_EQ(memory.files[backup], kOld);
+    memory.refusals.clear();
     EXPECT_EQ(FilesWithBackups({kPath, kFolder + "Other.cfg"}, memory), std::vector<std::string>{kPath});
     ASSERT_EQ(RestoreBackup(kPath, memory), FileStatus::Ok);
     EXPECT_EQ(Content(memory), kOld);
@@ -134,11 +138,17 @@ TEST(FileReplacementTest, BackupsKeepTheFirstStateAndComeBack) {
     EXPECT_EQ(Content(memory), changed);
 
     MemoryFileSystem absent = WithFile(false);
-    EXPECT_EQ(KeepFirstBackup(kPath, absent), FileStatus::Ok);
-    EXPECT_TRUE(absent.files.empty());
-    MemoryFileSystem full = WithFile(true, "WriteNewFile", FileStatus::DiskFull);
-    EXPECT_EQ(KeepFirstBackup(kPath, full), FileStatus::DiskFull);
-    EXPECT_EQ(full.files, (std::map<std::string, std::string>{{kPath, kOld}}));
+    FirstBackups created(absent);
+    EXPECT_EQ(created.Keep(kPath), FileStatus::Ok);
+    ASSERT_EQ(WriteEmptyWeight(absent, "1"), FileStatus::Ok);
+    created.Saved(kPath);
+    EXPECT_EQ(created.Keep(kPath), FileStatus::Ok);
+    EXPECT_EQ(absent.files.size(), 1u) << "no backup of a file this run created";
+    for (const char* refused : {"WriteNewFile", "LockForWriting"}) {
+        MemoryFileSystem full = WithFile(true, refused, FileStatus::DiskFull);
+        EXPECT_EQ(FirstBackups(full).Keep(kPath), FileStatus::DiskFull) << refused;
+        EXPECT_EQ(full.files, (std::map<std::string, std::string>{{kPath, kOld}}));
+    }
 }
 
 }  // namespace

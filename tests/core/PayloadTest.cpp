@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "MemoryFileSystem.h"
 #include "TestFiles.h"
+#include "app/RunState.h"
 #include "aircraft/Variants.h"
 #include "loadmgr/AircraftFile.h"
 #include "loadmgr/PayloadFiles.h"
@@ -92,6 +94,33 @@ TEST(PayloadFilesTest, AnIncompleteSaveNamesEachFailureAndWhatWasSaved) {
     const std::string none = PayloadSaveOutcome{{{a, FileStatus::ReadOnly}}}.FailureMessage();
     EXPECT_NE(none.find("No aircraft file received"), std::string::npos);
     EXPECT_FALSE(PayloadSaveOutcome{}.AllWritten()) << "nothing left to write into is no save";
+}
+
+// The planner starts from the weight saved in this run only while the files hold its payload:
+// after a restore, or another program's change, it starts from the files again.
+TEST(RunStateTest, ASavedZeroFuelWeightCountsWhileTheFilesHoldItsPayload) {
+    MemoryFileSystem memory;
+    RunState run(InstallPaths{"C:\\FS9", "C:\\FS9\\Prefs.cfg", FolderSource::Registry}, memory);
+    const Variant& a320 = *FindVariant(kA320);
+    const std::string file = CandidateFiles(a320, "C:\\FS9").front(), empty = "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n";
+    memory.files[file] = empty;
+    const WeightAndBalance payload{42412, 12, 0, 0, 0};
+    ASSERT_EQ(WriteWeightAndBalance(file, payload, a320.forwardHoldKg, a320.aftHoldKg, memory), FileStatus::Ok);
+    EXPECT_EQ(run.PlannerZeroFuelWeight(a320), 43312);
+    run.PayloadSaved(a320, payload, 43311);  // as shown when closed in pounds
+    EXPECT_EQ(run.PlannerZeroFuelWeight(a320), 43311);
+    memory.files[file] = empty;
+    EXPECT_EQ(run.PlannerZeroFuelWeight(a320), 42412);
+    memory.refusals["Read"] = FileStatus::Locked;
+    EXPECT_EQ(run.PlannerZeroFuelWeight(a320), 0);
+}
+
+TEST(PayloadFilesTest, NotInstalledNamesTheFilesLookedForAndAGuessedFolder) {
+    EXPECT_EQ(NotInstalledMessage(*FindVariant(kA319), ComputeInstallPaths(std::nullopt, "C:\\Tools\\Config")),
+              "Sorry, this aircraft is not installed on your system\n\nNo aircraft file was found at\n"
+              "C:\\Aircraft\\Velmora Quill A319\\Aircraft.cfg\nnor at\nC:\\Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg"
+              "\n\nThe simulator's folder is not in the registry, so this program took the folder two levels above the "
+              "one it was started from:\nC:\nStart it from the Velmora\\Skyliner folder of the simulator.");
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ TEST(ProfileSafetyTest, LinksPathsAtTheLimitAndBackupModes) {
     EXPECT_EQ(folder.Take("real.ini"), "[S]\r\nk=3\r\n");
     EXPECT_EQ(folder.FileCount(), 3);
     ASSERT_EQ(chmod(target.c_str(), 0600), 0);
-    ASSERT_EQ(KeepFirstBackup(target), FileStatus::Ok);
+    ASSERT_EQ(FirstBackups().Keep(target), FileStatus::Ok);
     struct stat info {};
     ASSERT_EQ(stat(BackupPathOf(target).c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);

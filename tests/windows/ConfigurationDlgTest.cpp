@@ -22,7 +22,7 @@ protected:
     // Opens the dialog from the launcher, plays `step` in its window, and cancels it if still open.
     void Run(std::function<void(HWND)> step) {
         ui.Script(IDD_CONFIGURATION, [step](ModalDialog& dialog) { step(dialog.Window()); });
-        OnAircraftConfiguration(launcher);
+        OnAircraftConfiguration(launcher, run);
     }
 };
 
@@ -101,14 +101,14 @@ TEST_F(ConfigurationFlowTest, ShowEditAndSave) {
 // the next OK saves and closes.
 TEST_F(ConfigurationFlowTest, AFailedOrDeclinedSaveKeepsTheDialogOpen) {
     const std::string before = "[Common]\r\nUnitSystem=0\r\n", backup = folder.Path("Prefs.cfg.skyliner-backup");
-    const ShownMessage readOnly{nullptr, DescribeFileFailure(FileAccess::Write, PrefsPath, FileStatus::ReadOnly) + "\n\n",
+    const ShownMessage readOnly{nullptr, DescribeFileFailure(FileAccess::Write, prefsPath, FileStatus::ReadOnly) + "\n\n",
                                 "ERROR", MB_OK | MB_ICONSTOP},
         noBackup{nullptr,
-                 "No backup of " + PrefsPath + " could be written (it is a folder, not a file).\nSave without a backup?",
+                 "No backup of " + prefsPath + " could be written (it is a folder, not a file).\nSave without a backup?",
                  "WARNING", MB_YESNO | MB_ICONEXCLAMATION};
     for (const ShownMessage* expected : {&readOnly, &noBackup}) {
         folder.Put("Prefs.cfg", before);
-        if (expected == &readOnly) SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_READONLY);
+        if (expected == &readOnly) SetFileAttributesA(prefsPath.c_str(), FILE_ATTRIBUTE_READONLY);
         else DeleteFileA(backup.c_str()), CreateDirectoryA(backup.c_str(), nullptr), ui.answers = {IDNO, IDNO, IDYES};
         ui.messages.clear();
         Run([&](HWND d) {
@@ -121,7 +121,7 @@ TEST_F(ConfigurationFlowTest, AFailedOrDeclinedSaveKeepsTheDialogOpen) {
                           std::tuple(expected->text, expected->caption, expected->style, d));
             }
             EXPECT_EQ(folder.Take("Prefs.cfg"), before);
-            SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+            SetFileAttributesA(prefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
             Press(d, IDOK);
             EXPECT_FALSE(IsWindow(d));
         });

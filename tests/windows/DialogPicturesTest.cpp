@@ -31,18 +31,19 @@ struct DialogPictures {
 };
 
 std::vector<DialogPictures> Dialogs() {
+    static RunState run;  // no installation: the dialogs show their pictures all the same
     std::vector<DialogPictures> dialogs = {
         {[] { return std::make_unique<CConfiguratorDlg>(); },
          {{IDC_AIRCRAFT_CONFIGURATION, IDB_CONFIGURATION}, {IDC_LOAD_MANAGER, IDB_LOAD_MANAGER},
           {IDC_FUEL_PLANNER, IDB_FUEL_PLANNER}, {IDC_KEY_ASSIGNMENTS, IDB_KEY_CONFIG}}, {}},
         {[] { return std::make_unique<CAircraftSelector>(); },
          {{IDC_SELECT_A318, IDB_SELECT_A318}, {IDC_SELECT_ACJ, IDB_SELECT_ACJ}}, {}},
-        {[] { return std::make_unique<CConfigurationDlg>(ProfileSnapshot{{}, FileStatus::NotFound, {}}); },
+        {[] { return std::make_unique<CConfigurationDlg>(ProfileSnapshot{{}, FileStatus::NotFound, {}}, run.Backups()); },
          {{IDC_CFG_HEADER, IDB_CONFIGURATION_HEADER}}, {}},
     };
     for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {
         const Variant& variant = *FindVariant(selection);
-        dialogs.push_back({[selection] { return CreateLoadManager(selection); },
+        dialogs.push_back({[selection] { return CreateLoadManager(selection, run); },
                            {{IDC_LOAD_MANAGER_HEADER, IDB_LOAD_MANAGER_HEADER},
                             {IDC_CABIN_IMAGE, variant.cabinPicture}, {IDC_HOLD_IMAGE, variant.holdPicture}},
                            {{IDC_FIRST_CABIN_BAR, IDC_CABIN_IMAGE}, {IDC_SECOND_CABIN_BAR, IDC_CABIN_IMAGE},

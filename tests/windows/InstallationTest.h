@@ -6,30 +6,25 @@
 
 #include "FakeUserInterface.h"
 #include "TestFiles.h"
-#include "shared/SharedValues.h"
+#include "app/RunState.h"
 
-// A test over a scratch installation of the simulator: its folder is FsRootPath (without a
-// trailing separator, as the registry usually has it) and its Prefs.cfg is PrefsPath; a
-// stand-in launcher is the main window and the fake user interface is in force. What a
-// run shares is put back afterwards.
+// A test over a scratch installation of the simulator, and a run over it: its folder is the
+// simulator's (without a trailing separator, as the registry usually has it) and its Prefs.cfg
+// is the preferences file; a stand-in launcher is the main window and the fake user interface
+// is in force.
 class InstallationTest : public ::testing::Test {
 protected:
-    InstallationTest() {
-        FsRootPath = folder.Path("");
-        FsRootPath.pop_back();
-        PrefsPath = folder.Path("Prefs.cfg");
-        SetMainWindow(launcher);
-    }
+    InstallationTest() { SetMainWindow(launcher); }
     ~InstallationTest() override {
-        SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);  // a test may have made it read-only
+        SetFileAttributesA(prefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);  // a test may have made it read-only
         SetMainWindow(nullptr);
         DestroyWindow(launcher);
-        AircraftSelection = kNoAircraft;
-        for (std::int32_t& zfw : VariantZfw) zfw = 0;
-        KeyCommandTable = DefaultKeyCommands();
     }
 
     ScratchFolder folder;
+    RunState run{InstallPaths{folder.Path("").substr(0, folder.Path("").size() - 1), folder.Path("Prefs.cfg"),
+                              FolderSource::Registry}};
+    const std::string& prefsPath = run.Paths().prefs;
     FakeUserInterface ui;
     HWND launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
 };

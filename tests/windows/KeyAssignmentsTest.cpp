@@ -24,7 +24,7 @@ protected:
     // The launcher's key button, with `step` played in the key dialog.
     void OpenKeyDialog(FakeUserInterface::Step step) {
         ui.Script(IDD_KEY_CONFIG, std::move(step));
-        OnKeyAssignments(launcher);
+        OnKeyAssignments(launcher, run);
     }
     // A pick in the list, with the notification the user's pick sends.
     static void Choose(const ModalDialog& dialog, int position) {
@@ -48,7 +48,7 @@ protected:
 
 TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
     folder.Put("Prefs.cfg", "[Keys]\r\nCommand.03-Modifier=1\r\nCommand.03-Key=31\r\n");
-    ASSERT_TRUE(SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesA(prefsPath.c_str(), FILE_ATTRIBUTE_READONLY));
     OpenKeyDialog([&](ModalDialog& keys) {
         ComboBox list;
         list.Attach(keys.Item(IDC_KEY_COMMAND_LIST));
@@ -96,16 +96,16 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
 
         Press(keys, IDOK);
         EXPECT_EQ(ui.TakeMessage("ERROR", kStop, keys.Window())
-                      .rfind(DescribeFileFailure(FileAccess::Write, PrefsPath, FileStatus::ReadOnly) + "\n\n", 0), 0u);
+                      .rfind(DescribeFileFailure(FileAccess::Write, prefsPath, FileStatus::ReadOnly) + "\n\n", 0), 0u);
         ASSERT_NE(keys.Window(), nullptr) << "open to retry";
         EXPECT_EQ(Field(keys), "SHIFT + CTRL + 5 (NUMPAD)");
-        SetFileAttributesA(PrefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesA(prefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
         Press(keys, IDOK);
         EXPECT_EQ(keys.Window(), nullptr);
     });
     EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_KEY_CONFIG, IDD_KEY_ASSIGNER, IDD_KEY_ASSIGNER, IDD_KEY_ASSIGNER}));
     EXPECT_NE(ui.modalOwners.back(), launcher) << "the key dialog owns the assigner";
-    const Profile saved(PrefsPath);
+    const Profile saved(prefsPath);
     EXPECT_EQ(std::tuple(saved.ReadInt("Keys", "Command.01-Modifier", -1), saved.ReadInt("Keys", "Command.01-Key", -1),
                          saved.ReadInt("Keys", "Command.03-Key", -1), saved.ReadInt("Keys", "Command.90-Key", -1)),
               std::tuple(3, 76, 0, 0));
@@ -114,7 +114,12 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
     const std::string bytes = folder.Take("Prefs.cfg");
     OpenKeyDialog([&](ModalDialog& keys) { ChangeAssignment(keys, 2, {}, IDOK); EXPECT_EQ(Field(keys), "No key defined"); });
     EXPECT_EQ(folder.Take("Prefs.cfg"), bytes);
-    EXPECT_EQ(AssignmentText(KeyCommandTable[1].modifier, KeyCommandTable[1].key), "SHIFT + CTRL + 5 (NUMPAD)");
+    // A file put back without [Keys] (a restored backup) shows the defaults, not the last save.
+    folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=1\r\n");
+    OpenKeyDialog([&](ModalDialog& keys) {
+        Choose(keys, 2);
+        EXPECT_EQ(Field(keys), "SHIFT + CTRL + F");
+    });
 }
 
 // Run by its own test entry under a French locale, from which Wine takes the keyboard

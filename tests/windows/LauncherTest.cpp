@@ -33,10 +33,9 @@ void Register(const char* folder) {
 // above the current folder.
 TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     Register("C:\\Games\\FS9\\");
+    EXPECT_EQ(FindInstallPaths().prefs, "C:\\Games\\FS9\\Velmora\\Skyliner\\Prefs.cfg");
     CConfiguratorDlg launcher;
     ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
-    EXPECT_EQ(FsRootPath, "C:\\Games\\FS9");
-    EXPECT_EQ(PrefsPath, "C:\\Games\\FS9\\Velmora\\Skyliner\\Prefs.cfg");
     EXPECT_NE(SendMessageA(launcher.Window(), WM_GETICON, ICON_SMALL, 0), 0);
     for (int id = IDC_AIRCRAFT_CONFIGURATION; id < IDC_AIRCRAFT_CONFIGURATION + 4; ++id) {
         EXPECT_NE(SendMessageA(launcher.Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << id;
@@ -112,11 +111,11 @@ protected:
     }
     void Reset() { ui.modalRuns.clear(), ui.modalOwners.clear(), ui.messages.clear(); }
     // The launcher's button for `flow`, a variant chosen and `step` played in its `dialog`.
-    void Run(void (*flow)(HWND), int button, int dialog, FakeUserInterface::Step step) {
+    void Run(void (*flow)(HWND, RunState&), int button, int dialog, FakeUserInterface::Step step) {
         Reset();
         Choose(button);
         ui.Script(dialog, std::move(step));
-        flow(launcher);
+        flow(launcher, run);
         EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, dialog}));
     }
     void RunA320LoadManager(FakeUserInterface::Step step) {
@@ -137,7 +136,7 @@ protected:
 };
 
 TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
-    for (auto [run, dialog] : {std::pair{OnLoadManager, IDD_A320_LOAD_MANAGER}, {OnFuelPlanner, IDD_FUEL_PLANNER}}) {
+    for (auto [flow, dialog] : {std::pair{OnLoadManager, IDD_A320_LOAD_MANAGER}, {OnFuelPlanner, IDD_FUEL_PLANNER}}) {
         Reset();
         // Closed with its bottom button, its close box (as the window manager asks), Escape.
         for (int close : {0, 1, 2}) {
@@ -163,32 +162,29 @@ TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
                 EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "43312");
             });
         }
-        run(launcher);
+        flow(launcher, run);
         std::vector<int> runs(4, IDD_AIRCRAFT_SELECTOR);
         runs.push_back(dialog);
         EXPECT_EQ(ui.modalRuns, runs);
         EXPECT_EQ(ui.modalOwners, std::vector<HWND>(runs.size(), launcher));
-        EXPECT_EQ(AircraftSelection, kNoAircraft);
         EXPECT_TRUE(ui.messages.empty()) << "a cancelled dialog has nothing to say";
     }
 }
 
 TEST_F(LauncherFlowsTest, ASelectorThatCannotOpenEndsTheFlowInsteadOfLooping) {
     ui.dialogsFail = true;
-    OnLoadManager(launcher);
+    OnLoadManager(launcher, run);
     EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR});
     EXPECT_EQ(ui.TakeMessage("Error", MB_OK | MB_ICONSTOP, launcher), "The aircraft selector could not be opened.");
 }
 
 TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
-    for (void (*flow)(HWND) : {OnLoadManager, OnFuelPlanner}) {
+    for (void (*flow)(HWND, RunState&) : {OnLoadManager, OnFuelPlanner}) {
         Reset();
         Choose(IDC_SELECT_A318);
-        flow(launcher);
+        flow(launcher, run);
         EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_AIRCRAFT_SELECTOR});
-        EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONEXCLAMATION, launcher),
-                  "Sorry, this aircraft is not installed on your system");
-        EXPECT_EQ(AircraftSelection, kNoAircraft);
+        EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONEXCLAMATION, launcher).rfind("Sorry, this aircraft is not", 0), 0u);
     }
 }
 
@@ -196,13 +192,13 @@ TEST_F(LauncherFlowsTest, AVariantWithoutFilesIsReportedAndNothingOpens) {
 // aircraft file still counts as installed, so it is reported rather than skipped.
 TEST_F(LauncherFlowsTest, AnUnreadableFileKeepsItsDialogClosed) {
     folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=1\r\n");
-    const std::pair<void (*)(HWND), std::string> flows[] = {
-        {OnAircraftConfiguration, PrefsPath}, {OnKeyAssignments, PrefsPath}, {OnLoadManager, primary}};
+    const std::pair<void (*)(HWND, RunState&), std::string> flows[] = {
+        {OnAircraftConfiguration, prefsPath}, {OnKeyAssignments, prefsPath}, {OnLoadManager, primary}};
     for (const auto& [flow, file] : flows) {
         Reset();
         if (flow == OnLoadManager) Choose(IDC_SELECT_A320);
         HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        flow(launcher);
+        flow(launcher, run);
         CloseHandle(held);
         EXPECT_EQ(ui.modalRuns, std::vector<int>(flow == OnLoadManager ? 1 : 0, IDD_AIRCRAFT_SELECTOR));
         const std::string reason = DescribeFileFailure(FileAccess::Read, file, FileStatus::Locked) + "\n\n";
@@ -233,13 +229,13 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
     EXPECT_EQ(ui.TakeMessage("WARNING", MB_OK | MB_ICONINFORMATION, launcher),
               "The new payload has been saved in the aircraft file (aircraft.cfg).\n"
               "It will be taken into account next time the aircraft is loaded in FS.");
-    EXPECT_EQ(VariantZfw[kA320 - 1], 59898) << "closed in pounds: back from the pound totals";
     EXPECT_EQ(Station(primary, "station_load.4"), "1984,   26.0, 0.0, 0.0, First");
     for (const char* key : {"station_load.2", "station_load.3", "station_load.4", "station_load.5"}) {
         EXPECT_EQ(Station(alternative, key), Station(primary, key)) << key;
     }
 
-    // Opened again in kilograms on what was saved; Cancel keeps the files and the ZFW.
+    // Opened again in kilograms on what was saved; Cancel keeps the files. The planner starts
+    // from the weight saved, back from the pound totals, while the files hold its payload.
     const std::string saved = folder.Take(kPrimary);
     RunA320LoadManager([](ModalDialog& dialog) {
         EXPECT_TRUE(IsItemChecked(dialog.Window(), IDC_UNIT_KG));
@@ -247,9 +243,11 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
         Slide(dialog, IDC_FIRST_CABIN_SLIDER, 0);
     });
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(VariantZfw[kA320 - 1], 59898);
     EXPECT_EQ(folder.Take(kPrimary), saved);
     EXPECT_EQ(folder.Take(std::string(kPrimary) + ".skyliner-backup"), original) << "kept at the first save";
+    Run(OnFuelPlanner, IDC_SELECT_A320, IDD_FUEL_PLANNER, [](ModalDialog& planner) {
+        EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "59898");
+    });
 }
 
 // The backups found are listed checked; Restore asks, puts back what it can and says which
@@ -265,7 +263,7 @@ TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
         EXPECT_TRUE(ListView_GetCheckState(list, 0) && ListView_GetCheckState(list, 1));
         Press(dialog, IDC_RESTORE);
     });
-    OnRestoreBackups(launcher);
+    OnRestoreBackups(launcher, run);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].style, UINT{MB_YESNO | MB_ICONQUESTION});
     EXPECT_EQ(std::tie(ui.messages[1].text, ui.messages[1].caption),
@@ -275,21 +273,36 @@ TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
     EXPECT_EQ(folder.Take("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg"), kWeights);
 }
 
-TEST_F(LauncherFlowsTest, ALoadManagerFileThatCannotBeWrittenIsReportedAndTheZfwIsNotKept) {
-    VariantZfw[kA320 - 1] = 40000;
+// OK saves inside the dialog: declined without a backup, or reaching only some files, the
+// dialog stays open with the payload the user set.
+TEST_F(LauncherFlowsTest, ALoadManagerSaveThatIsDeclinedOrIncompleteKeepsTheDialogOpen) {
+    const std::string backup = folder.Path(std::string(kPrimary) + ".skyliner-backup");
+    ASSERT_TRUE(CreateDirectoryA(backup.c_str(), nullptr));
     ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
-    RunA320LoadManager([](ModalDialog& dialog) { Press(dialog, IDOK); });
-    const PayloadSaveOutcome half{{{primary, FileStatus::Ok}, {alternative, FileStatus::ReadOnly}}};
-    EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, launcher), half.FailureMessage());
-    EXPECT_EQ(VariantZfw[kA320 - 1], 40000);
-    EXPECT_EQ(Station(primary, "station_load.4"), "1984,   26.0, 0.0, 0.0, First");
+    ui.answers = {IDNO};
+    RunA320LoadManager([&](ModalDialog& dialog) {
+        Slide(dialog, IDC_FIRST_CABIN_SLIDER, 3);
+        Press(dialog, IDOK);
+        EXPECT_EQ(ui.TakeMessage("WARNING", MB_YESNO | MB_ICONEXCLAMATION, dialog.Window()),
+                  "No backup of " + primary + " could be written (it is a folder, not a file).\nSave without a backup?");
+        RemoveDirectoryA(backup.c_str());
+        Press(dialog, IDOK);
+        EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, dialog.Window()),
+                  "The new payload could not be saved completely.\n\nThe file\n" + alternative +
+                      "\ncould not be written: the file is read-only.\n\nThe new payload was saved only in\n" + primary +
+                      "\n\nYour payload is still in this window. Make sure that the simulator is not running and that "
+                      "the file is not read-only, then press OK again, or press Cancel to leave without saving.");
+        ASSERT_NE(dialog.Window(), nullptr);
+        EXPECT_EQ(ItemText(dialog.Window(), IDC_FIRST_CABIN_COUNT), "3");
+    });
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(Station(primary, "station_load.4"), "496,   26.0, 0.0, 0.0, First");
     EXPECT_EQ(Station(alternative, "station_load.4"), "<UNDEFINED>");
 }
 
 // The A319 is installed by its alternative file alone: the load manager shows and saves only
-// that file. The fuel planner starts from the files' zero-fuel weight, then from the saved one.
+// that file. The fuel planner starts from the zero-fuel weight its file gives.
 TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
-    VariantZfw[kA320 - 1] = 60000;
     const auto planner = [this](const char* zeroFuelWeight) {
         Run(OnFuelPlanner, IDC_SELECT_A319, IDD_FUEL_PLANNER, [zeroFuelWeight](ModalDialog& dialog) {
             EXPECT_EQ(ItemText(dialog.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), zeroFuelWeight);
@@ -304,8 +317,9 @@ TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
     ui.TakeMessage("WARNING", MB_OK | MB_ICONINFORMATION, launcher);
     EXPECT_EQ(Station(a319, "station_load.5"), "11243,  0.0, 0.0, 0.0, Coach");
     EXPECT_FALSE(folder.Has("Aircraft\\Velmora Quill A319\\Aircraft.cfg"));
-    folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg", "[WEIGHT_AND_BALANCE]\r\n");  // changed by another program
     planner("45697");
+    folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg", "[WEIGHT_AND_BALANCE]\r\n");  // changed by another program
+    planner("40597");
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -8,6 +8,9 @@ cmake --preset "$windows_preset" >/dev/null
 cmake --build --preset "$windows_preset" --target FS9SkylinerConfig
 
 build=build/$windows_preset
+if [ "$windows_preset" != windows ]; then
+  echo "This machine runs no 32-bit programs: starting the 64-bit build ($build), not the 32-bit product."
+fi
 scratch=$build/demo-run
 rm -rf "$scratch"
 mkdir -p "$scratch"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// The aircraft variants of the family, as the selector numbers them (AircraftSelection).
+// The aircraft variants of the family, as the selector numbers them.
 enum : std::int32_t {
     kNoAircraft = 0,
     kA318 = 1,
@@ -39,7 +39,7 @@ struct Variant {
     const char* alternativeFile;  // null when the variant has none
 };
 
-// The variant of an AircraftSelection value; null outside 1..5.
+// The variant of a selector value; null outside 1..5.
 const Variant* FindVariant(std::int32_t selection);
 
 // Full paths of the variant's candidate files: the primary, then the alternative if any.

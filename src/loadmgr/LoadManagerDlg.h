@@ -99,5 +99,5 @@ struct CA320LoadManager : CVariantLoadManager { explicit CA320LoadManager(RunSta
 struct CA321LoadManager : CVariantLoadManager { explicit CA321LoadManager(RunState& run, HWND parent = nullptr); };
 struct CACJLoadManager : CVariantLoadManager { explicit CACJLoadManager(RunState& run, HWND parent = nullptr); };
 
-// The load manager of an AircraftSelection value; null outside 1..5.
+// The load manager of a selector value; null outside 1..5.
 std::unique_ptr<CVariantLoadManager> CreateLoadManager(std::int32_t selection, RunState& run);

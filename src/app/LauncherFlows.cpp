@@ -6,6 +6,7 @@
 #include "app/AboutText.h"
 #include "app/AircraftSelectorDlg.h"
 #include "app/RestoreBackupsDlg.h"
+#include "app/SavedFiles.h"
 #include "fuel/FuelPlannerDlg.h"
 #include "keys/KeyConfigDlg.h"
 #include "loadmgr/LoadManagerDlg.h"

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <utility>
 
-#include "aircraft/Variants.h"
 #include "platform/Backups.h"
 #include "res/ResourceIds.h"
 #include "ui/DialogItems.h"
@@ -15,18 +14,23 @@ namespace {
 
 const char* const kCaption = "Restore Backups";
 
-// When the backup was written, in local time, as the list shows it.
-std::string BackupDate(const std::string& file) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    FILETIME local;
+// A file time of the seam (seconds since 1970) in local time, as the list shows it.
+std::string LocalDate(long long secondsSince1970) {
+    const long long ticks = (secondsSince1970 + 11644473600LL) * 10000000LL;
+    FILETIME utc{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)}, local;
     SYSTEMTIME time;
-    if (!GetFileAttributesExA(BackupPathOf(file).c_str(), GetFileExInfoStandard, &data) ||
-        !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &time)) {
-        return "?";
-    }
+    if (secondsSince1970 <= 0 || !FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &time)) return "?";
     char text[32];
     std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u", time.wYear, time.wMonth, time.wDay, time.wHour,
                   time.wMinute);
+    return text;
+}
+
+// What the list says of a backup beside its file's name.
+std::string BackupColumn(const FoundBackup& backup) {
+    if (backup.status != FileStatus::Ok) return std::string("cannot be read: ") + DescribeFileStatus(backup.status);
+    std::string text = LocalDate(backup.written);
+    if (backup.fileChanged) text += "; the file changed since this backup was made, on " + LocalDate(*backup.fileChanged);
     return text;
 }
 
@@ -40,32 +44,25 @@ void AddColumn(HWND list, int index, const char* title, int width) {
 
 }  // namespace
 
-std::vector<std::string> FilesTheProgramSaves(const InstallPaths& paths) {
-    std::vector<std::string> files;
-    for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {
-        for (std::string& file : CandidateFiles(*FindVariant(selection), paths.fsRoot)) files.push_back(std::move(file));
-    }
-    files.push_back(paths.prefs);
-    return files;
-}
-
-CRestoreBackupsDlg::CRestoreBackupsDlg(std::vector<std::string> files, HWND parent)
-    : ModalDialog(IDD_RESTORE_BACKUPS, parent), files_(FilesWithBackups(files)) {}
+CRestoreBackupsDlg::CRestoreBackupsDlg(const std::vector<SavedFile>& files, HWND parent)
+    : ModalDialog(IDD_RESTORE_BACKUPS, parent), backups_(FindBackups(files)) {}
 
 bool CRestoreBackupsDlg::OnInitDialog() {
     HWND list = Item(IDC_RESTORE_LIST);
     ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     AddColumn(list, 0, "File", 0);
     AddColumn(list, 1, "Backup date", 0);
-    for (std::size_t index = 0; index < files_.size(); ++index) {
+    bool allRestorable = true;
+    for (std::size_t index = 0; index < backups_.size(); ++index) {
         LVITEMA item{};
         item.mask = LVIF_TEXT;
         item.iItem = static_cast<int>(index);
-        item.pszText = const_cast<char*>(files_[index].c_str());
+        item.pszText = const_cast<char*>(backups_[index].file.c_str());
         int row = ListView_InsertItem(list, &item);
-        std::string date = BackupDate(files_[index]);
-        ListView_SetItemText(list, row, 1, &date[0]);
-        ListView_SetCheckState(list, row, TRUE);
+        std::string said = BackupColumn(backups_[index]);
+        ListView_SetItemText(list, row, 1, &said[0]);
+        ListView_SetCheckState(list, row, backups_[index].Restorable());
+        allRestorable = allRestorable && backups_[index].Restorable();
     }
     // The date takes what it needs; the path, the rest.
     ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE);
@@ -74,11 +71,13 @@ bool CRestoreBackupsDlg::OnInitDialog() {
     RECT area;
     GetClientRect(list, &area);
     ListView_SetColumnWidth(list, 0, area.right - ListView_GetColumnWidth(list, 1) - GetSystemMetrics(SM_CXVSCROLL));
-    SetItemText(Window(), IDC_RESTORE_NOTE,
-                files_.empty() ? "No backup was found. A file gets one beside it the first time this program saves it."
-                               : "Each file below has a backup of how it was before this program first changed it. "
-                                 "Restore puts the checked backups back; the backups stay.");
-    EnableWindow(Item(IDC_RESTORE), !files_.empty());
+    std::string note = backups_.empty()
+                           ? "No backup was found. A file gets one beside it the first time this program saves it."
+                           : "Each file below has a backup of how it was before this program first changed it. "
+                             "Restore puts the checked backups back; the backups stay.";
+    if (!allRestorable) note += " A row left unchecked says why.";
+    SetItemText(Window(), IDC_RESTORE_NOTE, note);
+    EnableWindow(Item(IDC_RESTORE), !backups_.empty());
     return true;
 }
 
@@ -92,8 +91,8 @@ bool CRestoreBackupsDlg::OnCommand(int id, int code, HWND control) {
 
 void CRestoreBackupsDlg::Restore() {
     std::vector<std::string> chosen;
-    for (std::size_t index = 0; index < files_.size(); ++index) {
-        if (ListView_GetCheckState(Item(IDC_RESTORE_LIST), static_cast<int>(index))) chosen.push_back(files_[index]);
+    for (std::size_t index = 0; index < backups_.size(); ++index) {
+        if (ListView_GetCheckState(Item(IDC_RESTORE_LIST), static_cast<int>(index))) chosen.push_back(backups_[index].file);
     }
     if (chosen.empty()) {
         ShowMessage("No backup is checked.", kCaption, MB_ICONEXCLAMATION);
@@ -106,11 +105,11 @@ void CRestoreBackupsDlg::Restore() {
     }
     std::string restored, failed;
     for (const std::string& file : chosen) {
-        FileStatus status = RestoreBackup(file);
-        if (status == FileStatus::Ok) {
+        const RestoreResult result = RestoreBackup(file);
+        if (result.status == FileStatus::Ok) {
             restored += "\n" + file;
         } else {
-            failed += "\n" + file + ": " + DescribeFileStatus(status) + ".";
+            failed += "\n" + result.failedPath + ": " + DescribeFileStatus(result.status) + ".";
         }
     }
     std::string report = restored.empty() ? std::string() : "Restored:" + restored;

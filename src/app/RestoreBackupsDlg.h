@@ -3,15 +3,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/InstallPaths.h"
+#include "platform/Backups.h"
 #include "ui/ModalDialog.h"
 
-// Lists the backups found beside the installed variants' files and the preferences file,
-// each with a check box, and puts the chosen ones back in place of their files.
+// Lists the backups found beside the variants' files and the preferences file, each with a
+// check box, and puts the chosen ones back in place of their files. A backup that cannot be
+// read, or whose file another program changed since (a restore would undo that), is listed
+// with the reason and left unchecked.
 class CRestoreBackupsDlg : public ModalDialog {
 public:
     // `files`: every file that may have a backup.
-    explicit CRestoreBackupsDlg(std::vector<std::string> files, HWND parent = nullptr);
+    explicit CRestoreBackupsDlg(const std::vector<SavedFile>& files, HWND parent = nullptr);
 
 protected:
     bool OnInitDialog() override;
@@ -20,8 +22,5 @@ protected:
 private:
     void Restore();
 
-    std::vector<std::string> files_;  // those with a backup, in the list's order
+    std::vector<FoundBackup> backups_;  // in the list's order
 };
-
-// The files the program saves, for the dialog: each variant's candidate files and Prefs.cfg.
-std::vector<std::string> FilesTheProgramSaves(const InstallPaths& paths);

@@ -127,6 +127,8 @@ int FindCommandHolding(const KeyCommands& table, KeyAssignment assignment, int s
     return -1;
 }
 
+OwnedEntries KeyAssignmentEntries() { return {kSection, {}}; }
+
 void ReadKeyAssignments(const ProfileSnapshot& file, KeyCommands& table) {
     for (int slot = 0; slot < kKeyCommandSlots; ++slot) {
         std::int32_t modifier = file.ReadInt(kSection, EntryName(slot, "Modifier"), kMissingNumber);

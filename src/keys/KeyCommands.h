@@ -48,6 +48,10 @@ const KeyCommands& DefaultKeyCommands();
 int FindCommandHolding(const KeyCommands& table, KeyAssignment assignment, int slot);
 
 class ProfileSnapshot;
+struct OwnedEntries;
+
+// What this program writes into Prefs.cfg's [Keys]: any of its entries.
+OwnedEntries KeyAssignmentEntries();
 
 // Loads the [Keys] section of the preferences file into `table`: a slot takes the two values
 // the file gives it, and keeps its own when either entry is missing (or reads as the missing

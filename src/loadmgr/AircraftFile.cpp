@@ -75,6 +75,10 @@ WeightAndBalance ReadWeightAndBalance(const ProfileSnapshot& file, std::int32_t 
     return payload;
 }
 
+OwnedEntries PayloadEntries() {
+    return {kSection, {"station_load.2", "station_load.3", "station_load.4", "station_load.5"}};
+}
+
 FileStatus WriteWeightAndBalance(const std::string& path, const WeightAndBalance& payload,
                                  std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg,
                                  FileSystem& fileSystem) {

@@ -33,6 +33,11 @@ class ProfileSnapshot;
 WeightAndBalance ReadWeightAndBalance(const ProfileSnapshot& file, std::int32_t defaultEmptyWeightLb,
                                       std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg);
 
+struct OwnedEntries;
+
+// What a payload save writes: station_load.2 to .5 of [WEIGHT_AND_BALANCE].
+OwnedEntries PayloadEntries();
+
 // Writes station_load.2 to .5 in one replacement of the file; empty_weight is never
 // written. The other entries of the file keep their bytes.
 FileStatus WriteWeightAndBalance(const std::string& path, const WeightAndBalance& payload,

@@ -35,19 +35,32 @@ void FirstBackups::Saved(const std::string& path) {
     if (created_.count(path) && IsMissing(fileSystem_.Read(path, bytes))) created_.erase(path);
 }
 
-FileStatus RestoreBackup(const std::string& path, FileSystem& fileSystem) {
+std::vector<FoundBackup> FindBackups(const std::vector<SavedFile>& files, FileSystem& fileSystem) {
+    std::vector<FoundBackup> found;
+    for (const SavedFile& file : files) {
+        const std::string backup = BackupPathOf(file.path);
+        std::string kept, now;
+        FoundBackup row;
+        row.file = file.path;
+        row.status = fileSystem.Read(backup, kept);
+        if (IsMissing(row.status)) continue;
+        fileSystem.LastWritten(backup, row.written);
+        if (row.status == FileStatus::Ok && fileSystem.Read(file.path, now) == FileStatus::Ok &&
+            DifferBeyondOwnEntries(kept, now, file.ownEntries)) {
+            long long changed = 0;
+            fileSystem.LastWritten(file.path, changed);
+            row.fileChanged = changed;
+        }
+        found.push_back(row);
+    }
+    return found;
+}
+
+RestoreResult RestoreBackup(const std::string& path, FileSystem& fileSystem) {
     const std::string backup = BackupPathOf(path);
     std::string bytes;
     FileStatus status = fileSystem.Read(backup, bytes);
-    if (status != FileStatus::Ok) return status;
-    return Profile(path, fileSystem).Rewrite([&](const std::optional<std::string>&) { return bytes; }, backup);
-}
-
-std::vector<std::string> FilesWithBackups(const std::vector<std::string>& files, FileSystem& fileSystem) {
-    std::vector<std::string> found;
-    for (const std::string& file : files) {
-        std::string bytes;
-        if (fileSystem.Read(BackupPathOf(file), bytes) == FileStatus::Ok) found.push_back(file);
-    }
-    return found;
+    if (status != FileStatus::Ok) return {status, backup};
+    status = Profile(path, fileSystem).Rewrite([&](const std::optional<std::string>&) { return bytes; }, backup);
+    return {status, status == FileStatus::Ok ? std::string() : path};
 }

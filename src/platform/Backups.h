@@ -1,11 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/FileStatus.h"
 #include "platform/FileSystem.h"
+#include "platform/Profile.h"
 
 // Beside each file this program saves lies the file as it was before the program first
 // changed it, so that a user can always go back: "<file name>.skyliner-backup".
@@ -33,10 +35,35 @@ private:
     std::set<std::string> created_;  // absent when they were first to be saved
 };
 
+// A file this program saves, with the entries it writes into it.
+struct SavedFile {
+    std::string path;
+    std::vector<OwnedEntries> ownEntries;
+};
+
+// A backup beside one of those files, as Restore Backups lists it.
+struct FoundBackup {
+    std::string file;
+    FileStatus status = FileStatus::Ok;  // why the backup cannot be read, else Ok
+    long long written = 0;               // when the backup was written, seconds since 1970; 0 unknown
+    // When the file holds another program's changes made since the backup (an aircraft
+    // update, which a restore would undo): when the file was last written.
+    std::optional<long long> fileChanged;
+
+    // Whether it is offered checked: readable, and its file changed by this program alone.
+    bool Restorable() const { return status == FileStatus::Ok && !fileChanged; }
+};
+
+// Every backup present beside `files`, also one that cannot be read.
+std::vector<FoundBackup> FindBackups(const std::vector<SavedFile>& files, FileSystem& fileSystem = SystemFileSystem());
+
+// What a restore did: Ok, or the file that stopped it (the backup, not read; the file, not
+// written) and why.
+struct RestoreResult {
+    FileStatus status = FileStatus::Ok;
+    std::string failedPath;
+};
+
 // Puts the backup's bytes back in place of the file, as any save replaces a file; the
 // backup stays.
-FileStatus RestoreBackup(const std::string& path, FileSystem& fileSystem = SystemFileSystem());
-
-// Those of `files` that have a backup.
-std::vector<std::string> FilesWithBackups(const std::vector<std::string>& files,
-                                          FileSystem& fileSystem = SystemFileSystem());
+RestoreResult RestoreBackup(const std::string& path, FileSystem& fileSystem = SystemFileSystem());

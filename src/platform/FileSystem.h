@@ -73,6 +73,9 @@ public:
 
     virtual FileStatus Remove(const std::string& path) = 0;
 
+    // When an existing file was last written, in seconds since 1970 (UTC).
+    virtual FileStatus LastWritten(const std::string& path, long long& secondsSince1970) = 0;
+
     // The regular files of `folder` (empty for the current one, else ending with its
     // separator) whose names begin with `prefix`, in any letter case.
     virtual std::vector<FolderFile> ListFiles(const std::string& folder, const std::string& prefix) = 0;

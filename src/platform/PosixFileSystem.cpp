@@ -204,6 +204,13 @@ public:
         return FileStatus::Ok;
     }
 
+    FileStatus LastWritten(const std::string& path, long long& secondsSince1970) override {
+        struct stat info {};
+        if (stat(path.c_str(), &info) != 0) return StatusOfErrno(errno, path);
+        secondsSince1970 = static_cast<long long>(info.st_mtime);
+        return FileStatus::Ok;
+    }
+
     std::vector<FolderFile> ListFiles(const std::string& folder, const std::string& prefix) override {
         std::vector<FolderFile> files;
         DIR* directory = opendir(folder.empty() ? "." : folder.c_str());

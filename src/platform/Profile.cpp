@@ -94,6 +94,42 @@ std::string CutToBuffer(std::string text, std::size_t bufferSize) {
     return text;
 }
 
+// The lines of a file that are not its own entries, each behind the name of its section,
+// names in lower case; Windows-1252 text either way.
+std::vector<std::string> LinesOfOthers(const std::string& bytes, const std::vector<OwnedEntries>& owned) {
+    const std::string text = IsUtf16(bytes) ? Utf16ToAnsi(DecodeUtf16(bytes)) : bytes;
+    const std::string_view view(text);
+    auto lower = [](std::string_view name) {
+        std::u16string folded = AnsiToUtf16(name);
+        for (char16_t& unit : folded) unit = FoldCase(unit);
+        return Utf16ToAnsi(folded);
+    };
+    std::vector<std::string> lines;
+    std::string section;
+    const OwnedEntries* ownSection = nullptr;
+    for (std::size_t pos = 0; pos < view.size();) {
+        const profile_text::Line<char> line = profile_text::ReadLine(view, pos);
+        pos = line.next;
+        const std::string_view content = profile_text::TrimBlanks(view.substr(line.begin, line.end - line.begin));
+        if (content.empty()) continue;
+        if (line.kind == profile_text::LineKind::Header) {
+            section = lower(line.name);
+            ownSection = nullptr;
+            for (const OwnedEntries& entries : owned) {
+                if (profile_text::SameName<char>(line.name, entries.section)) ownSection = &entries;
+            }
+            continue;
+        }
+        if (ownSection && line.kind == profile_text::LineKind::Entry) {
+            const std::vector<std::string>& keys = ownSection->keys;
+            auto same = [&](const std::string& key) { return profile_text::SameName<char>(line.name, key); };
+            if (keys.empty() || std::any_of(keys.begin(), keys.end(), same)) continue;
+        }
+        lines.push_back(section + "]" + std::string(content));
+    }
+    return lines;
+}
+
 }  // namespace
 
 ProfileSnapshot::ProfileSnapshot(std::string path, FileStatus status, std::string bytes)
@@ -119,6 +155,11 @@ std::int32_t ProfileSnapshot::ReadInt(std::string_view section, std::string_view
     auto value = FindAnsiValue(bytes_, TrimSpaces(section), TrimSpaces(key));
     if (!value || value->empty()) return defaultValue;
     return ScanProfileInt(CutToBuffer(std::move(*value), kIntBuffer));
+}
+
+bool DifferBeyondOwnEntries(const std::string& first, const std::string& second,
+                            const std::vector<OwnedEntries>& owned) {
+    return LinesOfOthers(first, owned) != LinesOfOthers(second, owned);
 }
 
 Profile::Profile(std::string path, FileSystem& fileSystem)

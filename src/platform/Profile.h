@@ -11,6 +11,19 @@
 #include "platform/FileStatus.h"
 #include "platform/FileSystem.h"
 
+// Entries that this program writes into a file: every key of `section`, or only `keys`.
+struct OwnedEntries {
+    std::string section;
+    std::vector<std::string> keys;
+};
+
+// Whether two contents of one INI file differ in anything but the entries this program
+// writes, so that another program's change can be told from ours: the lines of those
+// entries, blank lines and blanks around a line are passed over, section names compare in
+// any letter case, and a header counts only with what its section holds.
+bool DifferBeyondOwnEntries(const std::string& first, const std::string& second,
+                            const std::vector<OwnedEntries>& owned);
+
 // One entry to write: section, key and the exact value text.
 struct ProfileEntry {
     std::string section;

@@ -165,6 +165,12 @@ private:
     HANDLE mutex_;
 };
 
+// File times count 100-nanosecond ticks from 1601.
+constexpr long long kTicksPerSecond = 10000000;
+constexpr long long kTicksAt1970 = 116444736000000000;
+
+long long Ticks(const FILETIME& time) { return (static_cast<long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime; }
+
 bool RunsUnderWine() {
     static const bool underWine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
     return underWine;
@@ -361,6 +367,13 @@ public:
         return FileStatus::Ok;
     }
 
+    FileStatus LastWritten(const std::string& path, long long& secondsSince1970) override {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExW(SystemPath(path).c_str(), GetFileExInfoStandard, &data)) return StatusOfLastError();
+        secondsSince1970 = (Ticks(data.ftLastWriteTime) - kTicksAt1970) / kTicksPerSecond;
+        return FileStatus::Ok;
+    }
+
     std::vector<FolderFile> ListFiles(const std::string& folder, const std::string& prefix) override {
         std::vector<FolderFile> files;
         WIN32_FIND_DATAW found;
@@ -368,14 +381,11 @@ public:
         if (search == INVALID_HANDLE_VALUE) return files;
         FILETIME now;
         GetSystemTimeAsFileTime(&now);
-        auto ticks = [](const FILETIME& time) {
-            return (static_cast<long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-        };
         do {
             std::string name;
             if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
             if (!Narrow(found.cFileName, name)) continue;
-            files.push_back({name, (ticks(now) - ticks(found.ftLastWriteTime)) / 10000000});
+            files.push_back({name, (Ticks(now) - Ticks(found.ftLastWriteTime)) / kTicksPerSecond});
         } while (FindNextFileW(search, &found));
         FindClose(search);
         return files;

@@ -58,4 +58,6 @@ FileStatus SaveCommonPreferences(Profile& prefs, const CommonPreferenceValues& v
     return prefs.WriteAll(entries);
 }
 
+OwnedEntries PreferenceEntries() { return {kSection, {}}; }
+
 FileStatus WriteColdAndDark(Profile& prefs) { return prefs.Write(kSection, "ColdAndDark", "1"); }

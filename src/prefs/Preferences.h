@@ -35,5 +35,8 @@ CommonPreferenceValues LoadCommonPreferences(const ProfileSnapshot& prefs);
 // holds them; every other line of the file keeps its bytes.
 FileStatus SaveCommonPreferences(Profile& prefs, const CommonPreferenceValues& values);
 
+// What this program writes into Prefs.cfg's [Common]: any of its entries.
+OwnedEntries PreferenceEntries();
+
 // Asks the add-on to load the aircraft cold and dark next time ("ColdAndDark=1").
 FileStatus WriteColdAndDark(Profile& prefs);

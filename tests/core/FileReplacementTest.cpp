@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "MemoryFileSystem.h"
+#include "loadmgr/AircraftFile.h"
 #include "platform/Backups.h"
 #include "platform/Profile.h"
 
@@ -127,15 +128,29 @@ TEST(FileReplacementTest, BackupsKeepTheFirstStateAndComeBack) {
     ASSERT_EQ(backups.Keep(kPath), FileStatus::Ok);
     EXPECT_EQ(memory.files[backup], kOld);
     memory.refusals.clear();
-    EXPECT_EQ(FilesWithBackups({kPath, kFolder + "Other.cfg"}, memory), std::vector<std::string>{kPath});
-    ASSERT_EQ(RestoreBackup(kPath, memory), FileStatus::Ok);
+    // Listed with when the file was last written when another program changed more than the
+    // payload since; unreadable backups are listed with their reason.
+    const std::vector<SavedFile> saved = {{kPath, {PayloadEntries()}}, {kFolder + "Other.cfg", {}}};
+    memory.times = {{backup, 100}, {kPath, 200}};
+    const std::vector<FoundBackup> found = FindBackups(saved, memory);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(std::tuple(found[0].file, found[0].written, found[0].fileChanged), std::tuple(kPath, 100, 200));
+    memory.files[kPath] = kOld + "station_load.2=\"9\"\r\n";
+    EXPECT_TRUE(FindBackups(saved, memory)[0].Restorable());
+    memory.refusals["Read"] = FileStatus::Locked;
+    EXPECT_EQ(FindBackups(saved, memory)[0].status, FileStatus::Locked);
+    memory.refusals.clear();
+    ASSERT_EQ(RestoreBackup(kPath, memory).status, FileStatus::Ok);
     EXPECT_EQ(Content(memory), kOld);
     EXPECT_EQ(memory.files[backup], kOld);
     ASSERT_EQ(WriteEmptyWeight(memory, "2"), FileStatus::Ok);
     const std::string changed = Content(memory);
     memory.refusals["CheckWritable"] = FileStatus::ReadOnly;
-    EXPECT_EQ(RestoreBackup(kPath, memory), FileStatus::ReadOnly);
+    EXPECT_EQ(RestoreBackup(kPath, memory).failedPath, kPath);
     EXPECT_EQ(Content(memory), changed);
+    memory.files.erase(backup);
+    EXPECT_EQ(std::tuple(RestoreBackup(kPath, memory).status, RestoreBackup(kPath, memory).failedPath),
+              std::tuple(FileStatus::NotFound, backup)) << "a vanished backup is named";
 
     MemoryFileSystem absent = WithFile(false);
     FirstBackups created(absent);
@@ -148,6 +163,21 @@ TEST(FileReplacementTest, BackupsKeepTheFirstStateAndComeBack) {
         MemoryFileSystem full = WithFile(true, refused, FileStatus::DiskFull);
         EXPECT_EQ(FirstBackups(full).Keep(kPath), FileStatus::DiskFull) << refused;
         EXPECT_EQ(full.files, (std::map<std::string, std::string>{{kPath, kOld}}));
+    }
+}
+
+// This program's own entries are told from another program's change, wherever they stand.
+TEST(FileReplacementTest, OwnEntriesAreToldFromOtherChanges) {
+    const std::vector<OwnedEntries> owned = {{"W", {"load"}}, {"Keys", {}}};
+    const std::pair<const char*, bool> cases[] = {
+        {"[W]\r\nempty=1\r\nload=6\r\n", false},
+        {"[w]\r\n  empty=1 \r\n\r\nLOAD=5\r\nload=7\r\n\r\n[Keys]\r\nA=1\r\n", false},
+        {"[W]\r\nempty=2\r\nload=5\r\n", true},
+        {"[W]\r\nload=5\r\n", true},
+        {"[X]\r\nempty=1\r\nload=5\r\n", true},
+    };
+    for (const auto& [now, differ] : cases) {
+        EXPECT_EQ(DifferBeyondOwnEntries("[W]\r\nempty=1\r\nload=5\r\n", now, owned), differ) << now;
     }
 }
 

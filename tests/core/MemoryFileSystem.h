@@ -15,6 +15,7 @@ struct Crash {};
 class MemoryFileSystem final : public FileSystem {
 public:
     std::map<std::string, std::string> files;
+    std::map<std::string, long long> times;  // last written, seconds since 1970; 0 when not set
     std::map<std::string, FileStatus> refusals;  // operation name -> status, every time
     int failAtOperation = -1;                    // this operation (counted from 0) is refused
     FileStatus failure = FileStatus::DiskFull;
@@ -56,6 +57,10 @@ public:
     }
     // Never refused: a temporary file that could not be removed is only clutter.
     FileStatus Remove(const std::string& path) override { return files.erase(path), FileStatus::Ok; }
+    FileStatus LastWritten(const std::string& path, long long& secondsSince1970) override {
+        if (auto refusal = Refused("LastWritten")) return *refusal;
+        return files.count(path) ? (secondsSince1970 = times[path], FileStatus::Ok) : FileStatus::NotFound;
+    }
     std::vector<FolderFile> ListFiles(const std::string&, const std::string&) override { return {}; }
 
 private:

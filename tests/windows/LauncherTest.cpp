@@ -101,8 +101,7 @@ protected:
         // 3000 lb are 18 passengers, more than the 12 seats of the business class.
         primary = folder.Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
         alternative = folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
-        a319 = folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg",
-                          "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n");
+        a319 = folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg", a319Bytes);
     }
     ~LauncherFlowsTest() override { SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_NORMAL); }
 
@@ -132,6 +131,7 @@ protected:
 
     static constexpr const char* kPrimary = "Aircraft\\Velmora Quill A320\\Aircraft.cfg";
     const std::string kWeights = "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n";
+    const std::string a319Bytes = "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n";
     std::string primary, alternative, a319;
 };
 
@@ -250,27 +250,43 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
     });
 }
 
-// The backups found are listed checked; Restore asks, puts back what it can and says which
-// file could not be restored and why.
+// The backups found are listed, checked unless the file changed beyond its payload since (an
+// update that a restore would undo). No, or no row checked, changes nothing; Yes puts back
+// what it can and says which file could not be restored and why.
 TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
-    folder.Put(std::string(kPrimary) + ".skyliner-backup", "[WEIGHT_AND_BALANCE]\r\n");
-    folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg.skyliner-backup", "[GENERAL]\r\n");
+    folder.Put(std::string(kPrimary) + ".skyliner-backup", kWeights);
+    folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg.skyliner-backup", kWeights + "station_load.2=\"1\"\r\n");
+    folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg.skyliner-backup", "[GENERAL]\r\natc_id=Q\r\n");
     ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
-    ui.answers = {IDYES};
-    ui.Script(IDD_RESTORE_BACKUPS, [](ModalDialog& dialog) {
+    const std::string before = folder.Take(kPrimary);
+    ui.answers = {IDNO, IDOK, IDYES};
+    ui.Script(IDD_RESTORE_BACKUPS, [&](ModalDialog& dialog) {
         HWND list = dialog.Item(IDC_RESTORE_LIST);
-        ASSERT_EQ(ListView_GetItemCount(list), 2);
-        EXPECT_TRUE(ListView_GetCheckState(list, 0) && ListView_GetCheckState(list, 1));
+        ASSERT_EQ(ListView_GetItemCount(list), 3);  // the A319's, then the A320's two
+        char said[200] = "";
+        ListView_GetItemText(list, 0, 1, said, sizeof said);
+        EXPECT_NE(std::string(said).find("; the file changed since this backup was made, on "), std::string::npos) << said;
+        EXPECT_EQ(std::vector<int>({ListView_GetCheckState(list, 0), ListView_GetCheckState(list, 1),
+                                    ListView_GetCheckState(list, 2)}),
+                  std::vector<int>({0, 1, 1}));
+        Press(dialog, IDC_RESTORE);
+        EXPECT_EQ(ui.TakeMessage("Restore Backups", MB_YESNO | MB_ICONQUESTION, dialog.Window()),
+                  "Put the checked backups back in place of their files?\n\nWhat these files hold now will be replaced.");
+        EXPECT_EQ(folder.Take(kPrimary), before);
+        for (int row : {1, 2}) ListView_SetCheckState(list, row, FALSE);
+        Press(dialog, IDC_RESTORE);
+        EXPECT_EQ(ui.TakeMessage("Restore Backups", MB_OK | MB_ICONEXCLAMATION, dialog.Window()), "No backup is checked.");
+        for (int row : {1, 2}) ListView_SetCheckState(list, row, TRUE);
         Press(dialog, IDC_RESTORE);
     });
     OnRestoreBackups(launcher, run);
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].style, UINT{MB_YESNO | MB_ICONQUESTION});
     EXPECT_EQ(std::tie(ui.messages[1].text, ui.messages[1].caption),
               std::make_tuple("Restored:\n" + primary + "\n\nNot restored:\n" + alternative + ": the file is read-only.",
                               "Restore Backups"));
-    EXPECT_EQ(folder.Take(kPrimary), "[WEIGHT_AND_BALANCE]\r\n");
+    EXPECT_EQ(folder.Take(kPrimary), kWeights);
     EXPECT_EQ(folder.Take("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg"), kWeights);
+    EXPECT_EQ(folder.Take("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg"), a319Bytes);
 }
 
 // OK saves inside the dialog: declined without a backup, or reaching only some files, the

@@ -101,7 +101,7 @@ TEST_F(ConfigurationFlowTest, ShowEditAndSave) {
 // the next OK saves and closes.
 TEST_F(ConfigurationFlowTest, AFailedOrDeclinedSaveKeepsTheDialogOpen) {
     const std::string before = "[Common]\r\nUnitSystem=0\r\n", backup = folder.Path("Prefs.cfg.skyliner-backup");
-    const ShownMessage readOnly{nullptr, DescribeFileFailure(FileAccess::Write, prefsPath, FileStatus::ReadOnly) + "\n\n",
+    const ShownMessage readOnly{nullptr, "The file\n" + prefsPath + "\ncould not be written: the file is read-only.\n\n",
                                 "ERROR", MB_OK | MB_ICONSTOP},
         noBackup{nullptr,
                  "No backup of " + prefsPath + " could be written (it is a folder, not a file).\nSave without a backup?",

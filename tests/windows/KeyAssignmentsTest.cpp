@@ -96,7 +96,7 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
 
         Press(keys, IDOK);
         EXPECT_EQ(ui.TakeMessage("ERROR", kStop, keys.Window())
-                      .rfind(DescribeFileFailure(FileAccess::Write, prefsPath, FileStatus::ReadOnly) + "\n\n", 0), 0u);
+                      .rfind("The file\n" + prefsPath + "\ncould not be written: the file is read-only.\n\n", 0), 0u);
         ASSERT_NE(keys.Window(), nullptr) << "open to retry";
         EXPECT_EQ(Field(keys), "SHIFT + CTRL + 5 (NUMPAD)");
         SetFileAttributesA(prefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);

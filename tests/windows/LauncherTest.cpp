@@ -201,7 +201,7 @@ TEST_F(LauncherFlowsTest, AnUnreadableFileKeepsItsDialogClosed) {
         flow(launcher, run);
         CloseHandle(held);
         EXPECT_EQ(ui.modalRuns, std::vector<int>(flow == OnLoadManager ? 1 : 0, IDD_AIRCRAFT_SELECTOR));
-        const std::string reason = DescribeFileFailure(FileAccess::Read, file, FileStatus::Locked) + "\n\n";
+        const std::string reason = "The file\n" + file + "\ncould not be read: another program is using the file.\n\n";
         EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, launcher).rfind(reason, 0), 0u);
     }
 }

@@ -3,7 +3,7 @@ add_compile_options(-msse2 -mfpmath=sse)
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX WIN32_LEAN_AND_MEAN)
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)
 
-add_library(skyliner_core STATIC ${CORE_SOURCES} src/platform/Win32FileSystem.cpp)
+add_library(skyliner_core STATIC ${CORE_SOURCES} src/platform/Win32FileSystem.cpp src/platform/SystemCodePage.cpp)
 target_include_directories(skyliner_core PUBLIC src)
 target_compile_options(skyliner_core PRIVATE ${SKYLINER_WARNINGS})
 

@@ -21,6 +21,7 @@
 #include "loadmgr/LoadManagerDlg.h"
 #include "platform/Backups.h"
 #include "platform/InstallPaths.h"
+#include "platform/SystemCodePage.h"
 #include "prefs/ConfigurationDlg.h"
 #include "ResourceIds.h"
 #include "shared/SharedValues.h"
@@ -38,7 +39,8 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 
 // The simulator's folder and preferences file, as the launcher finds them from a registered folder.
 void UseInstallation(const char* folder) {
-    InstallPaths paths = ComputeInstallPaths(std::string(folder), std::string());
+    const std::wstring wide = Widen(folder);
+    InstallPaths paths = ComputeInstallPaths(std::u16string(wide.begin(), wide.end()), u"", Narrow);
     FsRootPath = paths.fsRoot;
     PrefsPath = paths.prefs;
 }

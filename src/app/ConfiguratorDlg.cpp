@@ -4,6 +4,7 @@
 #include "app/SimulatorFolder.h"
 #include "res/ResourceIds.h"
 #include "shared/SharedValues.h"
+#include "ui/UserInterface.h"
 
 namespace {
 
@@ -35,6 +36,9 @@ bool CConfiguratorDlg::OnInitDialog() {
     paths_ = FindInstallPaths();
     FsRootPath = paths_.fsRoot;
     PrefsPath = paths_.prefs;
+    if (!paths_.unheldFolder.empty()) {
+        ShowUnicodeMessage(UnheldFolderMessage(paths_.unheldFolder), "ERROR", MB_ICONEXCLAMATION, Window());
+    }
     HMENU menu = GetSystemMenu(Window(), FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     for (const WindowMenuItem& item : kWindowMenu) AppendMenuA(menu, MF_STRING, item.command, item.text);

@@ -23,7 +23,9 @@ FileStatus StatusOf(DWORD error) {
         case ERROR_PATH_NOT_FOUND:
         case ERROR_INVALID_DRIVE:
         case ERROR_BAD_NETPATH:
-        case ERROR_BAD_NET_NAME: return FileStatus::FolderMissing;
+        case ERROR_BAD_NET_NAME:
+        // No folder has a name with '?', the code page's stand-in for a character it cannot hold.
+        case ERROR_INVALID_NAME: return FileStatus::FolderMissing;
         case ERROR_ACCESS_DENIED: return FileStatus::AccessDenied;
         case ERROR_WRITE_PROTECT: return FileStatus::ReadOnly;
         case ERROR_SHARING_VIOLATION:

@@ -22,6 +22,7 @@
 #include "loadmgr/LoadManagerDlg.h"
 #include "platform/Backups.h"
 #include "platform/InstallPaths.h"
+#include "platform/SystemCodePage.h"
 #include "prefs/ConfigurationDlg.h"
 #include "ResourceIds.h"
 
@@ -41,7 +42,8 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 std::unique_ptr<RunState> run;
 
 void UseInstallation(const char* folder) {
-    run = std::make_unique<RunState>(ComputeInstallPaths(std::string(folder), std::string()));
+    const std::wstring wide = Widen(folder);
+    run = std::make_unique<RunState>(ComputeInstallPaths(std::u16string(wide.begin(), wide.end()), u"", Narrow));
 }
 
 // The A320's load manager on the files it would show, as the launcher opens it.

@@ -3,7 +3,7 @@ add_compile_options(-msse2 -mfpmath=sse)
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX WIN32_LEAN_AND_MEAN)
 set(STATIC_LINK -static -static-libgcc -static-libstdc++)
 
-add_library(skyliner_core STATIC ${CORE_SOURCES} src/platform/Win32FileSystem.cpp)
+add_library(skyliner_core STATIC ${CORE_SOURCES} src/platform/Win32FileSystem.cpp src/platform/SystemCodePage.cpp)
 target_include_directories(skyliner_core PUBLIC src)
 target_compile_options(skyliner_core PRIVATE ${SKYLINER_WARNINGS})
 
@@ -85,17 +85,24 @@ add_dependencies(win32_tests FS9SkylinerConfig)  # a test starts the program twi
 # needs Wine; the listing may wait for Wine to create its prefix on a first run.
 include(GoogleTest)
 gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 180)
-# The key names under the French keyboard layout, which Wine takes from the locale. The
-# host need not have generated the French locale: the build compiles its own copy.
+# Tests under other locales, which Wine takes its keyboard layout and ANSI code page from:
+# the key names of the French layout, and the simulator's folder in code page 932, where the
+# second byte of some characters is a backslash. The host need not have generated these
+# locales: the build compiles its own copies.
 find_program(LOCALEDEF localedef REQUIRED)
 set(TEST_LOCALES ${CMAKE_BINARY_DIR}/locale)
-add_custom_command(OUTPUT ${TEST_LOCALES}/fr_FR.UTF-8/LC_CTYPE
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${TEST_LOCALES}
-    COMMAND ${LOCALEDEF} -i fr_FR -f UTF-8 ${TEST_LOCALES}/fr_FR.UTF-8
-    COMMENT "Compiling the French locale for the Windows tests")
-add_custom_target(test_locales ALL DEPENDS ${TEST_LOCALES}/fr_FR.UTF-8/LC_CTYPE)
+foreach(locale fr_FR ja_JP)
+    add_custom_command(OUTPUT ${TEST_LOCALES}/${locale}.UTF-8/LC_CTYPE
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${TEST_LOCALES}
+        COMMAND ${LOCALEDEF} -i ${locale} -f UTF-8 ${TEST_LOCALES}/${locale}.UTF-8
+        COMMENT "Compiling the ${locale} locale for the Windows tests")
+    list(APPEND TEST_LOCALE_FILES ${TEST_LOCALES}/${locale}.UTF-8/LC_CTYPE)
+endforeach()
+add_custom_target(test_locales ALL DEPENDS ${TEST_LOCALE_FILES})
 add_test(NAME win32_tests_french_keys COMMAND win32_tests --gtest_filter=KeyAssignmentsTest.FrenchLayout*)
 set_tests_properties(win32_tests_french_keys PROPERTIES ENVIRONMENT "LANG=fr_FR.UTF-8;LOCPATH=${TEST_LOCALES}")
+add_test(NAME win32_tests_japanese_folder COMMAND win32_tests --gtest_filter=LauncherTest.TakesItsPathsFromTheRegistry*)
+set_tests_properties(win32_tests_japanese_folder PROPERTIES ENVIRONMENT "LANG=ja_JP.UTF-8;LOCPATH=${TEST_LOCALES}")
 # The pictures again at a screen scale of 150 %, which Wine reads from its prefix when it
 # starts: a prefix of its own, made with that scale on the first run.
 add_test(NAME win32_tests_pictures_at_150_percent COMMAND win32_tests --gtest_filter=DialogPicturesTest.*)

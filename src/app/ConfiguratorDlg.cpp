@@ -3,6 +3,7 @@
 #include "app/LauncherFlows.h"
 #include "app/SimulatorFolder.h"
 #include "res/ResourceIds.h"
+#include "ui/UserInterface.h"
 
 namespace {
 
@@ -32,6 +33,9 @@ bool CConfiguratorDlg::OnInitDialog() {
     SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     for (int i = 0; i < 4; ++i) ShowPicture(kButtons[i], kBitmaps[i]);
     run_ = std::make_unique<RunState>(FindInstallPaths());
+    if (!run_->Paths().unheldFolder.empty()) {
+        ShowUnicodeMessage(UnheldFolderMessage(run_->Paths().unheldFolder), "ERROR", MB_ICONEXCLAMATION, Window());
+    }
     HMENU menu = GetSystemMenu(Window(), FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     for (const WindowMenuItem& item : kWindowMenu) AppendMenuA(menu, MF_STRING, item.command, item.text);

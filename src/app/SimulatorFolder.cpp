@@ -6,46 +6,46 @@
 #include <optional>
 #include <string>
 
+#include "platform/SystemCodePage.h"
+
 namespace {
 
-constexpr const char* kSimulatorKey = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0";
+constexpr const wchar_t* kSimulatorKey = L"SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0";
 
-// The registry value at its full length: the size is asked first, then the value read
-// into a buffer of that size (asked again if the value grew meanwhile).
-std::optional<std::string> ReadRegisteredExePath() {
+// The registry value at its full length, in UTF-16 so that no character is lost before the
+// folder is resolved: the size is asked first, then the value read into a buffer of that
+// size (asked again if the value grew meanwhile).
+std::optional<std::u16string> ReadRegisteredExePath() {
     for (int attempt = 0; attempt < 3; ++attempt) {
         DWORD type = 0;
         DWORD size = 0;
-        if (SHGetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", &type, nullptr, &size) != ERROR_SUCCESS ||
+        if (SHGetValueW(HKEY_LOCAL_MACHINE, kSimulatorKey, L"EXE Path", &type, nullptr, &size) != ERROR_SUCCESS ||
             type != REG_SZ) {
             return std::nullopt;
         }
-        std::string value(size + 1, '\0');
-        DWORD read = size + 1;  // room for a terminator the stored value may lack
-        LSTATUS status = SHGetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", &type, &value[0], &read);
+        std::wstring value(size / sizeof(wchar_t) + 1, L'\0');  // room for a terminator the value may lack
+        DWORD read = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+        LSTATUS status = SHGetValueW(HKEY_LOCAL_MACHINE, kSimulatorKey, L"EXE Path", &type, &value[0], &read);
         if (status == ERROR_MORE_DATA) continue;
         if (status != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
-        value.resize(value.find('\0'));
-        return value;
+        value.resize(value.find(L'\0'));
+        return std::u16string(value.begin(), value.end());
     }
     return std::nullopt;
 }
 
-std::string CurrentDirectory() {
+std::u16string CurrentDirectory() {
     for (;;) {
-        DWORD size = GetCurrentDirectoryA(0, nullptr);
+        DWORD size = GetCurrentDirectoryW(0, nullptr);
         if (size == 0) return {};
-        std::string folder(size, '\0');
-        DWORD length = GetCurrentDirectoryA(size, &folder[0]);
-        if (length < size) {
-            folder.resize(length);
-            return folder;
-        }
+        std::wstring folder(size, L'\0');
+        DWORD length = GetCurrentDirectoryW(size, &folder[0]);
+        if (length < size) return std::u16string(folder.begin(), folder.begin() + length);
     }
 }
 
 }  // namespace
 
 InstallPaths FindInstallPaths() {
-    return ComputeInstallPaths(ReadRegisteredExePath(), CurrentDirectory());
+    return ComputeInstallPaths(ReadRegisteredExePath(), CurrentDirectory(), Narrow);
 }

@@ -2,6 +2,6 @@
 
 #include "platform/InstallPaths.h"
 
-// Reads the simulator's registered folder (or falls back to the current directory) and
-// derives the preferences file from it.
+// Reads the simulator's registered folder (or falls back to the current directory) in UTF-16
+// and derives the preferences file from it, both in the ANSI code page where it can hold them.
 InstallPaths FindInstallPaths();

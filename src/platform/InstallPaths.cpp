@@ -4,17 +4,17 @@
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char16_t c) { return c == '\\' || c == '/'; }
 
 // The path without "." parts, empty parts or a separator at its end, each ".." taking the
 // part before it away, as Windows reads it. ".." never climbs above a drive ("C:") or a
 // share ("\\server\share"); in a relative path, one with nothing left to take away is kept.
-std::string Resolve(const std::string& path) {
-    std::string root;
+std::u16string Resolve(const std::u16string& path) {
+    std::u16string root;
     std::size_t fixedParts = 0;  // the server and the share of a network path
     std::size_t start = 0;
     if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
-        root = "\\";
+        root.push_back(u'\\');
         fixedParts = 2;
         start = 2;
     } else if (path.size() >= 2 && path[1] == ':') {
@@ -22,36 +22,45 @@ std::string Resolve(const std::string& path) {
         start = 2;
     }
     const bool relative = root.empty() && (path.empty() || !IsSeparator(path[0]));
-    std::vector<std::string> parts;
-    std::string part;
+    std::vector<std::u16string> parts;
+    std::u16string part;
     for (std::size_t i = start; i <= path.size(); ++i) {
         if (i < path.size() && !IsSeparator(path[i])) {
             part += path[i];
             continue;
         }
-        if (part == "..") {
-            if (parts.size() > fixedParts && parts.back() != "..") {
+        if (part == u"..") {
+            if (parts.size() > fixedParts && parts.back() != u"..") {
                 parts.pop_back();
             } else if (relative) {
                 parts.push_back(part);
             }
-        } else if (!part.empty() && part != ".") {
+        } else if (!part.empty() && part != u".") {
             parts.push_back(part);
         }
         part.clear();
     }
-    std::string resolved = root;
-    for (std::size_t i = 0; i < parts.size(); ++i) resolved += (i > 0 || !relative ? "\\" : "") + parts[i];
+    std::u16string resolved = root;
+    for (std::size_t i = 0; i < parts.size(); ++i) resolved += (i > 0 || !relative ? u"\\" : u"") + parts[i];
     return resolved;
 }
 
 }  // namespace
 
-InstallPaths ComputeInstallPaths(const std::optional<std::string>& registeredExePath,
-                                 const std::string& currentDirectory) {
+InstallPaths ComputeInstallPaths(const std::optional<std::u16string>& registeredExePath,
+                                 const std::u16string& currentDirectory, AnsiNarrowing narrow) {
     InstallPaths paths;
     paths.source = registeredExePath ? FolderSource::Registry : FolderSource::AboveCurrentFolder;
-    paths.fsRoot = Resolve(registeredExePath ? *registeredExePath : currentDirectory + "\\..\\..");
+    const std::u16string folder = Resolve(registeredExePath ? *registeredExePath : currentDirectory + u"\\..\\..");
+    if (!narrow(folder, paths.fsRoot)) paths.unheldFolder = folder;
     paths.prefs = paths.fsRoot + "\\Velmora\\Skyliner\\Prefs.cfg";
     return paths;
+}
+
+std::u16string UnheldFolderMessage(const std::u16string& folder) {
+    return u"The simulator's folder\n" + folder +
+           u"\nhas characters that the language for non-Unicode programs set in Windows lacks: neither Flight "
+           u"Simulator 2004 nor this program can open its files, and this program will report them missing.\n\n"
+           u"Install the simulator in a folder named in that language, or set that language to one that has these "
+           u"characters (Control Panel, Region, Administrative), then restart Windows.";
 }

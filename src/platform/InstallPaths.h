@@ -11,12 +11,24 @@ struct InstallPaths {
     std::string fsRoot;  // the simulator's folder, resolved, without a separator at its end
     std::string prefs;   // fsRoot followed by the add-on's preferences file
     FolderSource source = FolderSource::Registry;
+    // The folder's true name where the ANSI code page cannot hold it, else empty: fsRoot then
+    // holds the code page's stand-ins for some of its characters and names no folder.
+    std::u16string unheldFolder;
 };
+
+// The ANSI code page's form of UTF-16 text; false where the code page has no form for some of
+// its characters, which the text then holds substitutes for.
+using AnsiNarrowing = bool (*)(const std::u16string& text, std::string& ansi);
 
 // From the simulator's registered "EXE Path" (nothing when it could not be read) or,
 // failing that, two folders above the current directory. The folder is resolved as Windows
 // resolves a path ("." and ".." parts and doubled separators removed), so that every path
 // built from it names its file as the user knows it. A drive's root is left as "C:", to
-// which the files' paths add their separator.
-InstallPaths ComputeInstallPaths(const std::optional<std::string>& registeredExePath,
-                                 const std::string& currentDirectory);
+// which the files' paths add their separator. The folder is resolved in UTF-16, where no
+// part of a character reads as a separator, and only then narrowed to the code page.
+InstallPaths ComputeInstallPaths(const std::optional<std::u16string>& registeredExePath,
+                                 const std::u16string& currentDirectory, AnsiNarrowing narrow);
+
+// What the user is told when the folder's name cannot be held: the folder named in full,
+// why neither this program nor the simulator can use it, and what to do.
+std::u16string UnheldFolderMessage(const std::u16string& folder);

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "platform/SystemCodePage.h"
 
 namespace {
 
@@ -22,7 +23,9 @@ FileStatus StatusOf(DWORD error) {
         case ERROR_PATH_NOT_FOUND:
         case ERROR_INVALID_DRIVE:
         case ERROR_BAD_NETPATH:
-        case ERROR_BAD_NET_NAME: return FileStatus::FolderMissing;
+        case ERROR_BAD_NET_NAME:
+        // No folder has a name with '?', the code page's stand-in for a character it cannot hold.
+        case ERROR_INVALID_NAME: return FileStatus::FolderMissing;
         case ERROR_ACCESS_DENIED: return FileStatus::AccessDenied;
         case ERROR_WRITE_PROTECT: return FileStatus::ReadOnly;
         case ERROR_SHARING_VIOLATION:
@@ -47,24 +50,6 @@ FileStatus StatusOf(DWORD error) {
 }
 
 FileStatus StatusOfLastError() { return StatusOf(GetLastError()); }
-
-std::wstring Widen(const std::string& text) {
-    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
-}
-
-// The ANSI text of a UTF-16 path, or nothing when the code page cannot hold it exactly.
-bool Narrow(const std::wstring& wide, std::string& text) {
-    BOOL lossy = FALSE;
-    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                                     nullptr, 0, nullptr, &lossy);
-    text.assign(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), &text[0], length,
-                        nullptr, &lossy);
-    return !lossy;
-}
 
 // Paths shorter than this work in their plain form with every function used here.
 constexpr std::size_t kPlainPathLimit = MAX_PATH - 12;

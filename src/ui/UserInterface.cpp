@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/SystemCodePage.h"
 #include "ui/ModalDialog.h"
 
 namespace {
@@ -11,6 +12,9 @@ class RealUserInterface final : public UserInterface {
 public:
     int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT style) override {
         return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
+    }
+    int ShowUnicodeMessage(HWND owner, const std::u16string& text, const std::string& caption, UINT style) override {
+        return MessageBoxW(owner, std::wstring(text.begin(), text.end()).c_str(), Widen(caption).c_str(), style);
     }
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override { return dialog.RunModalLoop(owner); }
 };
@@ -43,6 +47,10 @@ void LeaveDialog(HWND dialog) {
 
 int ShowMessage(const std::string& text, const std::string& caption, UINT icon, HWND owner) {
     return CurrentUserInterface().ShowMessage(owner ? owner : DefaultOwner(), text, caption, MB_OK | icon);
+}
+
+int ShowUnicodeMessage(const std::u16string& text, const std::string& caption, UINT icon, HWND owner) {
+    return CurrentUserInterface().ShowUnicodeMessage(owner ? owner : DefaultOwner(), text, caption, MB_OK | icon);
 }
 
 bool AskYesNo(const std::string& text, const std::string& caption, UINT icon, HWND owner) {

@@ -12,6 +12,7 @@ class UserInterface {
 public:
     virtual ~UserInterface() = default;
     virtual int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT style) = 0;
+    virtual int ShowUnicodeMessage(HWND owner, const std::u16string& text, const std::string& caption, UINT style) = 0;
     virtual INT_PTR RunModal(ModalDialog& dialog, HWND owner) = 0;
 };
 
@@ -34,6 +35,9 @@ void LeaveDialog(HWND dialog);
 
 // A message box with an OK button only, owned by `owner` or else by the default owner.
 int ShowMessage(const std::string& text, const std::string& caption, UINT icon, HWND owner = nullptr);
+
+// The same, for a text that the ANSI code page may not hold (a name the system gave in UTF-16).
+int ShowUnicodeMessage(const std::u16string& text, const std::string& caption, UINT icon, HWND owner = nullptr);
 
 // A question with Yes and No buttons, owned as ShowMessage's box is; true for Yes.
 bool AskYesNo(const std::string& text, const std::string& caption, UINT icon, HWND owner = nullptr);

@@ -100,7 +100,7 @@ TEST(PayloadFilesTest, AnIncompleteSaveNamesEachFailureAndWhatWasSaved) {
 // after a restore, or another program's change, it starts from the files again.
 TEST(RunStateTest, ASavedZeroFuelWeightCountsWhileTheFilesHoldItsPayload) {
     MemoryFileSystem memory;
-    RunState run(InstallPaths{"C:\\FS9", "C:\\FS9\\Prefs.cfg", FolderSource::Registry}, memory);
+    RunState run(InstallPaths{"C:\\FS9", "C:\\FS9\\Prefs.cfg", FolderSource::Registry, {}}, memory);
     const Variant& a320 = *FindVariant(kA320);
     const std::string file = CandidateFiles(a320, "C:\\FS9").front(), empty = "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n";
     memory.files[file] = empty;
@@ -116,7 +116,7 @@ TEST(RunStateTest, ASavedZeroFuelWeightCountsWhileTheFilesHoldItsPayload) {
 }
 
 TEST(PayloadFilesTest, NotInstalledNamesTheFilesLookedForAndAGuessedFolder) {
-    EXPECT_EQ(NotInstalledMessage(*FindVariant(kA319), ComputeInstallPaths(std::nullopt, "C:\\Tools\\Config")),
+    EXPECT_EQ(NotInstalledMessage(*FindVariant(kA319), InstallPaths{"C:", "C:\\Prefs.cfg", FolderSource::AboveCurrentFolder, {}}),
               "Sorry, this aircraft is not installed on your system\n\nNo aircraft file was found at\n"
               "C:\\Aircraft\\Velmora Quill A319\\Aircraft.cfg\nnor at\nC:\\Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg"
               "\n\nThe simulator's folder is not in the registry, so this program took the folder two levels above the "

@@ -36,6 +36,11 @@ public:
         answers.pop_front();
         return answer;
     }
+    std::vector<std::u16string> unicodeTexts;  // of the messages in UTF-16, which `messages` holds without text
+    int ShowUnicodeMessage(HWND owner, const std::u16string& text, const std::string& caption, UINT style) override {
+        unicodeTexts.push_back(text);
+        return ShowMessage(owner, "", caption, style);
+    }
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override;
     // The text of the one message shown since the messages were last taken, which must have
     // this caption, style and owner.

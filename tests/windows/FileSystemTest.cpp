@@ -51,6 +51,7 @@ TEST(FileSystemTest, UnreadableAndUnwritableFilesSayWhy) {
     EXPECT_EQ(aFolder.Write("Common", "UnitSystem", "0"), FileStatus::IsFolder);
     EXPECT_EQ(Profile(folder.Path("Prefs.cfg\\x\\Prefs.cfg")).CheckReadable(), FileStatus::FolderMissing);
     EXPECT_EQ(Profile(folder.Path("absent\\Prefs.cfg")).Write("Common", "UnitSystem", "0"), FileStatus::FolderMissing);
+    EXPECT_EQ(Profile(folder.Path("??\\Prefs.cfg")).CheckReadable(), FileStatus::FolderMissing);
     EXPECT_EQ(folder.FileCount(), 1);
 }
 

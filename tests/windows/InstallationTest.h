@@ -23,7 +23,7 @@ protected:
 
     ScratchFolder folder;
     RunState run{InstallPaths{folder.Path("").substr(0, folder.Path("").size() - 1), folder.Path("Prefs.cfg"),
-                              FolderSource::Registry}};
+                              FolderSource::Registry, {}}};
     const std::string& prefsPath = run.Paths().prefs;
     FakeUserInterface ui;
     HWND launcher = CreateWindowA("STATIC", "launcher", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);

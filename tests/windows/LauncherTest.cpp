@@ -20,22 +20,25 @@
 
 namespace {
 
-constexpr const char* kSimulatorKey = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0";
+constexpr const wchar_t* kSimulatorKey = L"SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\9.0";
 
 // Registers the simulator's folder, or removes it for null; the tests' Wine prefix has none.
-void Register(const char* folder) {
-    if (!folder) SHDeleteValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path");
-    else ASSERT_EQ(SHSetValueA(HKEY_LOCAL_MACHINE, kSimulatorKey, "EXE Path", REG_SZ, folder, DWORD(std::strlen(folder) + 1)),
+void Register(const wchar_t* folder) {
+    if (!folder) SHDeleteValueW(HKEY_LOCAL_MACHINE, kSimulatorKey, L"EXE Path");
+    else ASSERT_EQ(SHSetValueW(HKEY_LOCAL_MACHINE, kSimulatorKey, L"EXE Path", REG_SZ, folder, DWORD(2 * wcslen(folder) + 2)),
                    ERROR_SUCCESS);
 }
 
-// The registered folder is used resolved, however long; without it the start is two levels
-// above the current folder.
+// The registered folder is used resolved, however long, whole in code page 932 (LANG=ja_JP), and named in Unicode
+// at start where the code page cannot hold it. Without it the start is two levels above the current folder.
 TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
-    Register("C:\\Games\\FS9\\");
-    EXPECT_EQ(FindInstallPaths().prefs, "C:\\Games\\FS9\\Velmora\\Skyliner\\Prefs.cfg");
+    Register(L"D:\\Sim\\性能\\.\\FS9\\");
+    EXPECT_EQ(FindInstallPaths().fsRoot, GetACP() == 932 ? "D:\\Sim\\\x90\xab\x94\x5c\\FS9" : "D:\\Sim\\??\\FS9");
+    FakeUserInterface ui;
     CConfiguratorDlg launcher;
     ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
+    EXPECT_EQ(ui.messages.size(), GetACP() == 932 ? 0u : 1u);
+    for (const std::u16string& text : ui.unicodeTexts) EXPECT_EQ(text.find(u"\nD:\\Sim\\性能\\FS9\n"), 22u);
     EXPECT_NE(SendMessageA(launcher.Window(), WM_GETICON, ICON_SMALL, 0), 0);
     for (int id = IDC_AIRCRAFT_CONFIGURATION; id < IDC_AIRCRAFT_CONFIGURATION + 4; ++id) {
         EXPECT_NE(SendMessageA(launcher.Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << id;
@@ -44,10 +47,10 @@ TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     GetMenuStringA(GetSystemMenu(launcher.Window(), FALSE), IDM_RESTORE_BACKUPS, item, sizeof item, MF_BYCOMMAND);
     EXPECT_STREQ(item, "Restore &backups...");
 
-    std::string deep = "D:";
-    while (deep.size() < 700) deep += "\\Simulators and their many add-ons";
+    std::wstring deep = L"D:";
+    while (deep.size() < 700) deep += L"\\Simulators and their many add-ons";
     Register(deep.c_str());
-    EXPECT_EQ(FindInstallPaths().fsRoot, deep);
+    EXPECT_EQ(FindInstallPaths().fsRoot, std::string(deep.begin(), deep.end()));
 
     Register(nullptr);
     char previous[MAX_PATH];

@@ -110,7 +110,8 @@ void OnFuelPlanner(HWND owner) {
         if (const Variant* variant = SelectedInstalledVariant(owner)) {
             // A weight saved in this run wins over what the files give.
             const std::int32_t saved = VariantZfw[variant->selection - 1];
-            FuelPlanner planner(*variant, saved > 0 ? saved : FilesZeroFuelWeight(*variant, FsRootPath));
+            FuelPlanner planner(*variant, saved > 0 ? saved : FilesZeroFuelWeight(*variant, FsRootPath),
+                                FilesMaximumGrossWeight(*variant, FsRootPath));
             planner.DoModal();
         }
     }

@@ -99,8 +99,10 @@ TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
 class LauncherFlowsTest : public InstallationTest {
 protected:
     LauncherFlowsTest() {
-        // 3000 lb are 18 passengers, more than the 12 seats of the business class.
-        primary = folder.Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
+        // 3000 lb are 18 passengers, more than the 12 seats of the business class; 100000 lb
+        // are 45360 kg.
+        primary = folder.Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n"
+                                                  "max_gross_weight=100000\r\n");
         alternative = folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
         a319 = folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg",
                           "[WEIGHT_AND_BALANCE]\r\nstation_load.5=\"11000, 0.0, 0.0, 0.0, Coach\"\r\n");
@@ -161,6 +163,11 @@ TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
         if (dialog == IDD_FUEL_PLANNER) {  // from the file: 42412 kg empty and its 18 first-class seats held to 12
             ui.Script(dialog, [](ModalDialog& planner) {
                 EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "43312");
+                SetItemText(planner.Window(), IDC_PLANNER_DISTANCE, "500");
+                SetItemText(planner.Window(), IDC_PLANNER_ALTITUDE, "35000");
+                Press(planner, IDC_PLANNER_VALIDATE);
+                EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_TAKE_OFF_WEIGHT_NOTE),
+                          "Take-off weight 48153 kg is above the maximum of 45360 kg in the aircraft file.");
             });
         }
         run(launcher);

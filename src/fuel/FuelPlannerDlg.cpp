@@ -30,6 +30,7 @@ constexpr Field kFields[] = {
     {IDC_PLANNER_LEFT_OUTER, &FuelPlannerTexts::outerTank, 0},
     {IDC_PLANNER_RIGHT_OUTER, &FuelPlannerTexts::outerTank, 0},
     {IDC_PLANNER_CENTER, &FuelPlannerTexts::centerTank, 0},
+    {IDC_PLANNER_TAKE_OFF_WEIGHT_NOTE, &FuelPlannerTexts::takeOffWeightNote, 0},
     {IDC_PLANNER_ZFW_UNIT, &FuelPlannerTexts::weightUnit, 0},
     {IDC_PLANNER_TAXI_UNIT, &FuelPlannerTexts::weightUnit, 0},
     {IDC_PLANNER_TRIP_UNIT, &FuelPlannerTexts::weightUnit, 0},
@@ -46,9 +47,10 @@ constexpr COLORREF kFuelOnBoardTextColor = RGB(255, 255, 255);
 
 }  // namespace
 
-FuelPlanner::FuelPlanner(const Variant& variant, std::int32_t savedZeroFuelWeight, HWND parent)
+FuelPlanner::FuelPlanner(const Variant& variant, std::int32_t savedZeroFuelWeight, std::int32_t maximumGrossWeight,
+                         HWND parent)
     : ModalDialog(IDD_FUEL_PLANNER, parent),
-      form_(variant, savedZeroFuelWeight) {
+      form_(variant, savedZeroFuelWeight, maximumGrossWeight) {
     Bind(IDC_PLANNER_FUEL_ON_BOARD, fuelOnBoard_);
     Bind(IDC_PLANNER_CENTER, center_);
     Bind(IDC_PLANNER_RIGHT_INNER, rightInner_);

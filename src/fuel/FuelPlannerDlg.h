@@ -9,8 +9,10 @@
 // the window copies texts between it and the controls and shows its messages.
 class FuelPlanner : public ModalDialog {
 public:
-    // Opens on the zero-fuel weight that the variant's load manager last saved (0: none).
-    FuelPlanner(const Variant& variant, std::int32_t savedZeroFuelWeight, HWND parent = nullptr);
+    // Opens on the zero-fuel weight that the variant's load manager last saved (0: none);
+    // notes plans above the maximum gross weight in kg of the aircraft file (0: unknown).
+    FuelPlanner(const Variant& variant, std::int32_t savedZeroFuelWeight, std::int32_t maximumGrossWeight,
+                HWND parent = nullptr);
 
 protected:
     bool OnInitDialog() override;

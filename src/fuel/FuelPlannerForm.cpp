@@ -28,9 +28,6 @@ constexpr std::int32_t kHighestCruisingAltitude = 41000;
 
 const FuelPlannerMessage kMandatoryFieldsMissing{"All the mandatory fields must be filled.", "ERROR"};
 const FuelPlannerMessage kAltitudeTooHigh{"The cruising altitude cannot be above 41000 feet.", "ERROR"};
-const FuelPlannerMessage kDistanceTooShort{
-    "The flying distance is too short for this cruising altitude. Lower the cruising altitude or check the distance.",
-    "ERROR"};
 const FuelPlannerMessage kTanksTooSmall{"This aircraft can not take enough fuel for this trip !!", "ERROR"};
 
 std::string Decimal(std::int32_t value) { return std::to_string(value); }
@@ -47,7 +44,9 @@ std::string ConvertFieldUnit(const std::string& text, UnitSystem newUnits) {
     return Decimal(TruncateToInt(FieldNumber(text) * factor));
 }
 
-FuelPlannerForm::FuelPlannerForm(const Variant& variant, std::int32_t savedZeroFuelWeight) : variant_(&variant) {
+FuelPlannerForm::FuelPlannerForm(const Variant& variant, std::int32_t savedZeroFuelWeight,
+                                 std::int32_t maximumGrossWeight)
+    : variant_(&variant), maximumGrossWeight_(maximumGrossWeight) {
     texts.costIndex = Decimal(kDefaultCostIndex);
     if (savedZeroFuelWeight > 0) texts.zeroFuelWeight = Decimal(savedZeroFuelWeight);
     texts.taxiFuel = kDefaultTaxiFuel;
@@ -72,6 +71,14 @@ std::string FuelPlannerForm::TankText(std::int32_t kilograms, float fraction) co
     return text;
 }
 
+void FuelPlannerForm::ShowTakeOffWeightNote() {
+    texts.takeOffWeightNote.clear();
+    if (maximumGrossWeight_ <= 0 || takeOffWeight_ <= maximumGrossWeight_) return;
+    texts.takeOffWeightNote = "Take-off weight " + ToDisplay(takeOffWeight_) + " " + texts.weightUnit +
+                              " is above the maximum of " + ToDisplay(maximumGrossWeight_) + " " + texts.weightUnit +
+                              " in the aircraft file.";
+}
+
 void FuelPlannerForm::ShowTankAmounts() {
     texts.innerTank = TankText(inner_, innerFraction_);
     texts.centerTank = TankText(center_, centerFraction_);
@@ -94,15 +101,26 @@ std::optional<FuelPlannerMessage> FuelPlannerForm::Validate() {
                                       "). Check the weight and its unit.",
                                   "ERROR"};
     }
-    const std::int32_t trip = PlanTripFuel(*variant_, distance, altitude, costIndex, zeroFuelWeight);
     // A hop of a few miles to a high cruise: the descent would begin before the climb ends.
-    if (trip <= 0) return kDistanceTooShort;
+    // Measured at the zero-fuel weight, the lightest the aircraft flies, so that no flight
+    // that could reach the altitude is refused, and the distance named is itself accepted.
+    const std::int32_t shortest = ShortestTripDistance(*variant_, altitude, zeroFuelWeight);
+    if (distance < shortest) {
+        return FuelPlannerMessage{"The flying distance is too short for this cruising altitude. The shortest flight "
+                                  "that reaches " + Decimal(altitude) + " feet at this zero-fuel weight is " +
+                                      Decimal(shortest) + " NM. Lower the cruising altitude or check the distance.",
+                                  "ERROR"};
+    }
+    const std::int32_t trip = PlanTripFuel(*variant_, distance, altitude, costIndex, zeroFuelWeight);
 
     const std::int32_t total = FuelOnBoard(trip, ToKilograms(texts.taxiFuel), FieldNumber(texts.routeReserve),
                                            ToKilograms(texts.finalFuel));
     const FuelDistribution tanks = DistributeFuel(*variant_, total);
     texts.tripFuel = ToDisplay(trip);
     texts.fuelOnBoard = ToDisplay(total);
+    // The sum saturates instead of overflowing.
+    takeOffWeight_ = TruncateToInt(static_cast<double>(zeroFuelWeight) + total);
+    ShowTakeOffWeightNote();
     inner_ = tanks.inner;
     innerFraction_ = tanks.innerFraction;
     center_ = tanks.center;
@@ -135,4 +153,5 @@ void FuelPlannerForm::RefreshUnits() {
         *weight = ConvertFieldUnit(*weight, units_);
     }
     ShowTankAmounts();
+    ShowTakeOffWeightNote();
 }

@@ -29,6 +29,8 @@ struct FuelPlannerTexts {
     std::string innerTank;    // "amount (fill%)"
     std::string outerTank;    // "---" on a variant without outer tanks
     std::string centerTank;
+    // Empty unless the take-off weight is above the aircraft file's maximum.
+    std::string takeOffWeightNote;
     // Unit labels.
     std::string weightUnit;     // of every weight field
     std::string costIndexUnit;
@@ -57,14 +59,15 @@ class FuelPlannerForm {
 public:
     // The opening state for the variant: cost index 50, the zero-fuel weight that its load
     // manager last saved (0: none), taxi 200 kg, reserve 5 %, final 1000 kg, in metric; no
-    // results.
-    FuelPlannerForm(const Variant& variant, std::int32_t savedZeroFuelWeight);
+    // results. Plans heavier than the maximum gross weight in kg (0: unknown) get a note.
+    FuelPlannerForm(const Variant& variant, std::int32_t savedZeroFuelWeight, std::int32_t maximumGrossWeight);
 
     FuelPlannerTexts texts;
 
     // Computes trip fuel, fuel on board and the tank split from the texts and writes the
-    // results. A refusal leaves every result as it was. A total that does not fit the
-    // tanks is shown filled to capacity, with a message.
+    // results. A refusal leaves every result as it was; a flight too short to climb to its
+    // cruising altitude and descend again is refused. A total that does not fit the tanks
+    // is shown filled to capacity, with a message.
     std::optional<FuelPlannerMessage> Validate();
 
     // Switches the display units: the weight fields are converted from their texts, the
@@ -76,15 +79,18 @@ private:
     std::string ToDisplay(std::int32_t kilograms) const;
     std::string TankText(std::int32_t kilograms, float fraction) const;
     void ShowTankAmounts();
+    void ShowTakeOffWeightNote();
     void RefreshUnits();
 
     const Variant* variant_;
+    std::int32_t maximumGrossWeight_;
     UnitSystem units_ = UnitSystem::Metric;
     float unitFactor_ = 1.0f;  // display units per kilogram
     // The stored results of the last computation, in kilograms.
     std::int32_t inner_ = 0;
     std::int32_t outer_ = 0;
     std::int32_t center_ = 0;
+    std::int32_t takeOffWeight_ = 0;  // the zero-fuel weight and the fuel on board
     float innerFraction_ = 0.0f;
     float outerFraction_ = 0.0f;
     float centerFraction_ = 0.0f;

@@ -1,5 +1,7 @@
 #include "fuel/TripFuel.h"
 
+#include <cmath>
+
 #include "fuel/ClimbDescentLookup.h"
 #include "fuel/ClimbDescentSpeeds.h"
 #include "fuel/CruisePerformance.h"
@@ -57,4 +59,9 @@ std::int32_t PlanTripFuel(const Variant& variant, std::int32_t distance, std::in
     const std::int32_t firstGuessWeight = TruncateToInt(zeroFuelWeight + kFuelPerMileGuess * distance);
     const std::int32_t firstTrip = TripFuel(variant, distance, altitude, costIndex, firstGuessWeight);
     return TripFuel(variant, distance, altitude, costIndex, TruncateToInt(static_cast<double>(zeroFuelWeight) + firstTrip));
+}
+
+std::int32_t ShortestTripDistance(const Variant& variant, std::int32_t altitude, std::int32_t weight) {
+    return TruncateToInt(std::ceil(ClimbLookup(kClimbDistance, variant, weight, altitude) +
+                                   DescentLookup(kDescentDistance, variant, weight, altitude)));
 }

@@ -15,3 +15,7 @@ std::int32_t TripFuel(const Variant& variant, std::int32_t distance, std::int32_
 // then one pass with that result on board. Exactly two passes, not iterated further.
 std::int32_t PlanTripFuel(const Variant& variant, std::int32_t distance, std::int32_t altitude, std::int32_t costIndex,
                           std::int32_t zeroFuelWeight);
+
+// The shortest whole distance (NM) that holds the climb to the cruising altitude (ft) and
+// the descent from it, as the climb and descent distance tables give them at the weight (kg).
+std::int32_t ShortestTripDistance(const Variant& variant, std::int32_t altitude, std::int32_t weight);

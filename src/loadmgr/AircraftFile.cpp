@@ -23,6 +23,8 @@ std::optional<std::int32_t> ReadPounds(const ProfileSnapshot& file, const char* 
     return ScanLeadingInt(text).value_or(-1);
 }
 
+std::int32_t RoundedKilograms(std::int32_t pounds) { return TruncateToInt(pounds * kKilogramsPerPound + 0.5); }
+
 std::int32_t ReadPassengers(const ProfileSnapshot& file, const char* key) {
     std::optional<std::int32_t> pounds = ReadPounds(file, key);
     if (!pounds || *pounds < 1) return 0;
@@ -65,8 +67,7 @@ WeightAndBalance ReadWeightAndBalance(const ProfileSnapshot& file, std::int32_t 
     if (!emptyPounds) {
         payload.emptyWeight = TruncateToInt(defaultEmptyWeightLb * kKilogramsPerPound);
     } else {
-        std::int32_t pounds = *emptyPounds < 1 ? defaultEmptyWeightLb : *emptyPounds;
-        payload.emptyWeight = TruncateToInt(pounds * kKilogramsPerPound + 0.5);
+        payload.emptyWeight = RoundedKilograms(*emptyPounds < 1 ? defaultEmptyWeightLb : *emptyPounds);
     }
     payload.firstCabinCount = ReadPassengers(file, "station_load.4");
     payload.secondCabinCount = ReadPassengers(file, "station_load.5");
@@ -77,6 +78,11 @@ WeightAndBalance ReadWeightAndBalance(const ProfileSnapshot& file, std::int32_t 
 
 OwnedEntries PayloadEntries() {
     return {kSection, {"station_load.2", "station_load.3", "station_load.4", "station_load.5"}};
+}
+
+std::int32_t ReadMaximumGrossWeight(const ProfileSnapshot& file) {
+    const std::int32_t pounds = ReadPounds(file, "max_gross_weight").value_or(0);
+    return pounds < 1 ? 0 : RoundedKilograms(pounds);
 }
 
 FileStatus WriteWeightAndBalance(const std::string& path, const WeightAndBalance& payload,

@@ -38,6 +38,10 @@ struct OwnedEntries;
 // What a payload save writes: station_load.2 to .5 of [WEIGHT_AND_BALANCE].
 OwnedEntries PayloadEntries();
 
+// max_gross_weight of [WEIGHT_AND_BALANCE] in kilograms, rounded as the empty weight is; 0
+// when the entry is missing or holds no positive number.
+std::int32_t ReadMaximumGrossWeight(const ProfileSnapshot& file);
+
 // Writes station_load.2 to .5 in one replacement of the file; empty_weight is never
 // written. The other entries of the file keep their bytes.
 FileStatus WriteWeightAndBalance(const std::string& path, const WeightAndBalance& payload,

@@ -88,6 +88,11 @@ std::int32_t ZeroFuelWeightOf(const Variant& variant, const WeightAndBalance& pa
         .zeroFuelWeightKg;
 }
 
+std::int32_t FilesMaximumGrossWeight(const Variant& variant, const std::string& fsRoot, FileSystem& fileSystem) {
+    const ProfileSnapshot source = ReadPayloadSource(CandidateFiles(variant, fsRoot), fileSystem);
+    return source.Usable() ? ReadMaximumGrossWeight(source) : 0;
+}
+
 PayloadSaveOutcome SavePayloadToFiles(const std::vector<std::string>& candidates, const WeightAndBalance& payload,
                                       std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg,
                                       FileSystem& fileSystem) {

@@ -57,6 +57,11 @@ std::optional<WeightAndBalance> FilesPayload(const Variant& variant, const std::
 // The zero-fuel weight (kg) the load manager shows in kilograms for that payload.
 std::int32_t ZeroFuelWeightOf(const Variant& variant, const WeightAndBalance& payload);
 
+// The maximum gross weight (kg) in the file the load manager would read; 0 when that file
+// gives none or cannot be read.
+std::int32_t FilesMaximumGrossWeight(const Variant& variant, const std::string& fsRoot,
+                                     FileSystem& fileSystem = SystemFileSystem());
+
 // Writes the payload into every candidate file that exists, each tested just before it
 // is written.
 PayloadSaveOutcome SavePayloadToFiles(const std::vector<std::string>& candidates, const WeightAndBalance& payload,

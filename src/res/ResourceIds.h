@@ -100,6 +100,7 @@
 #define IDC_PLANNER_FINAL_UNIT 1036
 #define IDC_PLANNER_FOB_UNIT 1037
 #define IDC_PLANNER_BANNER 1038
+#define IDC_PLANNER_TAKE_OFF_WEIGHT_NOTE 1039
 // Load manager: one template per variant, the same controls in each
 #define IDD_A318_LOAD_MANAGER 131
 #define IDD_A319_LOAD_MANAGER 132

@@ -44,20 +44,23 @@ struct AircraftFileTest : ::testing::Test {
     ScratchFolder folder;
 };
 
+// The payload's figures, then the maximum gross weight (kg, 0: none).
 TEST_F(AircraftFileTest, ReadsWhatIsStoredAndFallsBackToTheDefaults) {
     const std::pair<const char*, std::vector<std::int32_t>> cases[] = {  // null: no file
-        {nullptr, {42411, 0, 0, 0, 0}},
-        {"max_gross_weight=169756\r\n", {42411, 0, 0, 0, 0}},  // missing: the default, truncated
-        {"empty_weight=0\r\n", {42412, 0, 0, 0, 0}},           // unusable: the default, rounded
-        {"empty_weight=none\r\n", {42412, 0, 0, 0, 0}},
-        {"EMPTY_WEIGHT = \"86650\" \r\n", {39304, 0, 0, 0, 0}},
-        {"empty_weight=\"86650\" ; lb\r\n", {42412, 0, 0, 0, 0}},  // quotes not at both ends
+        {nullptr, {42411, 0, 0, 0, 0, 0}},
+        {"max_gross_weight=169756\r\n", {42411, 0, 0, 0, 0, 77001}},  // missing: the default, truncated
+        {"empty_weight=0\r\nmax_gross_weight=0\r\n", {42412, 0, 0, 0, 0, 0}},  // unusable: the default, rounded
+        {"empty_weight=none\r\nmax_gross_weight=heavy\r\n", {42412, 0, 0, 0, 0, 0}},
+        {"EMPTY_WEIGHT = \"86650\" \r\nMax_Gross_Weight = \"149916\"\r\n", {39304, 0, 0, 0, 0, 68002}},
+        {"empty_weight=\"86650\" ; lb\r\n", {42412, 0, 0, 0, 0, 0}},  // quotes not at both ends
         // Unquoted, beyond the cabin (the slider clamps it), no number, negative.
         {"station_load.4=1322,   26.0, 0.0, 0.0, First\r\nstation_load.5=20000, 0.0, 0.0, 0.0, Coach\r\n"
-         "station_load.2=abc\r\nstation_load.3=-40\r\n", {42411, 8, 121, 0, 0}}};
+         "station_load.2=abc\r\nstation_load.3=-40\r\nmax_gross_weight=-169756\r\n", {42411, 8, 121, 0, 0, 0}}};
     for (const auto& [entries, expected] : cases) {
-        std::string path = entries ? WithWeights(entries) : folder.Path("none.cfg");
-        EXPECT_EQ(Figures(ReadWeightAndBalance(Profile(path).Snapshot(), 93500, 1614, 2131)), expected) << (entries ? entries : "");
+        const ProfileSnapshot file = Profile(entries ? WithWeights(entries) : folder.Path("none.cfg")).Snapshot();
+        std::vector<std::int32_t> read = Figures(ReadWeightAndBalance(file, 93500, 1614, 2131));
+        read.push_back(ReadMaximumGrossWeight(file));
+        EXPECT_EQ(read, expected) << (entries ? entries : "");
     }
 }
 

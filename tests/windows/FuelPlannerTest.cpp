@@ -14,7 +14,7 @@ namespace {
 // themselves are the form's, tested natively.
 TEST(FuelPlannerTest, TypedFlightByEnterAndByButton) {
     FakeUserInterface ui;
-    FuelPlanner planner(*FindVariant(kA320), 60000);
+    FuelPlanner planner(*FindVariant(kA320), 60000, 0);
     HWND window = planner.CreateForTest(nullptr);
     ASSERT_NE(window, nullptr);
     auto type = [&](int id, const std::string& keys) {

@@ -101,8 +101,10 @@ TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
 class LauncherFlowsTest : public InstallationTest {
 protected:
     LauncherFlowsTest() {
-        // 3000 lb are 18 passengers, more than the 12 seats of the business class.
-        primary = folder.Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n");
+        // 3000 lb are 18 passengers, more than the 12 seats of the business class; 100000 lb
+        // are 45360 kg.
+        primary = folder.Put(kPrimary, kWeights + "station_load.4=\"3000, 26.0, 0.0, 0.0, First\"\r\n"
+                                                  "max_gross_weight=100000\r\n");
         alternative = folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg", kWeights);
         a319 = folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg", a319Bytes);
     }
@@ -163,6 +165,11 @@ TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
         if (dialog == IDD_FUEL_PLANNER) {  // from the file: 42412 kg empty and its 18 first-class seats held to 12
             ui.Script(dialog, [](ModalDialog& planner) {
                 EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "43312");
+                SetItemText(planner.Window(), IDC_PLANNER_DISTANCE, "500");
+                SetItemText(planner.Window(), IDC_PLANNER_ALTITUDE, "35000");
+                Press(planner, IDC_PLANNER_VALIDATE);
+                EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_TAKE_OFF_WEIGHT_NOTE),
+                          "Take-off weight 48153 kg is above the maximum of 45360 kg in the aircraft file.");
             });
         }
         flow(launcher, run);
@@ -257,7 +264,8 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
 // update that a restore would undo). No, or no row checked, changes nothing; Yes puts back
 // what it can and says which file could not be restored and why.
 TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
-    folder.Put(std::string(kPrimary) + ".skyliner-backup", kWeights);
+    const std::string kept = kWeights + "max_gross_weight=100000\r\n";  // differs in the payload alone
+    folder.Put(std::string(kPrimary) + ".skyliner-backup", kept);
     folder.Put("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg.skyliner-backup", kWeights + "station_load.2=\"1\"\r\n");
     folder.Put("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg.skyliner-backup", "[GENERAL]\r\natc_id=Q\r\n");
     ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
@@ -287,7 +295,7 @@ TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
     EXPECT_EQ(std::tie(ui.messages[1].text, ui.messages[1].caption),
               std::make_tuple("Restored:\n" + primary + "\n\nNot restored:\n" + alternative + ": the file is read-only.",
                               "Restore Backups"));
-    EXPECT_EQ(folder.Take(kPrimary), kWeights);
+    EXPECT_EQ(folder.Take(kPrimary), kept);
     EXPECT_EQ(folder.Take("Aircraft\\Velmora Quill A320IAE\\Aircraft.cfg"), kWeights);
     EXPECT_EQ(folder.Take("Aircraft\\Velmora Quill A319IAE\\Aircraft.cfg"), a319Bytes);
 }

@@ -36,9 +36,9 @@ public:
 
     virtual ~FileSystem() = default;
 
-    // Waits a few seconds at most for the write lock named after the file's full path.
-    // OtherWriterSaving if another writer keeps it that long. Where the system can make no
-    // lock at all, Ok with none: the write then relies on its check before the swap.
+    // Waits a few seconds at most for the write lock named after the file's full path, one
+    // for the whole computer, which the thread holding it may take again. OtherWriterSaving
+    // if another writer keeps it that long; NoWriteLock where the system can make none.
     virtual FileStatus LockForWriting(const std::string& path, std::unique_ptr<WriteLock>& lock) = 0;
 
     // Whole content of an existing file. NotFound or FolderMissing when absent; otherwise

@@ -142,6 +142,7 @@ bool FinalPath(HANDLE file, std::wstring& path) {
 
 // A mutex named after the file's full path in any letter case, as the system compares
 // paths. The path is hashed: a mutex name cannot hold backslashes or be as long as a path.
+// In the global name space: another user's copy (a second session) saves the same files.
 std::wstring WriteLockName(const std::string& path) {
     std::wstring wide = FullPath(Widen(path));
     if (wide.empty()) wide = Widen(path);
@@ -149,8 +150,24 @@ std::wstring WriteLockName(const std::string& path) {
     std::uint64_t hash = 14695981039346656037ull;
     for (wchar_t character : wide) hash = (hash ^ static_cast<std::uint16_t>(character)) * 1099511628211ull;
     wchar_t name[64];
-    std::swprintf(name, 64, L"Local\\FS9SkylinerConfig.save.%016llx", static_cast<unsigned long long>(hash));
+    std::swprintf(name, 64, L"Global\\FS9SkylinerConfig.save.%016llx", static_cast<unsigned long long>(hash));
     return name;
+}
+
+// Lets every user, elevated or not, wait for a write lock, whoever made it first (by
+// default only its maker and administrators may). Null where the system cannot express it.
+SECURITY_ATTRIBUTES* OpenToEveryone() {
+    static SECURITY_ATTRIBUTES security = [] {
+        SECURITY_ATTRIBUTES made = {sizeof made, nullptr, FALSE};
+        for (const char* text : {"D:(A;;GA;;;WD)S:(ML;;NW;;;LW)", "D:(A;;GA;;;WD)"}) {
+            if (ConvertStringSecurityDescriptorToSecurityDescriptorA(text, SDDL_REVISION_1, &made.lpSecurityDescriptor,
+                                                                     nullptr)) {
+                break;
+            }
+        }
+        return made;
+    }();
+    return security.lpSecurityDescriptor ? &security : nullptr;
 }
 
 class MutexLock final : public FileSystem::WriteLock {
@@ -227,13 +244,13 @@ std::string SecurityOf(const std::string& path) {
 class Win32FileSystem final : public FileSystem {
 public:
     FileStatus LockForWriting(const std::string& path, std::unique_ptr<WriteLock>& lock) override {
-        HANDLE mutex = CreateMutexW(nullptr, FALSE, WriteLockName(path).c_str());
-        if (!mutex) return FileStatus::Ok;  // the write relies on its check before the swap
+        HANDLE mutex = CreateMutexW(OpenToEveryone(), FALSE, WriteLockName(path).c_str());
+        if (!mutex) return FileStatus::NoWriteLock;
         // An abandoned mutex is one whose writer was killed: its file is whole (old or new).
         DWORD waited = WaitForSingleObject(mutex, kWriteLockTimeoutMilliseconds);
         if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
             CloseHandle(mutex);
-            return waited == WAIT_TIMEOUT ? FileStatus::OtherWriterSaving : FileStatus::Ok;
+            return waited == WAIT_TIMEOUT ? FileStatus::OtherWriterSaving : FileStatus::NoWriteLock;
         }
         lock = std::make_unique<MutexLock>(mutex);
         return FileStatus::Ok;

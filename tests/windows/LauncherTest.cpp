@@ -59,6 +59,24 @@ TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     EXPECT_EQ(prefs, "C:\\Velmora\\Skyliner\\Prefs.cfg");
 }
 
+// Enter presses the focused button, first the one focused when the launcher opens: only
+// Exit ends the launcher.
+TEST(LauncherTest, EnterPressesTheFocusedButton) {
+    FakeUserInterface ui;
+    ui.dialogsFail = true;
+    CConfiguratorDlg launcher;
+    ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
+    const std::pair<int, std::vector<int>> presses[] = {
+        {0, {IDD_CONFIGURATION}}, {IDC_FUEL_PLANNER, {IDD_AIRCRAFT_SELECTOR}}, {IDCANCEL, {}}};
+    for (const auto& [focus, runs] : presses) {
+        if (focus) SendMessageA(launcher.Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(launcher.Item(focus)), TRUE);
+        ui.modalRuns.clear();
+        PressKeys(launcher.Window(), {VK_RETURN});
+        EXPECT_EQ(ui.modalRuns, runs) << focus;
+        EXPECT_EQ(launcher.Window() == nullptr, focus == IDCANCEL) << focus;
+    }
+}
+
 // A window of another process, once it shows.
 HWND AwaitWindow(const char* caption) {
     HWND window = nullptr;

@@ -61,8 +61,9 @@ public:
     // Gives `to` the attributes (permissions) of `from`.
     virtual FileStatus CopyAttributes(const std::string& from, const std::string& to) = 0;
 
-    // Atomically puts `source` in the place of `target`, replacing it if it exists.
-    virtual FileStatus Replace(const std::string& source, const std::string& target) = 0;
+    // Atomically puts `source` in the place of `target`. Without `replaceExisting` a target
+    // that exists stays as it is, and the answer is AlreadyExists.
+    virtual FileStatus Replace(const std::string& source, const std::string& target, bool replaceExisting) = 0;
 
     // Writes `bytes` into an existing file at `offset` (growing it if they reach past its
     // end) and flushes them to disk; the last resort where no file can be swapped in.

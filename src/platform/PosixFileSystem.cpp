@@ -223,8 +223,15 @@ public:
         return FileStatus::Ok;
     }
 
-    FileStatus Replace(const std::string& source, const std::string& target) override {
-        if (rename(source.c_str(), target.c_str()) != 0) return StatusOfErrno(errno, target);
+    // Without replacing, a second name that the system refuses where the target exists,
+    // then the first name goes.
+    FileStatus Replace(const std::string& source, const std::string& target, bool replaceExisting) override {
+        if (!replaceExisting) {
+            if (link(source.c_str(), target.c_str()) != 0) return StatusOfErrno(errno, target);
+            unlink(source.c_str());
+        } else if (rename(source.c_str(), target.c_str()) != 0) {
+            return StatusOfErrno(errno, target);
+        }
         SyncFolder(target);
         return FileStatus::Ok;
     }

@@ -348,9 +348,9 @@ public:
     // A rename within the folder: the new content appears at once and whole. (ReplaceFile
     // would keep more of the old file, but some of its failures leave no file at the
     // target at all.)
-    FileStatus Replace(const std::string& source, const std::string& target) override {
+    FileStatus Replace(const std::string& source, const std::string& target, bool replaceExisting) override {
         if (!MoveFileExW(SystemPath(source).c_str(), SystemPath(target).c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                         (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH)) {
             return StatusOfLastError();
         }
         return FileStatus::Ok;

@@ -324,8 +324,10 @@ public:
                                   CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         DWORD error = GetLastError();
         if (file == INVALID_HANDLE_VALUE && !descriptor.empty() &&
-            (error == ERROR_INVALID_SECURITY_DESCR || error == ERROR_INVALID_ACL || error == ERROR_PRIVILEGE_NOT_HELD)) {
-            // A list the system will not apply to a new file: the folder's, as for any new file.
+            (error == ERROR_INVALID_SECURITY_DESCR || error == ERROR_INVALID_ACL || error == ERROR_PRIVILEGE_NOT_HELD ||
+             error == ERROR_INVALID_OWNER)) {
+            // A list the system will not apply to a new file (a Wine may refuse the creator as
+            // its owner): the folder's, as for any new file.
             file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         }
         if (file == INVALID_HANDLE_VALUE) return StatusOfLastError();

@@ -95,11 +95,14 @@ std::shared_ptr<void> StartProgram() {
 }
 
 // Started twice: the second start brings the first one's innermost window, its About box,
-// to the front and ends at once, opening nothing of its own.
+// to the front, the launcher restored from its minimised state, and ends at once, opening
+// nothing of its own.
 TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
     const auto first = StartProgram();
-    PostMessageA(AwaitWindow("FS9 Skyliner Config"), WM_SYSCOMMAND, IDM_ABOUT, 0);
+    const HWND launcher = AwaitWindow("FS9 Skyliner Config");
+    PostMessageA(launcher, WM_SYSCOMMAND, IDM_ABOUT, 0);
     const HWND about = AwaitWindow("About FS9 Skyliner Config");
+    ShowWindow(launcher, SW_MINIMIZE);
     HWND other = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     ASSERT_NE(GetForegroundWindow(), about);
@@ -110,6 +113,7 @@ TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(GetForegroundWindow(), about);
     EXPECT_NE(about, nullptr);
+    EXPECT_FALSE(IsIconic(launcher));
 }
 
 // The flows against a simulator folder that holds the A320 with its IAE version and, of the

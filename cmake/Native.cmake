@@ -22,6 +22,7 @@ add_executable(core_tests
     tests/core/ProfileSafetyTest.cpp
     tests/core/PreferencesTest.cpp
     tests/core/TestFiles.cpp
+    tests/core/WriteLockTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/core/fuel/FuelPlannerFormTest.cpp
 )

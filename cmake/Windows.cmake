@@ -75,6 +75,7 @@ add_executable(win32_tests
     tests/windows/FileSystemTest.cpp
     tests/core/ProfileCorpus.cpp
     tests/core/TestFiles.cpp
+    tests/core/WriteLockTest.cpp
 )
 target_include_directories(win32_tests PRIVATE tests/core src/res)
 target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})

@@ -66,3 +66,12 @@ bool CConfiguratorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& r
     }
     return false;
 }
+
+// Enter presses the focused button, whichever the dialog manager holds for the default, so
+// that only Exit, Escape and the close box end the program.
+void CConfiguratorDlg::OnOK() {
+    HWND focus = GetFocus();
+    if (focus && GetParent(focus) == Window()) {
+        SendMessageA(Window(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED), reinterpret_cast<LPARAM>(focus));
+    }
+}

@@ -4,9 +4,10 @@
 #include "app/SingleInstance.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    if (!ClaimSingleInstance()) {
-        BringRunningInstanceToFront();
-        return 0;
+    switch (ClaimSingleInstance()) {
+        case InstanceClaim::Claimed: break;
+        case InstanceClaim::RunningHere: BringRunningInstanceToFront(); return 0;
+        case InstanceClaim::RunningForAnotherUser: ReportRunningForAnotherUser(); return 0;
     }
     static CConfiguratorApp application;
     return application.Run();

@@ -14,8 +14,12 @@ CKeyAssigner::CKeyAssigner(KeyCommands& table, int slot, HWND parent)
 bool CKeyAssigner::HasSlot() const { return slot_ >= 0 && slot_ < kKeyCommandSlots; }
 
 bool CKeyAssigner::OnInitDialog() {
-    if (HasSlot()) SetItemText(Window(), IDC_KEY_COMMAND_NAME, table_[slot_].name);
-    // Empty, whatever the slot holds: the user presses the whole combination anew.
+    if (HasSlot()) {
+        SetItemText(Window(), IDC_KEY_COMMAND_NAME, table_[slot_].name);
+        // From what the slot holds, so that OK on an untouched capture keeps it.
+        const HotKey current = HotKeyFor({table_[slot_].modifier, table_[slot_].key});
+        capture_.Set(current.virtualKey, static_cast<BYTE>(current.modifierFlags));
+    }
     SetFocus(capture_.Handle());
     return false;
 }

@@ -19,6 +19,14 @@ struct KeyCapture {
 // the assignment, whatever modifier is held.
 KeyCapture ReadKeyCapture(std::uint8_t virtualKey, unsigned modifierFlags);
 
+// The hot-key control's key and modifier flags that capture `assignment`, for the capture
+// to start from; no key (0) for an assignment that no key captures.
+struct HotKey {
+    std::uint8_t virtualKey;
+    unsigned modifierFlags;
+};
+HotKey HotKeyFor(KeyAssignment assignment);
+
 // The question asked before `assignment` is taken from the command of slot `holder`, named
 // as the list and the assignment field name them.
 std::string ReassignQuestion(const KeyCommands& table, int holder, KeyAssignment assignment);

@@ -100,6 +100,12 @@ bool Unchanged(FileSystem& fileSystem, const std::string& path, const std::optio
     return status == FileStatus::Ok && now == *oldBytes;
 }
 
+// A file created by another program (the simulator's add-on making Prefs.cfg) while ours
+// was being made is then edited as the existing file it now is.
+FileStatus AppearedMeanwhile(FileStatus creation) {
+    return creation == FileStatus::AlreadyExists ? FileStatus::ChangedMeanwhile : creation;
+}
+
 }  // namespace
 
 FileStatus ReplaceFileContent(FileSystem& fileSystem, const std::string& path,
@@ -130,7 +136,9 @@ FileStatus ReplaceFileContent(FileSystem& fileSystem, const std::string& path,
         if (oldBytes && RefusedByFolder(status)) return RewriteInPlace(fileSystem, target, *oldBytes, bytes);
         // A name too long for a temporary file may still do for the file itself, and a new
         // file is created whole or not at all by the same call.
-        if (!oldBytes && status == FileStatus::NameTooLong) return fileSystem.WriteNewFile(target, bytes, permissionsOf);
+        if (!oldBytes && status == FileStatus::NameTooLong) {
+            return AppearedMeanwhile(fileSystem.WriteNewFile(target, bytes, permissionsOf));
+        }
         // The file was just read, so its folder exists: that is not the reason.
         if (oldBytes && status == FileStatus::FolderMissing) return FileStatus::Failed;
         return status;
@@ -146,9 +154,11 @@ FileStatus ReplaceFileContent(FileSystem& fileSystem, const std::string& path,
         fileSystem.Remove(temporary);
         return FileStatus::ChangedMeanwhile;
     }
-    status = fileSystem.Replace(temporary, target);
+    // A new file never takes the place of one that appeared since it was found missing.
+    status = fileSystem.Replace(temporary, target, oldBytes.has_value());
     if (status == FileStatus::Ok) return status;
     fileSystem.Remove(temporary);
-    if (oldBytes && RefusedByOtherProgram(status)) return RewriteInPlace(fileSystem, target, *oldBytes, bytes);
+    if (!oldBytes) return AppearedMeanwhile(status);
+    if (RefusedByOtherProgram(status)) return RewriteInPlace(fileSystem, target, *oldBytes, bytes);
     return status;
 }

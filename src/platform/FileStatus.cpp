@@ -18,6 +18,7 @@ const char* DescribeFileStatus(FileStatus status) {
         case FileStatus::NoTemporaryName: return "no temporary file could be made beside it";
         case FileStatus::ChangedMeanwhile: return "another program was changing it at the same time";
         case FileStatus::OtherWriterSaving: return "another program is saving it; try again in a moment";
+        case FileStatus::NoWriteLock: return "the lock that keeps two programs from saving it at once could not be made";
         case FileStatus::InvalidEntry:
             return "a name or value holds a line break, or a character its place in the file cannot hold";
         case FileStatus::Failed: break;

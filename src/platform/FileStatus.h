@@ -21,6 +21,7 @@ enum class FileStatus {
     ChangedMeanwhile,  // another program kept changing the file while it was written
     InvalidEntry,      // a name or value that could never be read back from the file
     OtherWriterSaving, // another program using this engine kept the file's write lock
+    NoWriteLock,       // the system could make no write lock for the file
 };
 
 // NotFound or FolderMissing: the file is simply not there, and reads give their defaults.

@@ -36,9 +36,9 @@ public:
 
     virtual ~FileSystem() = default;
 
-    // Waits a few seconds at most for the write lock named after the file's full path.
-    // OtherWriterSaving if another writer keeps it that long. Where the system can make no
-    // lock at all, Ok with none: the write then relies on its check before the swap.
+    // Waits a few seconds at most for the write lock named after the file's full path, one
+    // for the whole computer, which the thread holding it may take again. OtherWriterSaving
+    // if another writer keeps it that long; NoWriteLock where the system can make none.
     virtual FileStatus LockForWriting(const std::string& path, std::unique_ptr<WriteLock>& lock) = 0;
 
     // Whole content of an existing file. NotFound or FolderMissing when absent; otherwise
@@ -61,8 +61,9 @@ public:
     // Gives `to` the attributes (permissions) of `from`.
     virtual FileStatus CopyAttributes(const std::string& from, const std::string& to) = 0;
 
-    // Atomically puts `source` in the place of `target`, replacing it if it exists.
-    virtual FileStatus Replace(const std::string& source, const std::string& target) = 0;
+    // Atomically puts `source` in the place of `target`. Without `replaceExisting` a target
+    // that exists stays as it is, and the answer is AlreadyExists.
+    virtual FileStatus Replace(const std::string& source, const std::string& target, bool replaceExisting) = 0;
 
     // Writes `bytes` into an existing file at `offset` (growing it if they reach past its
     // end) and flushes them to disk; the last resort where no file can be swapped in.

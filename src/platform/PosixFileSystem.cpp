@@ -10,8 +10,11 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <map>
 #include <string>
 #include <thread>
 
@@ -76,32 +79,79 @@ void SyncFolder(const std::string& path) {
     close(folder);
 }
 
-// An advisory lock on the file's folder: it outlives the swap, which gives the file a new
-// node, and a killed writer's lock goes with its process.
-class FolderLock final : public FileSystem::WriteLock {
+// The write lock of one file for the whole computer: an advisory lock on a file of the
+// machine's temporary folder named after the file's full path. It outlives the swap, which
+// gives the file a new node, and a killed writer's lock goes with its process.
+std::string WriteLockName(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    char folder[PATH_MAX];
+    std::string full = realpath(ParentFolder(path).c_str(), folder) ? std::string(folder) + "/" + name : path;
+    std::uint64_t hash = 14695981039346656037ull;
+    for (char character : full) hash = (hash ^ static_cast<unsigned char>(character)) * 1099511628211ull;
+    char lockName[64];
+    std::snprintf(lockName, sizeof lockName, "/tmp/FS9SkylinerConfig.save.%016llx", static_cast<unsigned long long>(hash));
+    return lockName;
+}
+
+// Opened without creating first: a file that another user made in the shared folder may be
+// refused to a creating open. Readable by all, so that any user may lock it.
+int OpenLockFile(const std::string& name) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        int descriptor = open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (descriptor >= 0 || errno != ENOENT) return descriptor;
+        descriptor = open(name.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (descriptor >= 0) return fchmod(descriptor, 0644), descriptor;
+        if (errno != EEXIST) return -1;
+    }
+    return -1;
+}
+
+// The locks this thread holds, by name, with how many times it took each: a thread may take
+// one again, as it may a mutex on Windows, where another thread waits.
+struct HeldLock {
+    int descriptor;
+    int takers;
+};
+thread_local std::map<std::string, HeldLock> heldLocks;
+
+class FileLock final : public FileSystem::WriteLock {
 public:
-    explicit FolderLock(int descriptor) : descriptor_(descriptor) {}
-    ~FolderLock() override { close(descriptor_); }
+    explicit FileLock(std::string name) : name_(std::move(name)) {}
+    ~FileLock() override {
+        auto held = heldLocks.find(name_);
+        if (--held->second.takers > 0) return;
+        close(held->second.descriptor);
+        heldLocks.erase(held);
+    }
 
 private:
-    int descriptor_;
+    std::string name_;
 };
 
 class PosixFileSystem final : public FileSystem {
 public:
     FileStatus LockForWriting(const std::string& path, std::unique_ptr<WriteLock>& lock) override {
-        int folder = open(ParentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (folder < 0) return FileStatus::Ok;  // the write reports why the folder is unusable
+        std::string name = WriteLockName(path);
+        auto held = heldLocks.find(name);
+        if (held != heldLocks.end()) {
+            ++held->second.takers;
+            lock = std::make_unique<FileLock>(name);
+            return FileStatus::Ok;
+        }
+        int descriptor = OpenLockFile(name);
+        if (descriptor < 0) return FileStatus::NoWriteLock;
         auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWriteLockTimeoutMilliseconds);
-        while (flock(folder, LOCK_EX | LOCK_NB) != 0) {
+        while (flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
             if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
                 bool busy = errno == EWOULDBLOCK;
-                close(folder);
-                return busy ? FileStatus::OtherWriterSaving : FileStatus::Ok;
+                close(descriptor);
+                return busy ? FileStatus::OtherWriterSaving : FileStatus::NoWriteLock;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
-        lock = std::make_unique<FolderLock>(folder);
+        heldLocks[name] = {descriptor, 1};
+        lock = std::make_unique<FileLock>(name);
         return FileStatus::Ok;
     }
 
@@ -173,8 +223,15 @@ public:
         return FileStatus::Ok;
     }
 
-    FileStatus Replace(const std::string& source, const std::string& target) override {
-        if (rename(source.c_str(), target.c_str()) != 0) return StatusOfErrno(errno, target);
+    // Without replacing, a second name that the system refuses where the target exists,
+    // then the first name goes.
+    FileStatus Replace(const std::string& source, const std::string& target, bool replaceExisting) override {
+        if (!replaceExisting) {
+            if (link(source.c_str(), target.c_str()) != 0) return StatusOfErrno(errno, target);
+            unlink(source.c_str());
+        } else if (rename(source.c_str(), target.c_str()) != 0) {
+            return StatusOfErrno(errno, target);
+        }
         SyncFolder(target);
         return FileStatus::Ok;
     }

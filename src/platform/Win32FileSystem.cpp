@@ -127,6 +127,7 @@ bool FinalPath(HANDLE file, std::wstring& path) {
 
 // A mutex named after the file's full path in any letter case, as the system compares
 // paths. The path is hashed: a mutex name cannot hold backslashes or be as long as a path.
+// In the global name space: another user's copy (a second session) saves the same files.
 std::wstring WriteLockName(const std::string& path) {
     std::wstring wide = FullPath(Widen(path));
     if (wide.empty()) wide = Widen(path);
@@ -134,8 +135,24 @@ std::wstring WriteLockName(const std::string& path) {
     std::uint64_t hash = 14695981039346656037ull;
     for (wchar_t character : wide) hash = (hash ^ static_cast<std::uint16_t>(character)) * 1099511628211ull;
     wchar_t name[64];
-    std::swprintf(name, 64, L"Local\\FS9SkylinerConfig.save.%016llx", static_cast<unsigned long long>(hash));
+    std::swprintf(name, 64, L"Global\\FS9SkylinerConfig.save.%016llx", static_cast<unsigned long long>(hash));
     return name;
+}
+
+// Lets every user, elevated or not, wait for a write lock, whoever made it first (by
+// default only its maker and administrators may). Null where the system cannot express it.
+SECURITY_ATTRIBUTES* OpenToEveryone() {
+    static SECURITY_ATTRIBUTES security = [] {
+        SECURITY_ATTRIBUTES made = {sizeof made, nullptr, FALSE};
+        for (const char* text : {"D:(A;;GA;;;WD)S:(ML;;NW;;;LW)", "D:(A;;GA;;;WD)"}) {
+            if (ConvertStringSecurityDescriptorToSecurityDescriptorA(text, SDDL_REVISION_1, &made.lpSecurityDescriptor,
+                                                                     nullptr)) {
+                break;
+            }
+        }
+        return made;
+    }();
+    return security.lpSecurityDescriptor ? &security : nullptr;
 }
 
 class MutexLock final : public FileSystem::WriteLock {
@@ -218,13 +235,13 @@ std::string SecurityOf(const std::string& path) {
 class Win32FileSystem final : public FileSystem {
 public:
     FileStatus LockForWriting(const std::string& path, std::unique_ptr<WriteLock>& lock) override {
-        HANDLE mutex = CreateMutexW(nullptr, FALSE, WriteLockName(path).c_str());
-        if (!mutex) return FileStatus::Ok;  // the write relies on its check before the swap
+        HANDLE mutex = CreateMutexW(OpenToEveryone(), FALSE, WriteLockName(path).c_str());
+        if (!mutex) return FileStatus::NoWriteLock;
         // An abandoned mutex is one whose writer was killed: its file is whole (old or new).
         DWORD waited = WaitForSingleObject(mutex, kWriteLockTimeoutMilliseconds);
         if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
             CloseHandle(mutex);
-            return waited == WAIT_TIMEOUT ? FileStatus::OtherWriterSaving : FileStatus::Ok;
+            return waited == WAIT_TIMEOUT ? FileStatus::OtherWriterSaving : FileStatus::NoWriteLock;
         }
         lock = std::make_unique<MutexLock>(mutex);
         return FileStatus::Ok;
@@ -298,8 +315,10 @@ public:
                                   CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         DWORD error = GetLastError();
         if (file == INVALID_HANDLE_VALUE && !descriptor.empty() &&
-            (error == ERROR_INVALID_SECURITY_DESCR || error == ERROR_INVALID_ACL || error == ERROR_PRIVILEGE_NOT_HELD)) {
-            // A list the system will not apply to a new file: the folder's, as for any new file.
+            (error == ERROR_INVALID_SECURITY_DESCR || error == ERROR_INVALID_ACL || error == ERROR_PRIVILEGE_NOT_HELD ||
+             error == ERROR_INVALID_OWNER)) {
+            // A list the system will not apply to a new file (a Wine may refuse the creator as
+            // its owner): the folder's, as for any new file.
             file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         }
         if (file == INVALID_HANDLE_VALUE) return StatusOfLastError();
@@ -322,9 +341,9 @@ public:
     // A rename within the folder: the new content appears at once and whole. (ReplaceFile
     // would keep more of the old file, but some of its failures leave no file at the
     // target at all.)
-    FileStatus Replace(const std::string& source, const std::string& target) override {
+    FileStatus Replace(const std::string& source, const std::string& target, bool replaceExisting) override {
         if (!MoveFileExW(SystemPath(source).c_str(), SystemPath(target).c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                         (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH)) {
             return StatusOfLastError();
         }
         return FileStatus::Ok;

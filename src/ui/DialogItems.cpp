@@ -102,4 +102,8 @@ std::string ComboBox::Text(int position) const {
     return text.data();
 }
 
+void HotKeyControl::Set(BYTE virtualKey, BYTE modifierFlags) const {
+    SendMessageA(Handle(), HKM_SETHOTKEY, MAKEWORD(virtualKey, modifierFlags), 0);
+}
+
 WORD HotKeyControl::HotKey() const { return LOWORD(SendMessageA(Handle(), HKM_GETHOTKEY, 0, 0)); }

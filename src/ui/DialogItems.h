@@ -60,6 +60,7 @@ public:
     BYTE VirtualKey() const { return LOBYTE(HotKey()); }
     // HOTKEYF_SHIFT, HOTKEYF_CONTROL, HOTKEYF_ALT and HOTKEYF_EXT.
     BYTE ModifierFlags() const { return HIBYTE(HotKey()); }
+    void Set(BYTE virtualKey, BYTE modifierFlags) const;
 
 private:
     WORD HotKey() const;

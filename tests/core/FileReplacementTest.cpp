@@ -72,8 +72,8 @@ TEST(FileReplacementTest, ACrashOrAFailureAtAnyStepLeavesTheOldOrTheNewFile) {
     }
 }
 
-// Another program that writes the file while we do keeps its change: our edit is made
-// again on its content. One that never stops is reported, and keeps its content.
+// Another program that writes or creates the file while we do keeps its change: our edit is
+// made again on its content. One that never stops is reported, and keeps its content.
 TEST(FileReplacementTest, ChangesByAnotherProgramDuringTheWriteAreKept) {
     for (int interruptions : {1, 2, 100}) {
         MemoryFileSystem fileSystem = WithFile(true);
@@ -90,6 +90,15 @@ TEST(FileReplacementTest, ChangesByAnotherProgramDuringTheWriteAreKept) {
         EXPECT_EQ(status, interruptions < 3 ? FileStatus::Ok : FileStatus::ChangedMeanwhile) << interruptions;
         EXPECT_EQ(fileSystem.files.size(), 1u);
     }
+    // A file that another program creates just before a new one is swapped in is edited.
+    MemoryFileSystem appearing = WithFile(false);
+    appearing.beforeOperation = [&](const std::string& operation) {
+        if (operation == "Replace" && !appearing.files.count(kPath)) appearing.files[kPath] = "[O]\r\nx=1\r\n";
+    };
+    ASSERT_EQ(WriteEmptyWeight(appearing, "1"), FileStatus::Ok);
+    Profile appeared(kPath, appearing);
+    EXPECT_EQ(appeared.ReadInt("O", "x", 0), 1) << "overwritten";
+    EXPECT_EQ(appeared.ReadInt("WEIGHT_AND_BALANCE", "empty_weight", 0), 1);
 }
 
 // Nothing is written where nothing may or need be: for an entry that could not be found

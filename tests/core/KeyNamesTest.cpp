@@ -4,6 +4,7 @@
 #include <tuple>
 #include <utility>
 
+#include "keys/KeyCapture.h"
 #include "keys/KeyNames.h"
 
 namespace {
@@ -43,9 +44,12 @@ TEST_F(KeyNamesTest, CapturedKeysAreNamedAfterTheirKeyCaps) {
             EXPECT_EQ(KeyName(Capture(c)) + KeyName(Capture(0x60 + c - '0')), c + (c + keypad));
         }
         // Every key gets a name or no key, never the "?" of an unknown code (but the
-        // standard name of the extra key left of Z is "?" itself).
+        // standard name of the extra key left of Z is "?" itself); a capture that starts from
+        // what a key gave gives it again.
         for (int virtualKey = 1; virtualKey < 256; ++virtualKey) {
             EXPECT_TRUE(KeyName(Capture(virtualKey)) != "?" || (virtualKey == 0xE2 && language == kUs)) << virtualKey;
+            const HotKey start = HotKeyFor({kNoModifier, Capture(virtualKey)});
+            EXPECT_EQ(VirtualKeyToKeyCode(start.virtualKey, start.modifierFlags).key, Capture(virtualKey)) << virtualKey;
         }
     }
     // Enter, Space, Tab, Escape, the Windows keys and F13 are no key.
@@ -55,6 +59,7 @@ TEST_F(KeyNamesTest, CapturedKeysAreNamedAfterTheirKeyCaps) {
     for (auto [flag, modifier] : flags) {
         const KeyAssignment f5 = VirtualKeyToKeyCode(0x74, flag);
         EXPECT_EQ(std::pair(f5.modifier, f5.key), std::pair(modifier, 63)) << flag;
+        EXPECT_EQ(HotKeyFor(f5).modifierFlags, flag & ~kHotKeyExtended) << flag;
     }
 }
 

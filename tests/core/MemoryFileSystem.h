@@ -37,8 +37,9 @@ public:
         if (files.count(path)) return FileStatus::AlreadyExists;
         return Change([&] { files[path] = bytes.substr(0, bytes.size() / 2); }, [&] { files[path] = bytes; });
     }
-    FileStatus Replace(const std::string& source, const std::string& target) override {
+    FileStatus Replace(const std::string& source, const std::string& target, bool replaceExisting) override {
         if (auto refusal = Refused("Replace")) return *refusal;
+        if (!replaceExisting && files.count(target)) return FileStatus::AlreadyExists;
         return Change([] {}, [&] { files[target] = files[source], files.erase(source); });
     }
     // A refused write in place still gets half of its bytes to the disk, as a full disk does.

@@ -110,9 +110,15 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
                          saved.ReadInt("Keys", "Command.03-Key", -1), saved.ReadInt("Keys", "Command.90-Key", -1)),
               std::tuple(3, 76, 0, 0));
 
-    // OK without a key clears the assignment; Cancel writes nothing and drops the capture.
+    // The capture starts from the assignment, which OK keeps; a cleared capture removes it.
+    // Cancel writes nothing and drops the capture.
     const std::string bytes = folder.Take("Prefs.cfg");
-    OpenKeyDialog([&](ModalDialog& keys) { ChangeAssignment(keys, 2, {}, IDOK); EXPECT_EQ(Field(keys), "No key defined"); });
+    OpenKeyDialog([&](ModalDialog& keys) {
+        for (const auto& [typed, field] : {std::pair{std::vector<WPARAM>{}, "SHIFT + CTRL + 5 (NUMPAD)"}, {{VK_BACK}, "No key defined"}}) {
+            ChangeAssignment(keys, 2, typed, IDOK);
+            EXPECT_EQ(Field(keys), field);
+        }
+    });
     EXPECT_EQ(folder.Take("Prefs.cfg"), bytes);
     // A file put back without [Keys] (a restored backup) shows the defaults, not the last save.
     folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=1\r\n");

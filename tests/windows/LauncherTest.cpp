@@ -61,6 +61,24 @@ TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndImages) {
     EXPECT_EQ(prefs, "C:\\Velmora\\Skyliner\\Prefs.cfg");
 }
 
+// Enter presses the focused button, first the one focused when the launcher opens: only
+// Exit ends the launcher.
+TEST(LauncherTest, EnterPressesTheFocusedButton) {
+    FakeUserInterface ui;
+    ui.dialogsFail = true;
+    CConfiguratorDlg launcher;
+    ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
+    const std::pair<int, std::vector<int>> presses[] = {
+        {0, {IDD_CONFIGURATION}}, {IDC_FUEL_PLANNER, {IDD_AIRCRAFT_SELECTOR}}, {IDCANCEL, {}}};
+    for (const auto& [focus, runs] : presses) {
+        if (focus) SendMessageA(launcher.Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(launcher.Item(focus)), TRUE);
+        ui.modalRuns.clear();
+        PressKeys(launcher.Window(), {VK_RETURN});
+        EXPECT_EQ(ui.modalRuns, runs) << focus;
+        EXPECT_EQ(launcher.Window() == nullptr, focus == IDCANCEL) << focus;
+    }
+}
+
 // A window of another process, once it shows.
 HWND AwaitWindow(const char* caption) {
     HWND window = nullptr;
@@ -79,11 +97,14 @@ std::shared_ptr<void> StartProgram() {
 }
 
 // Started twice: the second start brings the first one's innermost window, its About box,
-// to the front and ends at once, opening nothing of its own.
+// to the front, the launcher restored from its minimised state, and ends at once, opening
+// nothing of its own.
 TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
     const auto first = StartProgram();
-    PostMessageA(AwaitWindow("FS9 Skyliner Config"), WM_SYSCOMMAND, IDM_ABOUT, 0);
+    const HWND launcher = AwaitWindow("FS9 Skyliner Config");
+    PostMessageA(launcher, WM_SYSCOMMAND, IDM_ABOUT, 0);
     const HWND about = AwaitWindow("About FS9 Skyliner Config");
+    ShowWindow(launcher, SW_MINIMIZE);
     HWND other = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     ASSERT_NE(GetForegroundWindow(), about);
@@ -94,6 +115,7 @@ TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(GetForegroundWindow(), about);
     EXPECT_NE(about, nullptr);
+    EXPECT_FALSE(IsIconic(launcher));
 }
 
 // The flows against a simulator folder that holds the A320 with its IAE version and, of the

@@ -24,6 +24,7 @@ add_executable(core_tests
     tests/core/TestFiles.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/core/fuel/FuelPlannerFormTest.cpp
+    tests/core/flightplan/FlightPlanFileTest.cpp
 )
 target_include_directories(core_tests PRIVATE tests/core)
 target_compile_options(core_tests PRIVATE ${SKYLINER_WARNINGS} ${SANITIZERS})

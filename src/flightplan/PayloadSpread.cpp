@@ -28,6 +28,7 @@ PayloadSpread SpreadPayload(const Variant& variant, std::int32_t passengers, dou
         return static_cast<double>(HoldKilograms(forwardPercentage, forward) + HoldKilograms(aftPercentage, aft));
     };
     std::int32_t both = static_cast<std::int32_t>(cargoKg * 100 / capacity);
+    // In case the division rounded up to the next whole percentage.
     while (both > 0 && load(both, both) > cargoKg) --both;
     spread.forwardHoldPercentage = spread.aftHoldPercentage = both;
     // One hold a percent more when the cargo still covers it, the one that takes more first.

@@ -25,6 +25,9 @@ add_executable(core_tests
     tests/core/WriteLockTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/core/fuel/FuelPlannerFormTest.cpp
+    tests/core/flightplan/FlightPlanFileTest.cpp
+    tests/core/flightplan/PayloadImportTest.cpp
+    tests/core/flightplan/PlannerImportTest.cpp
 )
 target_include_directories(core_tests PRIVATE tests/core)
 target_compile_options(core_tests PRIVATE ${SKYLINER_WARNINGS} ${SANITIZERS})

@@ -18,11 +18,11 @@ std::uint32_t Truncated(std::uint32_t kilograms, float factor) {
     return static_cast<std::uint32_t>(TruncateToInt(shown));
 }
 
+}  // namespace
+
 std::uint32_t HoldKilograms(std::int32_t percentage, std::int32_t capacityKg) {
     return Unsigned(percentage) * Unsigned(capacityKg) / 100u;
 }
-
-}  // namespace
 
 PayloadTotals ComputePayloadTotals(const PayloadFigures& in) {
     const float f = in.unitFactor;

@@ -34,4 +34,7 @@ struct PayloadTotals {
     std::int32_t zeroFuelWeightKg = 0;    // from the totals shown, truncated
 };
 
+// A hold's load at a whole percentage of its capacity, truncated.
+std::uint32_t HoldKilograms(std::int32_t percentage, std::int32_t capacityKg);
+
 PayloadTotals ComputePayloadTotals(const PayloadFigures& figures);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "aircraft/Variants.h"
+
+// An OFP's passengers and cargo over the variant's two cabins and two holds, as the load
+// manager's sliders can hold them.
+struct PayloadSpread {
+    std::int32_t firstCabinCount = 0;
+    std::int32_t secondCabinCount = 0;
+    std::int32_t forwardHoldPercentage = 0;
+    std::int32_t aftHoldPercentage = 0;
+    // What did not fit, when there was more than the cabins or holds take.
+    std::int32_t passengersLeftOver = 0;
+    std::int32_t cargoLeftOverKg = 0;
+};
+
+// Passengers in proportion to the seats of each cabin, whole ones, their sum exact (a tie
+// goes to the first cabin). Cargo in proportion to the holds' capacities: both holds at the
+// highest whole percentage whose load stays within the cargo, then one of them a percent
+// more when that still fits, the one that takes more. Too many of either: full, and the
+// rest left over.
+PayloadSpread SpreadPayload(const Variant& variant, std::int32_t passengers, double cargoKg);

@@ -40,7 +40,7 @@ TEST(PlannerImportTest, TheFlightIsPlannedOrTheFormLeftAsItWas) {
              std::string(refusal) + "distance (718 NM), cruising altitude (45000 ft), cost index (30) and zero-fuel weight (133377 lb).\n"}};
     for (const auto& [units, savedWeight, plan, imported, fields, message] : cases) {
         SCOPED_TRACE(message);
-        FuelPlannerForm form(*FindVariant(kA320), savedWeight);
+        FuelPlannerForm form(*FindVariant(kA320), savedWeight, 0);
         form.SelectUnits(units);
         const FuelPlannerTexts before = form.texts;
         const PlannerImport result = ImportIntoPlanner(form, units, plan, kPath);

@@ -30,9 +30,10 @@ void BringRunningInstanceToFront() {
             // Each modal window is owned by the one under it, so the last active of the
             // launcher's chain is the innermost.
             HWND innermost = GetLastActivePopup(launcher);
-            // Minimised, the launcher hides the dialogs it owns.
-            if (IsIconic(launcher)) ShowWindow(launcher, SW_RESTORE);
-            if (IsIconic(innermost)) ShowWindow(innermost, SW_RESTORE);
+            // Minimised, the launcher hides the dialogs it owns. Restored without activating,
+            // so that its own activation cannot land after the innermost's and cover it.
+            if (IsIconic(launcher)) ShowWindow(launcher, SW_SHOWNOACTIVATE);
+            if (IsIconic(innermost)) ShowWindow(innermost, SW_SHOWNOACTIVATE);
             SetForegroundWindow(innermost);
             return;
         }

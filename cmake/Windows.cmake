@@ -20,6 +20,7 @@ add_library(skyliner_win32 STATIC
     src/keys/KeyAssignerDlg.cpp
     src/keys/KeyConfigDlg.cpp
     src/keys/SystemKeyboardLayout.cpp
+    src/flightplan/SystemXmlReader.cpp
     src/fuel/FuelPlannerDlg.cpp
     src/loadmgr/LoadManagerDlg.cpp
     src/ui/BackupQuestion.cpp
@@ -69,6 +70,7 @@ add_executable(win32_tests
     tests/windows/FakeUserInterface.cpp
     tests/windows/KeyAssignmentsTest.cpp
     tests/windows/FuelPlannerTest.cpp
+    tests/windows/SystemXmlReaderTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/windows/LauncherTest.cpp
     tests/windows/TemplateContractTest.cpp

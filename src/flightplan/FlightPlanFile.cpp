@@ -51,6 +51,7 @@ FlightPlanReading ReadXml(const std::string& bytes, FlightPlanUse use, const Xml
                            (document.problemLine > 0 ? " (line " + std::to_string(document.problemLine) + ")" : std::string()));
         case XmlProblem::DocumentTypeDeclared:
             return Refused("it declares a document type or entities, which a flight plan never does");
+        case XmlProblem::NoReader: return Refused("Windows' XML reader (xmllite.dll) could not be started");
         case XmlProblem::None: break;
     }
     if (document.root == "OFP") return ReadOfp(document, use);

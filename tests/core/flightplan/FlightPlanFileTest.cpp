@@ -40,6 +40,7 @@ TEST(FlightPlanFileTest, RefusalsNameTheFileAndTheReason) {
         {flight, "<OFP>", {XmlProblem::Malformed, 12, "", {}}, "it is cut short or is not well-formed XML (line 12)"},
         {flight, "<!DOCTYPE", {XmlProblem::DocumentTypeDeclared, 1, "", {}},
          "it declares a document type or entities, which a flight plan never does"},
+        {flight, "<OFP/>", {XmlProblem::NoReader, 0, "", {}}, "Windows' XML reader (xmllite.dll) could not be started"},
         {flight, "\xEF\xBB\xBF<gpx>", {XmlProblem::None, 0, "gpx", {}}, "it is XML of another kind (its root element is gpx)"},
         {flight, "[flightplan]\r\ntitle=x\r\n", none, "it is neither an OFP nor a flight plan"},
         {payload, fs9, none, "it is a flight plan for the simulator, which holds no payload: the load manager takes an OFP"},

@@ -20,6 +20,7 @@ add_library(skyliner_win32 STATIC
     src/keys/KeyAssignerDlg.cpp
     src/keys/KeyConfigDlg.cpp
     src/keys/SystemKeyboardLayout.cpp
+    src/flightplan/FlightPlanChoice.cpp
     src/flightplan/SystemXmlReader.cpp
     src/fuel/FuelPlannerDlg.cpp
     src/loadmgr/LoadManagerDlg.cpp
@@ -31,7 +32,7 @@ add_library(skyliner_win32 STATIC
     src/ui/UserInterface.cpp
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
-target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme windowscodecs ole32)
+target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi shell32 comdlg32 comctl32 gdi32 user32 uxtheme windowscodecs ole32)
 # The project's version for the About box and the version resource.
 configure_file(cmake/Version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h @ONLY)
 target_include_directories(skyliner_win32 PUBLIC ${CMAKE_BINARY_DIR}/generated)

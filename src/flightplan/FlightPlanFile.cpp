@@ -95,3 +95,9 @@ FlightPlanImport ImportFlightPlan(const std::string& path, FlightPlanUse use, co
     if (reading.plan) return {reading.plan, {}};
     return {std::nullopt, "The file\n" + path + "\ncould not be imported: " + reading.refusal + "."};
 }
+
+std::u16string UnheldFlightPlanMessage(const std::u16string& path) {
+    return u"The file\n" + path +
+           u"\ncould not be imported: its name has characters that the language for non-Unicode programs set in "
+           u"Windows lacks. Rename the file, or move it to a folder whose name has none of them, then try again.";
+}

@@ -71,6 +71,13 @@ TEST(FlightPlanFileTest, RefusalsNameTheFileAndTheReason) {
               "The file\nC:\\Plans\\EBBRLEMD.xml\ncould not be read: another program is using the file.");
 }
 
+TEST(FlightPlanFileTest, AFileNameTheCodePageLacksIsNamedInFull) {
+    EXPECT_EQ(UnheldFlightPlanMessage(u"C:\\Pl\u00E4ne\\\u6771\u4EAC.xml"),
+              u"The file\nC:\\Pl\u00E4ne\\\u6771\u4EAC.xml\ncould not be imported: its name has characters that the language "
+              u"for non-Unicode programs set in Windows lacks. Rename the file, or move it to a folder whose name has none "
+              u"of them, then try again.");
+}
+
 TEST(FlightPlanFileTest, EachFormatGivesItsFields) {
     using Fields = std::tuple<FlightPlanFormat, std::string, std::string, int, int, int, double, double, double, int, std::string>;
     const std::string fs9 = kFs9Plan;

@@ -14,7 +14,8 @@ namespace {
 // themselves are the form's, tested natively.
 TEST(FuelPlannerTest, TypedFlightByEnterAndByButton) {
     FakeUserInterface ui;
-    FuelPlanner planner(*FindVariant(kA320), 60000, 0);
+    RunState run;
+    FuelPlanner planner(*FindVariant(kA320), run, 60000, 0);
     HWND window = planner.CreateForTest(nullptr);
     ASSERT_NE(window, nullptr);
     auto type = [&](int id, const std::string& keys) {

@@ -81,6 +81,8 @@ add_executable(win32_tests
     tests/core/WriteLockTest.cpp
 )
 target_include_directories(win32_tests PRIVATE tests/core src/res)
+# The demo's sample files, which the import tests read as Wine shows the host's folders.
+target_compile_definitions(win32_tests PRIVATE SKYLINER_DEMO_FOLDER="Z:${CMAKE_SOURCE_DIR}/demo")
 target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main)
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})

@@ -126,3 +126,9 @@ target_include_directories(dialog_benchmark PRIVATE src/res)
 target_compile_options(dialog_benchmark PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(dialog_benchmark PRIVATE skyliner_win32)
 target_link_options(dialog_benchmark PRIVATE ${STATIC_LINK})
+
+# A flight plan import from path to plan, for the largest files a user would import (scripts/benchmark.sh).
+add_executable(import_benchmark bench/ImportBenchmark.cpp)
+target_compile_options(import_benchmark PRIVATE ${SKYLINER_WARNINGS})
+target_link_libraries(import_benchmark PRIVATE skyliner_win32)
+target_link_options(import_benchmark PRIVATE ${STATIC_LINK})

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a virtual display, in one run:
 # the launcher and its About box; the Configuration dialog; the aircraft selector and the
-# A320's load manager; the fuel planner with the results of a typed flight; the key
+# A320's load manager, then with the demo's OFP imported; the fuel planner with the results
+# of a typed flight, then of the demo's OFP imported; the key
 # assignments, the key capture and the question before a combination moves to another
 # command; the Restore Backups dialog after two saves.
 # With SKYLINER_LOGPIXELS=144 the same set at a screen scale of 150 %, named *-150.png, from
@@ -66,6 +67,20 @@ button $load_manager_button
 shoot selector.png
 pick_a320
 shoot load-manager.png
+# Import... (Alt+I) opens in the demo's Documents, which holds the sample OFP; the note that
+# follows says what was set, and Enter closes it.
+import_file() {
+  xdotool key alt+i
+  sleep 2
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  sleep 2
+}
+import_file "EBBRLEMD OFP.xml"
+shoot load-manager-import-note.png
+xdotool key Return
+sleep 1
+shoot load-manager-import.png
 xdotool key Escape
 sleep 1
 
@@ -83,6 +98,9 @@ xdotool type --delay 50 62000
 xdotool key Return
 sleep 1
 shoot fuel-planner.png
+# The Open dialog starts where the load manager's import was chosen.
+import_file "EBBRLEMD OFP.xml"
+shoot fuel-planner-import.png
 xdotool key Escape
 sleep 1
 

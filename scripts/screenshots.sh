@@ -68,7 +68,7 @@ shoot selector.png
 pick_a320
 shoot load-manager.png
 # Import... (Alt+I) opens in the demo's Documents, which holds the sample OFP; the note that
-# follows says what was set, and Enter closes it.
+# follows says what was set, and Enter closes it before the shot.
 import_file() {
   xdotool key alt+i
   sleep 2
@@ -77,7 +77,6 @@ import_file() {
   sleep 2
 }
 import_file "EBBRLEMD OFP.xml"
-shoot load-manager-import-note.png
 xdotool key Return
 sleep 1
 shoot load-manager-import.png

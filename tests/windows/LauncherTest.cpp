@@ -113,6 +113,8 @@ TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
     DWORD exitCode = 1;
     GetExitCodeProcess(second.get(), &exitCode);
     EXPECT_EQ(exitCode, 0u);
+    // The system hands the foreground to the other process's thread by a message of its own.
+    for (int wait = 0; GetForegroundWindow() != about && wait < 50; ++wait) Sleep(20);
     EXPECT_EQ(GetForegroundWindow(), about);
     EXPECT_NE(about, nullptr);
     EXPECT_FALSE(IsIconic(launcher));

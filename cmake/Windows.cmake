@@ -28,6 +28,7 @@ add_library(skyliner_win32 STATIC
     src/ui/ModalDialog.cpp
     src/ui/Pictures.cpp
     src/ui/UserInterface.cpp
+    src/ui/WindowScale.cpp
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme windowscodecs ole32)

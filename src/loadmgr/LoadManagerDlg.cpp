@@ -6,6 +6,7 @@
 #include "res/ResourceIds.h"
 #include "ui/BackupQuestion.h"
 #include "ui/UserInterface.h"
+#include "ui/WindowScale.h"
 
 namespace {
 
@@ -83,19 +84,24 @@ void CLoadManager::InitPayloadControls(std::int32_t firstCabinCapacity, std::int
     zfwField_.SetBackgroundColor(kZfwColor);
     zfwField_.SetTextColor(kWhite);
 
-    // Tahoma 9 pt bold, at the display's resolution.
-    if (zfwFont_) DeleteObject(zfwFont_);
-    HDC screen = GetDC(nullptr);
-    int height = -MulDiv(90, GetDeviceCaps(screen, LOGPIXELSY), 720);
-    ReleaseDC(nullptr, screen);
-    zfwFont_ = CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
-    SendMessageA(zfwField_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(zfwFont_), TRUE);
+    ShowReadoutFont(WindowDpi(Window()));
 
     for (ProgressBar* bar : {&firstCabinBar_, &secondCabinBar_, &forwardHoldBar_, &aftHoldBar_}) {
         bar->SetBackgroundColor(kWhite);
     }
 }
+
+void CLoadManager::ShowReadoutFont(int dpi) {
+    // Tahoma 9 pt bold.
+    HFONT font = CreateFontA(-MulDiv(9, dpi, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                             "Tahoma");
+    SendMessageA(zfwField_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (zfwFont_) DeleteObject(zfwFont_);
+    zfwFont_ = font;
+}
+
+void CLoadManager::OnScaleChanged(int dpi) { ShowReadoutFont(dpi); }
 
 void CLoadManager::LoadPayload(const ProfileSnapshot& file, std::int32_t defaultEmptyWeightLb,
                                std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg) {

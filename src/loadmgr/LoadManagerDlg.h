@@ -41,8 +41,14 @@ protected:
 
     void SetUnitFactor(float factor) { unitFactor_ = factor; }
     static bool IsSlider(int id);
+    // The dialog manager has given the read-outs its own font at the new scale: the
+    // zero-fuel weight gets its bold one again, made for that scale.
+    void OnScaleChanged(int dpi) override;
 
 private:
+    // The zero-fuel weight's bold font made at `dpi`; the one it replaces is deleted.
+    void ShowReadoutFont(int dpi);
+
     // The coloured read-outs; the aircraft weight (empty weight) keeps the system's colours.
     CColorEdit firstCabinCountField_, zfwField_, secondCabinCountField_, firstCabinWeightField_,
         secondCabinWeightField_, forwardHoldPercentField_, aftHoldPercentField_, forwardHoldWeightField_,

@@ -14,6 +14,7 @@ add_library(skyliner_win32 STATIC
     src/app/ConfiguratorApp.cpp
     src/app/ConfiguratorDlg.cpp
     src/app/LauncherFlows.cpp
+    src/app/ProgramFolder.cpp
     src/app/SimulatorFolder.cpp
     src/app/SingleInstance.cpp
     src/prefs/ConfigurationDlg.cpp
@@ -22,6 +23,10 @@ add_library(skyliner_win32 STATIC
     src/keys/SystemKeyboardLayout.cpp
     src/fuel/FuelPlannerDlg.cpp
     src/loadmgr/LoadManagerDlg.cpp
+    src/simbrief/FetchProgressDlg.cpp
+    src/simbrief/LatestOfpRequest.cpp
+    src/simbrief/PilotIdDlg.cpp
+    src/simbrief/SimBriefFlows.cpp
     src/ui/BackupQuestion.cpp
     src/ui/ColorEdit.cpp
     src/ui/DialogItems.cpp
@@ -30,7 +35,7 @@ add_library(skyliner_win32 STATIC
     src/ui/UserInterface.cpp
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
-target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme windowscodecs ole32)
+target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme windowscodecs ole32 winhttp)
 # The project's version for the About box and the version resource.
 configure_file(cmake/Version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h @ONLY)
 target_include_directories(skyliner_win32 PUBLIC ${CMAKE_BINARY_DIR}/generated)

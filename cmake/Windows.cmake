@@ -76,6 +76,7 @@ add_executable(win32_tests
     tests/windows/FuelPlannerTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/windows/LauncherTest.cpp
+    tests/windows/SimBriefTest.cpp
     tests/windows/TemplateContractTest.cpp
     tests/windows/FileSystemTest.cpp
     tests/core/ProfileCorpus.cpp
@@ -84,7 +85,7 @@ add_executable(win32_tests
 )
 target_include_directories(win32_tests PRIVATE tests/core src/res)
 target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})
-target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main)
+target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main ws2_32)
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})
 add_dependencies(win32_tests FS9SkylinerConfig)  # a test starts the program twice
 # One ctest entry per case, listed under Wine when ctest starts so that building never

@@ -11,12 +11,17 @@ const PlannerServer* testServer = nullptr;
 // Reading stops one byte past the largest answer taken, which is then refused whole.
 constexpr DWORD kReadChunk = 64 * 1024;
 
+// The cause of a failure, told apart by the client's error; some clients (Wine's) pass the
+// socket's own errors on. A failure while the body is read cuts the answer short.
 FetchOutcome OutcomeOf(DWORD error, bool reading) {
     switch (error) {
         case ERROR_WINHTTP_NAME_NOT_RESOLVED:
-        case ERROR_WINHTTP_CANNOT_CONNECT: return FetchOutcome::Unreachable;
-        case ERROR_WINHTTP_CONNECTION_ERROR: return reading ? FetchOutcome::CutShort : FetchOutcome::Unreachable;
-        case ERROR_WINHTTP_TIMEOUT: return FetchOutcome::TimedOut;
+        case ERROR_WINHTTP_CANNOT_CONNECT:
+        case WSAECONNREFUSED: return FetchOutcome::Unreachable;
+        case ERROR_WINHTTP_CONNECTION_ERROR:
+        case WSAECONNRESET: return reading ? FetchOutcome::CutShort : FetchOutcome::Unreachable;
+        case ERROR_WINHTTP_TIMEOUT:
+        case WSAETIMEDOUT: return FetchOutcome::TimedOut;
         case ERROR_WINHTTP_SECURE_FAILURE:
         case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
         case ERROR_WINHTTP_SECURE_INVALID_CERT:
@@ -102,6 +107,9 @@ struct LatestOfpRequest::Exchange {
             Keep(requestHandle, WinHttpOpenRequest(connection, L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
                                                    WINHTTP_DEFAULT_ACCEPT_TYPES, server.secure ? WINHTTP_FLAG_SECURE : 0));
         if (!request) return Fail(false);
+        // The wait for the answer's head has a time-out of its own, longer by default.
+        DWORD headTimeout = static_cast<DWORD>(timeout);
+        WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headTimeout, sizeof headTimeout);
         if (!WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
             !WinHttpReceiveResponse(request, nullptr)) {
             return Fail(false);

@@ -10,7 +10,7 @@
 inline XmlDocument StandInXmlReader(const std::string& bytes) {
     std::size_t open = bytes.find('<');
     while (open != std::string::npos && (bytes[open + 1] == '?' || bytes[open + 1] == '!')) open = bytes.find('<', open + 1);
-    const std::size_t end = open == std::string::npos ? open : bytes.find_first_of(" />", open + 1);
+    const std::size_t end = bytes.find_first_of(" />", open == std::string::npos ? open : open + 1);
     if (end == std::string::npos) return {XmlProblem::Malformed, 0, {}, {}};
     XmlDocument document{XmlProblem::None, 0, bytes.substr(open + 1, end - open - 1), {}};
     if (bytes.find("</" + document.root + ">") == std::string::npos) return {XmlProblem::Malformed, 0, {}, {}};

@@ -14,6 +14,7 @@ add_library(skyliner_win32 STATIC
     src/app/ConfiguratorApp.cpp
     src/app/ConfiguratorDlg.cpp
     src/app/LauncherFlows.cpp
+    src/app/ProgramFolder.cpp
     src/app/SimulatorFolder.cpp
     src/app/SingleInstance.cpp
     src/prefs/ConfigurationDlg.cpp
@@ -22,6 +23,10 @@ add_library(skyliner_win32 STATIC
     src/keys/SystemKeyboardLayout.cpp
     src/fuel/FuelPlannerDlg.cpp
     src/loadmgr/LoadManagerDlg.cpp
+    src/simbrief/FetchProgressDlg.cpp
+    src/simbrief/LatestOfpRequest.cpp
+    src/simbrief/PilotIdDlg.cpp
+    src/simbrief/SimBriefFlows.cpp
     src/ui/BackupQuestion.cpp
     src/ui/ColorEdit.cpp
     src/ui/DialogItems.cpp
@@ -31,7 +36,7 @@ add_library(skyliner_win32 STATIC
     src/ui/WindowScale.cpp
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
-target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme windowscodecs ole32)
+target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme windowscodecs ole32 winhttp)
 # The project's version for the About box and the version resource.
 configure_file(cmake/Version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h @ONLY)
 target_include_directories(skyliner_win32 PUBLIC ${CMAKE_BINARY_DIR}/generated)
@@ -72,6 +77,7 @@ add_executable(win32_tests
     tests/windows/FuelPlannerTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/windows/LauncherTest.cpp
+    tests/windows/SimBriefTest.cpp
     tests/windows/TemplateContractTest.cpp
     tests/windows/FileSystemTest.cpp
     tests/core/ProfileCorpus.cpp
@@ -80,7 +86,7 @@ add_executable(win32_tests
 )
 target_include_directories(win32_tests PRIVATE tests/core src/res)
 target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})
-target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main)
+target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main ws2_32)
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})
 add_dependencies(win32_tests FS9SkylinerConfig)  # a test starts the program twice
 # One ctest entry per case, listed under Wine when ctest starts so that building never

@@ -117,6 +117,7 @@ void OnRestoreBackups(HWND owner, RunState& run) {
 
 void OnAbout(HWND owner, RunState& run) {
     const InstallPaths& paths = run.Paths();
-    ShowMessage(AboutText(SKYLINER_VERSION, paths, Profile(paths.prefs).CheckReadable()), "About FS9 Skyliner Config",
-                MB_ICONINFORMATION, owner);
+    ShowMessage(AboutText(SKYLINER_VERSION, paths, Profile(paths.prefs).CheckReadable(),
+                          Profile(paths.settings).CheckReadable()),
+                "About FS9 Skyliner Config", MB_ICONINFORMATION, owner);
 }

@@ -22,7 +22,7 @@ void OnFuelPlanner(HWND owner, RunState& run);
 void OnKeyAssignments(HWND owner, RunState& run);
 
 // The launcher's window menu items: the Restore Backups dialog; the About box: the version,
-// the simulator's folder and the preferences file in use.
+// the simulator's folder, the preferences file and the program's settings file in use.
 void OnRestoreBackups(HWND owner, RunState& run);
 void OnAbout(HWND owner, RunState& run);
 

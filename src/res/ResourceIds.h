@@ -16,6 +16,7 @@
 // keeps the low four bits of a window menu command for itself.
 #define IDM_ABOUT 0x0010
 #define IDM_RESTORE_BACKUPS 0x0020
+#define IDM_SIMBRIEF_PILOT_ID 0x0030
 
 // Restore Backups, from the launcher's window menu
 #define IDD_RESTORE_BACKUPS 170
@@ -23,6 +24,11 @@
 #define IDC_RESTORE_LIST 1041
 #define IDC_RESTORE 1042
 
+// The web planner: the Pilot ID question and the window shown while the latest OFP is fetched
+#define IDD_PILOT_ID 180
+#define IDC_PILOT_ID 1050
+#define IDD_FETCH_PROGRESS 181
+#define IDC_FETCH_PROGRESS 1051
 // Aircraft selector
 #define IDD_AIRCRAFT_SELECTOR 129
 #define IDC_SELECT_A318 1008

@@ -79,6 +79,16 @@ TEST(LauncherTest, EnterPressesTheFocusedButton) {
     }
 }
 
+// The window menu's Pilot ID item asks for it, to keep it in the user's application data.
+TEST(LauncherTest, ThePilotIdItemAsksForIt) {
+    FakeUserInterface ui;
+    ui.dialogsFail = true;
+    CConfiguratorDlg launcher;
+    ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
+    SendMessageA(launcher.Window(), WM_SYSCOMMAND, IDM_SIMBRIEF_PILOT_ID, 0);
+    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_PILOT_ID});
+}
+
 // A window of another process, once it shows.
 HWND AwaitWindow(const char* caption) {
     HWND window = nullptr;

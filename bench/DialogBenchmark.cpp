@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
         {"Configuration", IDD_CONFIGURATION,
          [] { return std::make_unique<CConfigurationDlg>(Profile(run->Paths().prefs).Snapshot(), run->Backups()); }},
         {"fuel planner (A320)", IDD_FUEL_PLANNER,
-         [] { return std::make_unique<FuelPlanner>(*FindVariant(kA320), 60000, 0); }},
+         [] { return std::make_unique<FuelPlanner>(*FindVariant(kA320), *run, 60000, 0); }},
         {"aircraft selector", IDD_AIRCRAFT_SELECTOR, [] { return std::make_unique<CAircraftSelector>(); }},
     };
     std::vector<double> medians, templates;

@@ -21,6 +21,8 @@ add_library(skyliner_win32 STATIC
     src/keys/KeyAssignerDlg.cpp
     src/keys/KeyConfigDlg.cpp
     src/keys/SystemKeyboardLayout.cpp
+    src/flightplan/FlightPlanChoice.cpp
+    src/flightplan/SystemXmlReader.cpp
     src/fuel/FuelPlannerDlg.cpp
     src/loadmgr/LoadManagerDlg.cpp
     src/simbrief/FetchProgressDlg.cpp
@@ -36,7 +38,7 @@ add_library(skyliner_win32 STATIC
     src/ui/WindowScale.cpp
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
-target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi comctl32 gdi32 user32 uxtheme windowscodecs ole32 winhttp)
+target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi shell32 comdlg32 comctl32 gdi32 user32 uxtheme windowscodecs ole32 winhttp)
 # The project's version for the About box and the version resource.
 configure_file(cmake/Version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h @ONLY)
 target_include_directories(skyliner_win32 PUBLIC ${CMAKE_BINARY_DIR}/generated)
@@ -75,6 +77,7 @@ add_executable(win32_tests
     tests/windows/FakeUserInterface.cpp
     tests/windows/KeyAssignmentsTest.cpp
     tests/windows/FuelPlannerTest.cpp
+    tests/windows/SystemXmlReaderTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/windows/LauncherTest.cpp
     tests/windows/SimBriefTest.cpp
@@ -85,6 +88,8 @@ add_executable(win32_tests
     tests/core/WriteLockTest.cpp
 )
 target_include_directories(win32_tests PRIVATE tests/core src/res)
+# The demo's sample files, which the import tests read as Wine shows the host's folders.
+target_compile_definitions(win32_tests PRIVATE SKYLINER_DEMO_FOLDER="Z:${CMAKE_SOURCE_DIR}/demo")
 target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})
 target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main ws2_32)
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})

@@ -1,6 +1,7 @@
 # Sourced by the scripts that start the program on the demo installation: builds it,
 # lays a scratch copy of demo/FS9, registers it as the simulator's folder in the build's
-# Wine prefix, and brings up a virtual display when there is none (sets `headless`).
+# Wine prefix, makes a scratch copy of demo/Documents the prefix's Documents (with the
+# sample flight plans), and brings up a virtual display when there is none (sets `headless`).
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/setup.sh
 source scripts/wine-env.sh
@@ -14,10 +15,11 @@ fi
 scratch=$build/demo-run
 rm -rf "$scratch"
 mkdir -p "$scratch"
-cp -r demo/FS9 "$scratch/"
+cp -r demo/FS9 demo/Documents "$scratch/"
 
 export WINEPREFIX=${SKYLINER_WINEPREFIX:-$PWD/$build/wineprefix} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 root_windows="Z:$(realpath "$scratch/FS9" | tr / '\\')"
+documents_windows="Z:$(realpath "$scratch/Documents" | tr / '\\')"
 
 headless=""
 if [ -z "${DISPLAY:-}" ]; then
@@ -34,3 +36,7 @@ view=/reg:32
 $wine reg add 'HKLM\SOFTWARE\Microsoft\Microsoft Games\Flight Simulator\9.0' \
   /v "EXE Path" /t REG_SZ /d "$root_windows" /f $view >/dev/null 2>&1
 echo "Simulator folder: $root_windows (a scratch copy of demo/FS9)"
+# Wine's own Documents is the user's home folder; the Open dialog starts in this copy instead.
+$wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' \
+  /v Personal /t REG_SZ /d "$documents_windows" /f >/dev/null 2>&1
+echo "Documents: $documents_windows (a scratch copy of demo/Documents, with sample flight plans)"

@@ -69,7 +69,7 @@ void RunFuelPlanner(HWND owner, RunState& run, const Variant& variant) {
         ShowNotInstalled(owner, variant, run);
         return;
     }
-    FuelPlanner planner(variant, run.PlannerZeroFuelWeight(variant),
+    FuelPlanner planner(variant, run, run.PlannerZeroFuelWeight(variant),
                         FilesMaximumGrossWeight(variant, run.Paths().fsRoot));
     planner.DoModal();
 }

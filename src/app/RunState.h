@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "aircraft/Variants.h"
 #include "loadmgr/AircraftFile.h"
@@ -28,6 +30,11 @@ public:
     // the files hold its payload, else what the files give; 0 when they cannot be read.
     std::int32_t PlannerZeroFuelWeight(const Variant& variant) const;
 
+    // The folder of the flight plan file last chosen for an import, where the next Open
+    // dialog starts; empty before the first.
+    const std::u16string& FlightPlanFolder() const { return flightPlanFolder_; }
+    void SetFlightPlanFolder(std::u16string folder) { flightPlanFolder_ = std::move(folder); }
+
 private:
     struct SavedPayload {
         WeightAndBalance payload;
@@ -38,4 +45,5 @@ private:
     FileSystem& fileSystem_;
     FirstBackups backups_;
     std::optional<SavedPayload> saved_[kVariantCount];
+    std::u16string flightPlanFolder_;
 };

@@ -56,6 +56,7 @@ enum class XmlProblem {
     None,
     Malformed,              // cut short, or not well-formed XML
     DocumentTypeDeclared,   // a document type declaration or entity definition, refused unread
+    NoReader,               // the system's reader could not be started
 };
 
 struct XmlText {

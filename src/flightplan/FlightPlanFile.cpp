@@ -51,6 +51,7 @@ FlightPlanReading ReadXml(const std::string& bytes, FlightPlanUse use, const Xml
                            (document.problemLine > 0 ? " (line " + std::to_string(document.problemLine) + ")" : std::string()));
         case XmlProblem::DocumentTypeDeclared:
             return Refused("it declares a document type or entities, which a flight plan never does");
+        case XmlProblem::NoReader: return Refused("Windows' XML reader (xmllite.dll) could not be started");
         case XmlProblem::None: break;
     }
     if (document.root == "OFP") return ReadOfp(document, use);
@@ -93,4 +94,10 @@ FlightPlanImport ImportFlightPlan(const std::string& path, FlightPlanUse use, co
     }
     if (reading.plan) return {reading.plan, {}};
     return {std::nullopt, "The file\n" + path + "\ncould not be imported: " + reading.refusal + "."};
+}
+
+std::u16string UnheldFlightPlanMessage(const std::u16string& path) {
+    return u"The file\n" + path +
+           u"\ncould not be imported: its name has characters that the language for non-Unicode programs set in "
+           u"Windows lacks. Rename the file, or move it to a folder whose name has none of them, then try again.";
 }

@@ -28,6 +28,10 @@ struct FlightPlanImport {
 FlightPlanImport ImportFlightPlan(const std::string& path, FlightPlanUse use, const XmlReader& readXml,
                                   FileSystem& fileSystem = SystemFileSystem());
 
+// The message (caption "ERROR") for a file whose name has characters that the ANSI code page
+// lacks, which this program cannot open by that name.
+std::u16string UnheldFlightPlanMessage(const std::u16string& path);
+
 // What the file's bytes hold, for the reader to take up.
 enum class FlightPlanContent { Empty, Binary, TooLarge, Xml, Text };
 FlightPlanContent ClassifyContent(const std::string& bytes);

@@ -1,5 +1,7 @@
 #include "fuel/FuelPlannerDlg.h"
 
+#include "flightplan/FlightPlanChoice.h"
+#include "flightplan/PlannerImport.h"
 #include "res/ResourceIds.h"
 #include "ui/DialogItems.h"
 #include "ui/UserInterface.h"
@@ -36,6 +38,7 @@ constexpr Field kFields[] = {
     {IDC_PLANNER_TRIP_UNIT, &FuelPlannerTexts::weightUnit, 0},
     {IDC_PLANNER_FINAL_UNIT, &FuelPlannerTexts::weightUnit, 0},
     {IDC_PLANNER_FOB_UNIT, &FuelPlannerTexts::weightUnit, 0},
+    {IDC_PLANNER_OFP_UNIT, &FuelPlannerTexts::weightUnit, 0},
     {IDC_PLANNER_COST_INDEX_UNIT, &FuelPlannerTexts::costIndexUnit, 0},
 };
 
@@ -47,9 +50,10 @@ constexpr COLORREF kFuelOnBoardTextColor = RGB(255, 255, 255);
 
 }  // namespace
 
-FuelPlanner::FuelPlanner(const Variant& variant, std::int32_t savedZeroFuelWeight, std::int32_t maximumGrossWeight,
-                         HWND parent)
+FuelPlanner::FuelPlanner(const Variant& variant, RunState& run, std::int32_t savedZeroFuelWeight,
+                         std::int32_t maximumGrossWeight, HWND parent)
     : ModalDialog(IDD_FUEL_PLANNER, parent),
+      run_(run),
       form_(variant, savedZeroFuelWeight, maximumGrossWeight) {
     Bind(IDC_PLANNER_FUEL_ON_BOARD, fuelOnBoard_);
     Bind(IDC_PLANNER_CENTER, center_);
@@ -82,6 +86,7 @@ bool FuelPlanner::OnCommand(int id, int code, HWND control) {
     if (code == BN_CLICKED) {
         switch (id) {
             case IDC_PLANNER_VALIDATE: OnValidate(); return true;
+            case IDC_PLANNER_IMPORT: OnImport(); return true;
             case IDC_PLANNER_METRIC: OnMetric(); return true;
             case IDC_PLANNER_IMPERIAL: OnImperial(); return true;
             default: break;
@@ -95,6 +100,19 @@ void FuelPlanner::OnValidate() {
     const std::optional<FuelPlannerMessage> message = form_.Validate();
     ShowFields();
     if (message) ShowMessage(message->text, message->caption, MB_ICONSTOP);
+}
+
+void FuelPlanner::OnImport() {
+    const std::optional<ChosenFlightPlan> chosen = ChooseFlightPlan(FlightPlanUse::Flight, run_);
+    if (!chosen) return;
+    ReadFields();
+    const PlannerImport import = ImportIntoPlanner(form_, form_.Units(), chosen->plan, chosen->path);
+    if (import.imported) {
+        ofpBlockFuelKg_.reset();
+        if (chosen->plan.format == FlightPlanFormat::Ofp) ofpBlockFuelKg_ = chosen->plan.load.blockFuelKg;
+    }
+    ShowFields();
+    if (import.message) ShowMessage(import.message->text, import.message->caption, MB_ICONSTOP);
 }
 
 void FuelPlanner::SelectUnits(UnitSystem units) {
@@ -115,4 +133,5 @@ void FuelPlanner::ShowFields() {
         if (ItemText(Window(), id) != text) SetItemText(Window(), id, text);
     };
     for (const Field& field : kFields) show(field.id, form_.texts.*field.text);
+    show(IDC_PLANNER_OFP_BLOCK_FUEL, ofpBlockFuelKg_ ? PlannerWeightText(*ofpBlockFuelKg_, form_.Units()) : "");
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include "app/RunState.h"
 #include "fuel/FuelPlannerForm.h"
 #include "ui/ColorEdit.h"
 #include "ui/ModalDialog.h"
@@ -11,8 +14,9 @@ class FuelPlanner : public ModalDialog {
 public:
     // Opens on the zero-fuel weight that the variant's load manager last saved (0: none);
     // notes plans above the maximum gross weight in kg of the aircraft file (0: unknown).
-    FuelPlanner(const Variant& variant, std::int32_t savedZeroFuelWeight, std::int32_t maximumGrossWeight,
-                HWND parent = nullptr);
+    // Imports start where the run's last one was chosen.
+    FuelPlanner(const Variant& variant, RunState& run, std::int32_t savedZeroFuelWeight,
+                std::int32_t maximumGrossWeight, HWND parent = nullptr);
 
 protected:
     bool OnInitDialog() override;
@@ -22,6 +26,8 @@ protected:
 
 private:
     void OnValidate();
+    // A flight plan's flight into the fields, planned as Validate plans it.
+    void OnImport();
     void OnMetric() { SelectUnits(UnitSystem::Metric); }
     void OnImperial() { SelectUnits(UnitSystem::Imperial); }
     void SelectUnits(UnitSystem units);
@@ -29,7 +35,9 @@ private:
     void ReadFields();
     void ShowFields();
 
+    RunState& run_;
     FuelPlannerForm form_;
+    std::optional<double> ofpBlockFuelKg_;  // of the OFP last imported; none after a simulator's plan
     CColorEdit fuelOnBoard_;
     CColorEdit center_;
     CColorEdit rightInner_;

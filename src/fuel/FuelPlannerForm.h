@@ -73,6 +73,7 @@ public:
     // Switches the display units: the weight fields are converted from their texts, the
     // tanks rewritten from the stored kilograms. Choosing the unit in force does nothing.
     void SelectUnits(UnitSystem units);
+    UnitSystem Units() const { return units_; }
 
 private:
     std::int32_t ToKilograms(const std::string& text) const;

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include "flightplan/FlightPlanChoice.h"
+#include "flightplan/PayloadNote.h"
+#include "flightplan/PayloadSpread.h"
 #include "loadmgr/PayloadTotals.h"
 #include "res/ResourceIds.h"
 #include "ui/BackupQuestion.h"
@@ -108,6 +111,11 @@ void CLoadManager::LoadPayload(const ProfileSnapshot& file, std::int32_t default
     WeightAndBalance payload = ReadWeightAndBalance(file, defaultEmptyWeightLb, forwardCapacityKg, aftCapacityKg);
     emptyWeight_ = payload.emptyWeight;
     // The sliders clamp what the file holds beyond a cabin's capacity or 100 %.
+    ShowPayload(payload, forwardCapacityKg, aftCapacityKg);
+}
+
+void CLoadManager::ShowPayload(const WeightAndBalance& payload, std::int32_t forwardCapacityKg,
+                               std::int32_t aftCapacityKg) {
     firstCabinSlider_.SetPosition(payload.firstCabinCount);
     secondCabinSlider_.SetPosition(payload.secondCabinCount);
     forwardHoldSlider_.SetPosition(payload.forwardHoldPercentage);
@@ -204,7 +212,30 @@ void CVariantLoadManager::OnHScroll(int, HWND scrollBar) {
     if (scrollBar && IsSlider(GetDlgCtrlID(scrollBar))) RefreshFromSliders(variant_.forwardHoldKg, variant_.aftHoldKg);
 }
 
+void CVariantLoadManager::OnImport() {
+    const std::optional<ChosenFlightPlan> chosen = ChooseFlightPlan(FlightPlanUse::Payload, run_);
+    if (!chosen) return;
+    const FlightPlan& plan = chosen->plan;
+    if (const std::optional<std::string> question = OtherTypeQuestion(variant_, plan.load);
+        question && !AskYesNo(*question, kFlightPlanCaption, MB_ICONQUESTION)) {
+        return;
+    }
+    const PayloadSpread spread = SpreadPayload(variant_, plan.load.passengers, plan.load.cargoKg);
+    WeightAndBalance payload = Payload();
+    payload.firstCabinCount = spread.firstCabinCount;
+    payload.secondCabinCount = spread.secondCabinCount;
+    payload.forwardHoldPercentage = spread.forwardHoldPercentage;
+    payload.aftHoldPercentage = spread.aftHoldPercentage;
+    ShowPayload(payload, variant_.forwardHoldKg, variant_.aftHoldKg);
+    ShowMessage(PayloadNote(plan, variant_, spread, payload.emptyWeight, UnitFactor()), kFlightPlanCaption,
+                MB_ICONINFORMATION);
+}
+
 bool CVariantLoadManager::OnCommand(int id, int code, HWND control) {
+    if (code == BN_CLICKED && id == IDC_LOAD_MANAGER_IMPORT) {
+        OnImport();
+        return true;
+    }
     if (code == BN_CLICKED && (id == IDC_UNIT_KG || id == IDC_UNIT_LB)) {
         SetUnitFactor(id == IDC_UNIT_KG ? kKilogramFactor : kPoundFactor);
         RecomputeTotals(variant_.forwardHoldKg, variant_.aftHoldKg);

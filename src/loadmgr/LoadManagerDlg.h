@@ -33,6 +33,9 @@ protected:
     void InitPayloadControls(std::int32_t firstCabinCapacity, std::int32_t secondCabinCapacity);
     void LoadPayload(const ProfileSnapshot& file, std::int32_t defaultEmptyWeightLb, std::int32_t forwardCapacityKg,
                      std::int32_t aftCapacityKg);
+    // Moves the sliders to the payload's counts and percentages (each clamps to its range),
+    // then shows what they hold.
+    void ShowPayload(const WeightAndBalance& payload, std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg);
     void RefreshFromSliders(std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg);
     void RecomputeTotals(std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg);
     // Writes the payload into each candidate file that exists; what happened to each.
@@ -40,6 +43,7 @@ protected:
                                     std::int32_t aftCapacityKg) const;
 
     void SetUnitFactor(float factor) { unitFactor_ = factor; }
+    float UnitFactor() const { return unitFactor_; }
     static bool IsSlider(int id);
     // The dialog manager has given the read-outs its own font at the new scale: the
     // zero-fuel weight gets its bold one again, made for that scale.
@@ -92,6 +96,9 @@ protected:
     void OnOK() override;
 
 private:
+    // An OFP's payload onto the sliders; saved only by OK, as any other change.
+    void OnImport();
+
     const Variant& variant_;
     RunState& run_;
     std::vector<std::string> candidates_;  // below the simulator's folder; primary first

@@ -42,6 +42,15 @@ public:
         return ShowMessage(owner, "", caption, style);
     }
     INT_PTR RunModal(ModalDialog& dialog, HWND owner) override;
+    std::vector<OpenFileRequest> openRequests;
+    std::deque<std::wstring> chosenFiles;  // the files chosen in the next Open dialogs; cancelled when none is left
+    std::optional<std::wstring> ChooseFileToOpen(HWND, const OpenFileRequest& request) override {
+        openRequests.push_back(request);
+        if (chosenFiles.empty()) return std::nullopt;
+        std::wstring file = chosenFiles.front();
+        chosenFiles.pop_front();
+        return file;
+    }
     // The text of the one message shown since the messages were last taken, which must have
     // this caption, style and owner.
     std::string TakeMessage(const std::string& caption, UINT style, HWND owner);

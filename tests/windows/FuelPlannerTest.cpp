@@ -2,10 +2,13 @@
 
 #include <string>
 
+#include "DemoFiles.h"
 #include "FakeUserInterface.h"
 #include "ResourceIds.h"
+#include "TestFiles.h"
 #include "fuel/FuelDigest.h"
 #include "fuel/FuelPlannerDlg.h"
+#include "platform/SystemCodePage.h"
 #include "ui/DialogItems.h"
 
 namespace {
@@ -14,7 +17,8 @@ namespace {
 // themselves are the form's, tested natively.
 TEST(FuelPlannerTest, TypedFlightByEnterAndByButton) {
     FakeUserInterface ui;
-    FuelPlanner planner(*FindVariant(kA320), 60000, 0);
+    RunState run;
+    FuelPlanner planner(*FindVariant(kA320), run, 60000, 0);
     HWND window = planner.CreateForTest(nullptr);
     ASSERT_NE(window, nullptr);
     auto type = [&](int id, const std::string& keys) {
@@ -41,6 +45,33 @@ TEST(FuelPlannerTest, TypedFlightByEnterAndByButton) {
     for (int id : {IDC_PLANNER_ZFW_UNIT, IDC_PLANNER_COST_INDEX_UNIT, IDC_PLANNER_FOB_UNIT}) units += ItemText(window, id) + " ";
     EXPECT_EQ(units, "lb 100lb/h lb ");
     EXPECT_EQ(ItemText(window, IDC_PLANNER_FUEL_ON_BOARD), "12001");
+}
+
+// The demo's OFP gives the flight and its block fuel, which follows the unit; then the demo's
+// later simulators' plan gives its distance and altitude, the other fields staying as they were.
+TEST(FuelPlannerTest, ImportsTheFlightOfAnOfpThenOfAPlan) {
+    FakeUserInterface ui;
+    ScratchFolder folder;
+    ui.chosenFiles = {Widen(folder.Put("EBBRLEMD OFP.xml", DemoFile("Documents/EBBRLEMD OFP.xml"))),
+                      Widen(folder.Put("PADU to PANC.pln", DemoFile("Documents/Flight Simulator Files/PADU to PANC.pln")))};
+    RunState run;
+    FuelPlanner planner(*FindVariant(kA320), run, 0, 0);
+    HWND window = planner.CreateForTest(nullptr);
+    auto shown = [window] {
+        std::string texts;
+        for (int id : {IDC_PLANNER_DISTANCE, IDC_PLANNER_ALTITUDE, IDC_PLANNER_COST_INDEX, IDC_PLANNER_ZERO_FUEL_WEIGHT,
+                       IDC_PLANNER_TRIP_FUEL, IDC_PLANNER_OFP_BLOCK_FUEL}) {
+            texts += ItemText(window, id) + " ";
+        }
+        return texts;
+    };
+    Press(planner, IDC_PLANNER_IMPORT);
+    EXPECT_EQ(shown(), "718 35000 30 60500 5433 9850 ");
+    Press(planner, IDC_PLANNER_IMPERIAL);
+    EXPECT_EQ(ItemText(window, IDC_PLANNER_OFP_BLOCK_FUEL) + " " + ItemText(window, IDC_PLANNER_OFP_UNIT), "21715 lb");
+    Press(planner, IDC_PLANNER_IMPORT);
+    EXPECT_EQ(shown(), "754 33000 30 133377 12678  ");
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 // The 32-bit Windows build must plan every trip to the kilogram as the native build does.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "DemoFiles.h"
 #include "InstallationTest.h"
 #include "StartProcess.h"
 #include "ResourceIds.h"
@@ -9,6 +10,7 @@
 #include "loadmgr/PayloadFiles.h"
 #include "platform/FileStatus.h"
 #include "platform/Profile.h"
+#include "platform/SystemCodePage.h"
 #include "ui/DialogItems.h"
 
 #include <commctrl.h>
@@ -359,6 +361,38 @@ TEST_F(LauncherFlowsTest, ALoadManagerSaveThatIsDeclinedOrIncompleteKeepsTheDial
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(Station(primary, "station_load.4"), "496,   26.0, 0.0, 0.0, First");
     EXPECT_EQ(Station(alternative, "station_load.4"), "<UNDEFINED>");
+}
+
+// The demo's OFP, chosen in the Open dialog from a folder with an accented name, sets the
+// sliders, read-outs and bars at once; only OK saves it. A name the code page lacks is refused
+// unread, and the next Open dialog starts in its folder.
+TEST_F(LauncherFlowsTest, LoadManagerImportsAnOfpsPayloadThatOKSaves) {
+    const std::string ofp = folder.Put("Pl\xE4ne\\EBBRLEMD OFP.xml", DemoFile("Documents/EBBRLEMD OFP.xml"));
+    ui.chosenFiles = {L"C:\\\x6771\x4EAC\\EBBRLEMD.xml", Widen(ofp)};
+    const std::string original = folder.Take(kPrimary);
+    RunA320LoadManager([&](ModalDialog& dialog) {
+        Press(dialog, IDC_LOAD_MANAGER_IMPORT);
+        EXPECT_EQ(ui.unicodeTexts.size(), 1u);
+        EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, dialog.Window()), "");
+        Press(dialog, IDC_LOAD_MANAGER_IMPORT);
+        EXPECT_EQ(ui.TakeMessage("Flight plan", MB_OK | MB_ICONINFORMATION, dialog.Window()),
+                  "EBBR to LEMD: 148 passengers, 3299 kg of cargo.\n"
+                  "Zero-fuel weight: 56811 kg here, 60500 kg in the flight plan (75 kg a passenger here).");
+        std::string shown;
+        for (int id : {IDC_FIRST_CABIN_COUNT, IDC_SECOND_CABIN_COUNT, IDC_FORWARD_HOLD_PERCENT, IDC_AFT_HOLD_PERCENT,
+                       IDC_CARGO_WEIGHT, IDC_ZFW}) {
+            shown += ItemText(dialog.Window(), id) + " ";
+        }
+        EXPECT_EQ(shown, "12 136 41 42 3299 56811 ");
+        EXPECT_EQ(SendMessageA(dialog.Item(IDC_SECOND_CABIN_BAR), PBM_GETPOS, 0, 0), 136);
+        EXPECT_EQ(folder.Take(kPrimary), original);
+        Press(dialog, IDOK);
+    });
+    ui.TakeMessage("WARNING", MB_OK | MB_ICONINFORMATION, launcher);
+    EXPECT_EQ(Station(primary, "station_load.5"), "22486,  0.0, 0.0, 0.0, Coach");  // 136 passengers
+    ASSERT_EQ(ui.openRequests.size(), 2u);
+    EXPECT_EQ(ui.openRequests[0].kinds[0].patterns, L"*.xml");
+    EXPECT_EQ(ui.openRequests[1].initialFolder, L"C:\\\x6771\x4EAC");
 }
 
 // The A319 is installed by its alternative file alone: the load manager shows and saves only

@@ -51,11 +51,11 @@ std::vector<Contract> Contracts() {
          {{{IDC_PLANNER_DISTANCE, IDC_PLANNER_ALTITUDE, IDC_PLANNER_COST_INDEX, IDC_PLANNER_ZERO_FUEL_WEIGHT,
             IDC_PLANNER_TAXI_FUEL, IDC_PLANNER_ROUTE_RESERVE, IDC_PLANNER_FINAL_FUEL}, "Edit", ES_NUMBER},
           {{IDC_PLANNER_TRIP_FUEL, IDC_PLANNER_FUEL_ON_BOARD, IDC_PLANNER_LEFT_OUTER, IDC_PLANNER_LEFT_INNER,
-            IDC_PLANNER_CENTER, IDC_PLANNER_RIGHT_INNER, IDC_PLANNER_RIGHT_OUTER}, "Edit", ES_READONLY},
+            IDC_PLANNER_CENTER, IDC_PLANNER_RIGHT_INNER, IDC_PLANNER_RIGHT_OUTER, IDC_PLANNER_OFP_BLOCK_FUEL}, "Edit", ES_READONLY},
           {{IDC_PLANNER_ZFW_UNIT, IDC_PLANNER_TAXI_UNIT, IDC_PLANNER_TRIP_UNIT, IDC_PLANNER_FINAL_UNIT,
-            IDC_PLANNER_FOB_UNIT, IDC_PLANNER_COST_INDEX_UNIT, IDC_PLANNER_TAKE_OFF_WEIGHT_NOTE}, "Static", 0},
+            IDC_PLANNER_FOB_UNIT, IDC_PLANNER_COST_INDEX_UNIT, IDC_PLANNER_TAKE_OFF_WEIGHT_NOTE, IDC_PLANNER_OFP_UNIT}, "Static", 0},
           {{IDC_PLANNER_METRIC, IDC_PLANNER_IMPERIAL}, "Button", kRadio},
-          {{IDC_PLANNER_VALIDATE}, "Button", kOk}, {{IDCANCEL}, "Button", kPush},
+          {{IDC_PLANNER_VALIDATE}, "Button", kOk}, {{IDC_PLANNER_IMPORT, IDCANCEL}, "Button", kPush},
           {{IDC_PLANNER_BANNER}, "Static", SS_BITMAP}}},
         {IDD_PILOT_ID, {{{IDC_PILOT_ID}, "Edit", ES_NUMBER}, {{IDOK}, "Button", kOk}, {{IDCANCEL}, "Button", kPush}}},
         {IDD_FETCH_PROGRESS, {{{IDC_FETCH_PROGRESS}, PROGRESS_CLASSA, PBS_MARQUEE}, {{IDCANCEL}, "Button", kOk}}},
@@ -69,7 +69,8 @@ std::vector<Contract> Contracts() {
         {{IDC_FIRST_CABIN_BAR, IDC_SECOND_CABIN_BAR, IDC_FORWARD_HOLD_BAR, IDC_AFT_HOLD_BAR},
          PROGRESS_CLASSA, PBS_SMOOTH},
         {{IDC_LOAD_MANAGER_HEADER, IDC_CABIN_IMAGE, IDC_HOLD_IMAGE}, "Static", SS_BITMAP},  // pictures put in by the code
-        {{IDC_UNIT_KG, IDC_UNIT_LB}, "Button", kRadio}, {{IDOK}, "Button", kOk}, {{IDCANCEL}, "Button", kPush},
+        {{IDC_UNIT_KG, IDC_UNIT_LB}, "Button", kRadio}, {{IDOK}, "Button", kOk},
+        {{IDC_LOAD_MANAGER_IMPORT, IDCANCEL}, "Button", kPush},
     };
     for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {
         contracts.push_back({FindVariant(selection)->loadManagerTemplate, loadManager});

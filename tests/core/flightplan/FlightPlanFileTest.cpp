@@ -40,6 +40,7 @@ TEST(FlightPlanFileTest, RefusalsNameTheFileAndTheReason) {
         {flight, "<OFP>", {XmlProblem::Malformed, 12, "", {}}, "it is cut short or is not well-formed XML (line 12)"},
         {flight, "<!DOCTYPE", {XmlProblem::DocumentTypeDeclared, 1, "", {}},
          "it declares a document type or entities, which a flight plan never does"},
+        {flight, "<OFP/>", {XmlProblem::NoReader, 0, "", {}}, "Windows' XML reader (xmllite.dll) could not be started"},
         {flight, "\xEF\xBB\xBF<gpx>", {XmlProblem::None, 0, "gpx", {}}, "it is XML of another kind (its root element is gpx)"},
         {flight, "[flightplan]\r\ntitle=x\r\n", none, "it is neither an OFP nor a flight plan"},
         {payload, fs9, none, "it is a flight plan for the simulator, which holds no payload: the load manager takes an OFP"},
@@ -68,6 +69,13 @@ TEST(FlightPlanFileTest, RefusalsNameTheFileAndTheReason) {
     locked.refusals["Read"] = FileStatus::Locked;
     EXPECT_EQ(ImportFlightPlan(kPath, flight, nullptr, locked).error,
               "The file\nC:\\Plans\\EBBRLEMD.xml\ncould not be read: another program is using the file.");
+}
+
+TEST(FlightPlanFileTest, AFileNameTheCodePageLacksIsNamedInFull) {
+    EXPECT_EQ(UnheldFlightPlanMessage(u"C:\\Pl\u00E4ne\\\u6771\u4EAC.xml"),
+              u"The file\nC:\\Pl\u00E4ne\\\u6771\u4EAC.xml\ncould not be imported: its name has characters that the language "
+              u"for non-Unicode programs set in Windows lacks. Rename the file, or move it to a folder whose name has none "
+              u"of them, then try again.");
 }
 
 TEST(FlightPlanFileTest, EachFormatGivesItsFields) {

@@ -51,6 +51,7 @@ bool CConfiguratorDlg::OnCommand(int id, int code, HWND control) {
             case IDC_LOAD_MANAGER: OnLoadManager(Window(), *run_); return true;
             case IDC_FUEL_PLANNER: OnFuelPlanner(Window(), *run_); return true;
             case IDC_KEY_ASSIGNMENTS: OnKeyAssignments(Window(), *run_); return true;
+            case IDC_PREPARE_FLIGHT: OnPrepareFlight(Window(), *run_); return true;
             default: break;
         }
     }

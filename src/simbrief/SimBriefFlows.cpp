@@ -1,6 +1,7 @@
 #include "simbrief/SimBriefFlows.h"
 
 #include "app/ProgramFolder.h"
+#include "flightplan/SystemXmlReader.h"
 #include "simbrief/FetchProgressDlg.h"
 #include "simbrief/LatestOfp.h"
 #include "simbrief/PilotId.h"
@@ -79,4 +80,10 @@ std::optional<std::string> FetchLatestOfp(HWND owner, const RunState& run, const
         return std::nullopt;
     }
     return path;
+}
+
+std::optional<ChosenFlightPlan> LatestFlightPlan(HWND owner, FlightPlanUse use, const RunState& run) {
+    const std::optional<std::string> path = FetchLatestOfp(owner, run, ReadXmlWithSystemReader);
+    if (!path) return std::nullopt;
+    return ReadFlightPlan(*path, use, owner);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/RunState.h"
+#include "flightplan/FlightPlanChoice.h"
 #include "flightplan/FlightPlanFile.h"
 
 // What the program does with the web planner, for the launcher's flows and the dialogs'
@@ -22,3 +23,7 @@ void OnSimBriefPilotId(HWND owner, RunState& run);
 // while the progress window shows, then kept as LatestOFP.xml in the program's folder: the
 // file's path, or nothing after a Cancel or a failure told to the user, which changed nothing.
 std::optional<std::string> FetchLatestOfp(HWND owner, const RunState& run, const XmlReader& readXml);
+
+// The latest OFP fetched as FetchLatestOfp does, then read for `use` as a chosen file is:
+// what the dialogs' "Latest from SimBrief" takes.
+std::optional<ChosenFlightPlan> LatestFlightPlan(HWND owner, FlightPlanUse use, const RunState& run);

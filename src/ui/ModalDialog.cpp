@@ -14,6 +14,8 @@ constexpr UINT kDpiChanged = 0x02E0;
 // dialog scales itself follow once the dialog manager has laid the dialog out again and
 // given every control the dialog's font at the new scale.
 constexpr UINT kScaleChanged = WM_APP + 1;
+// Posted at initialisation, so that what a dialog tells on opening comes over the dialog.
+constexpr UINT kShown = WM_APP + 2;
 
 // The user can act on the first sentence; the detail helps whoever reads a report of it.
 void ShowUnexpectedError(HWND window, const char* detail) {
@@ -123,6 +125,7 @@ INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITDIALOG:
             pictures_.clear();
             for (auto& [id, control] : bindings_) control->Attach(GetDlgItem(window_, id));
+            PostMessageA(window_, kShown, 0, 0);
             return OnInitDialog() ? TRUE : FALSE;
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
@@ -151,6 +154,9 @@ INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kDpiChanged:
             PostMessageA(window_, kScaleChanged, HIWORD(wParam), 0);
             return FALSE;  // the dialog manager scales the dialog
+        case kShown:
+            OnShown();
+            return TRUE;
         case kScaleChanged:
             for (auto [control, picture] : pictures_) ::ShowPicture(Item(control), picture);
             OnScaleChanged(static_cast<int>(wParam));

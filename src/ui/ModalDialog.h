@@ -55,6 +55,8 @@ protected:
     // The dialog moved to a screen of another scale (`dpi`, 96 at 100 %) and has been laid
     // out again; what it sized or made for the old scale is made again here.
     virtual void OnScaleChanged(int) {}
+    // The dialog has opened: a message about what it opened on shows over it.
+    virtual void OnShown() {}
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 

@@ -9,6 +9,10 @@
 
 #include <string>
 
+#include "FakeUserInterface.h"
+#include "simbrief/LatestOfpRequest.h"
+#include "ui/ModalDialog.h"
+
 class LoopbackServer {
 public:
     explicit LoopbackServer(std::string answer, bool answers = true) : answer_(std::move(answer)), answers_(answers) {
@@ -75,3 +79,25 @@ private:
     HANDLE stop_, thread_;
     std::string request_;
 };
+
+inline std::string Http(const char* status, const std::string& body, bool length = true) {
+    return std::string("HTTP/1.1 ") + status + "\r\nContent-Type: application/xml\r\n" +
+           (length ? "Content-Length: " + std::to_string(body.size()) + "\r\n" : "Connection: close\r\n") + "\r\n" + body;
+}
+
+// The planner's site replaced by a loopback server on `port`, its time-out shortened.
+struct PlannerOnLoopback {
+    explicit PlannerOnLoopback(unsigned short port, int timeout = 10000) : server{L"127.0.0.1", port, false, timeout} {
+        UsePlannerServerForTests(&server);
+    }
+    ~PlannerOnLoopback() { UsePlannerServerForTests(nullptr); }
+    PlannerServer server;
+};
+
+// Pumps the dialog's messages, as its modal loop would, until it ends or the time is up.
+inline void AwaitEnd(ModalDialog& dialog, DWORD milliseconds = 10000) {
+    for (DWORD start = GetTickCount(); dialog.Window() && GetTickCount() - start < milliseconds;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        PumpMessages();
+    }
+}

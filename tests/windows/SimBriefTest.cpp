@@ -12,28 +12,6 @@
 
 namespace {
 
-std::string Http(const char* status, const std::string& body, bool length = true) {
-    return std::string("HTTP/1.1 ") + status + "\r\nContent-Type: application/xml\r\n" +
-           (length ? "Content-Length: " + std::to_string(body.size()) + "\r\n" : "Connection: close\r\n") + "\r\n" + body;
-}
-
-// The planner's site replaced by a loopback server on `port`, its time-out shortened.
-struct PlannerOnLoopback {
-    explicit PlannerOnLoopback(unsigned short port, int timeout = 10000) : server{L"127.0.0.1", port, false, timeout} {
-        UsePlannerServerForTests(&server);
-    }
-    ~PlannerOnLoopback() { UsePlannerServerForTests(nullptr); }
-    PlannerServer server;
-};
-
-// Pumps the dialog's messages, as its modal loop would, until it ends or the time is up.
-void AwaitEnd(ModalDialog& dialog, DWORD milliseconds = 10000) {
-    for (DWORD start = GetTickCount(); dialog.Window() && GetTickCount() - start < milliseconds;) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        PumpMessages();
-    }
-}
-
 // How the system's HTTP client reported each kind of answer; "" stands for a port nothing listens on.
 TEST(LatestOfpRequestTest, EachAnswerOfTheServerTellsItsOutcome) {
     const std::string ofp = Http("200 OK", PlannerAnswer("Success")), big(20 << 20, ' ');

@@ -28,6 +28,7 @@ add_executable(core_tests
     tests/core/flightplan/FlightPlanFileTest.cpp
     tests/core/flightplan/PayloadImportTest.cpp
     tests/core/flightplan/PlannerImportTest.cpp
+    tests/core/simbrief/SimBriefTest.cpp
 )
 target_include_directories(core_tests PRIVATE tests/core)
 target_compile_options(core_tests PRIVATE ${SKYLINER_WARNINGS} ${SANITIZERS})

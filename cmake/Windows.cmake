@@ -14,6 +14,7 @@ add_library(skyliner_win32 STATIC
     src/app/ConfiguratorApp.cpp
     src/app/ConfiguratorDlg.cpp
     src/app/LauncherFlows.cpp
+    src/app/ProgramFolder.cpp
     src/app/SimulatorFolder.cpp
     src/app/SingleInstance.cpp
     src/prefs/ConfigurationDlg.cpp
@@ -24,15 +25,20 @@ add_library(skyliner_win32 STATIC
     src/flightplan/SystemXmlReader.cpp
     src/fuel/FuelPlannerDlg.cpp
     src/loadmgr/LoadManagerDlg.cpp
+    src/simbrief/FetchProgressDlg.cpp
+    src/simbrief/LatestOfpRequest.cpp
+    src/simbrief/PilotIdDlg.cpp
+    src/simbrief/SimBriefFlows.cpp
     src/ui/BackupQuestion.cpp
     src/ui/ColorEdit.cpp
     src/ui/DialogItems.cpp
     src/ui/ModalDialog.cpp
     src/ui/Pictures.cpp
     src/ui/UserInterface.cpp
+    src/ui/WindowScale.cpp
 )
 target_compile_options(skyliner_win32 PRIVATE ${SKYLINER_WARNINGS})
-target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi shell32 comdlg32 comctl32 gdi32 user32 uxtheme windowscodecs ole32)
+target_link_libraries(skyliner_win32 PUBLIC skyliner_core shlwapi shell32 comdlg32 comctl32 gdi32 user32 uxtheme windowscodecs ole32 winhttp)
 # The project's version for the About box and the version resource.
 configure_file(cmake/Version.h.in ${CMAKE_BINARY_DIR}/generated/Version.h @ONLY)
 target_include_directories(skyliner_win32 PUBLIC ${CMAKE_BINARY_DIR}/generated)
@@ -74,6 +80,7 @@ add_executable(win32_tests
     tests/windows/SystemXmlReaderTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/windows/LauncherTest.cpp
+    tests/windows/SimBriefTest.cpp
     tests/windows/TemplateContractTest.cpp
     tests/windows/FileSystemTest.cpp
     tests/core/ProfileCorpus.cpp
@@ -84,7 +91,7 @@ target_include_directories(win32_tests PRIVATE tests/core src/res)
 # The demo's sample files, which the import tests read as Wine shows the host's folders.
 target_compile_definitions(win32_tests PRIVATE SKYLINER_DEMO_FOLDER="Z:${CMAKE_SOURCE_DIR}/demo")
 target_compile_options(win32_tests PRIVATE ${SKYLINER_WARNINGS})
-target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main)
+target_link_libraries(win32_tests PRIVATE skyliner_win32 gtest_main ws2_32)
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})
 add_dependencies(win32_tests FS9SkylinerConfig)  # a test starts the program twice
 # One ctest entry per case, listed under Wine when ctest starts so that building never

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program on a virtual display, in one run:
-# the launcher and its About box; the Configuration dialog; the aircraft selector and the
+# the launcher, its About box and the Pilot ID question; the Configuration dialog; the aircraft selector and the
 # A320's load manager, then with the demo's OFP imported; the fuel planner with the results
 # of a typed flight, then of the demo's OFP imported; the key
 # assignments, the key capture and the question before a combination moves to another
@@ -48,13 +48,22 @@ sleep 6
 shoot launcher.png
 
 # The About box from the window menu: Wine's own About item takes the letter A as well, so
-# Up twice picks ours, above Restore backups, the last item.
+# Up three times picks ours, above Restore backups and SimBrief Pilot ID, the last item.
 xdotool key alt+space
 sleep 1
-xdotool key Up Up Return
+xdotool key Up Up Up Return
 sleep 2
 shoot about.png
 xdotool key Return
+sleep 1
+
+# The Pilot ID question, from the window menu; Escape leaves it unanswered.
+xdotool key alt+space
+sleep 1
+xdotool key i
+sleep 2
+shoot pilot-id.png
+xdotool key Escape
 sleep 1
 
 # Escape closes each dialog without saving.

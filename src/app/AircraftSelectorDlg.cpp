@@ -1,5 +1,8 @@
 #include "app/AircraftSelectorDlg.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "res/ResourceIds.h"
 
 namespace {
@@ -9,10 +12,15 @@ constexpr int kBitmaps[] = {IDB_SELECT_A318, IDB_SELECT_A319, IDB_SELECT_A320, I
 
 }  // namespace
 
-CAircraftSelector::CAircraftSelector(HWND parent) : ModalDialog(IDD_AIRCRAFT_SELECTOR, parent) {}
+CAircraftSelector::CAircraftSelector(std::vector<std::int32_t> offered, HWND parent)
+    : ModalDialog(IDD_AIRCRAFT_SELECTOR, parent), offered_(std::move(offered)) {}
 
 bool CAircraftSelector::OnInitDialog() {
-    for (int i = 0; i < kVariantCount; ++i) ShowPicture(kButtons[i], kBitmaps[i]);
+    for (int i = 0; i < kVariantCount; ++i) {
+        ShowPicture(kButtons[i], kBitmaps[i]);
+        const bool offered = offered_.empty() || std::count(offered_.begin(), offered_.end(), kA318 + i) > 0;
+        if (!offered) ShowWindow(Item(kButtons[i]), SW_HIDE), EnableWindow(Item(kButtons[i]), FALSE);
+    }
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "aircraft/Variants.h"
 #include "ui/ModalDialog.h"
@@ -9,7 +10,8 @@
 // planner. A variant button only records the choice; the bottom button closes it.
 class CAircraftSelector : public ModalDialog {
 public:
-    explicit CAircraftSelector(HWND parent = nullptr);
+    // Offers the variants `offered` only (kA318 ... kACJ), every one when it is empty.
+    explicit CAircraftSelector(std::vector<std::int32_t> offered = {}, HWND parent = nullptr);
 
     // The variant last pressed (kA318 ... kACJ); kNoAircraft while none was.
     std::int32_t Selection() const { return selection_; }
@@ -19,5 +21,6 @@ protected:
     bool OnInitDialog() override;
 
 private:
+    std::vector<std::int32_t> offered_;
     std::int32_t selection_ = kNoAircraft;
 };

@@ -3,6 +3,7 @@
 #include "app/LauncherFlows.h"
 #include "app/SimulatorFolder.h"
 #include "res/ResourceIds.h"
+#include "simbrief/SimBriefFlows.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -20,6 +21,7 @@ struct WindowMenuItem {
 constexpr WindowMenuItem kWindowMenu[] = {
     {IDM_ABOUT, "&About FS9 Skyliner Config...", OnAbout},
     {IDM_RESTORE_BACKUPS, "Restore &backups...", OnRestoreBackups},
+    {IDM_SIMBRIEF_PILOT_ID, "SimBrief Pilot &ID...", OnSimBriefPilotId},
 };
 
 }  // namespace
@@ -49,6 +51,7 @@ bool CConfiguratorDlg::OnCommand(int id, int code, HWND control) {
             case IDC_LOAD_MANAGER: OnLoadManager(Window(), *run_); return true;
             case IDC_FUEL_PLANNER: OnFuelPlanner(Window(), *run_); return true;
             case IDC_KEY_ASSIGNMENTS: OnKeyAssignments(Window(), *run_); return true;
+            case IDC_PREPARE_FLIGHT: OnPrepareFlight(Window(), *run_); return true;
             default: break;
         }
     }

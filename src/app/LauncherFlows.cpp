@@ -7,12 +7,14 @@
 #include "app/AircraftSelectorDlg.h"
 #include "app/RestoreBackupsDlg.h"
 #include "app/SavedFiles.h"
+#include "flightplan/PayloadNote.h"
 #include "fuel/FuelPlannerDlg.h"
 #include "keys/KeyConfigDlg.h"
 #include "loadmgr/LoadManagerDlg.h"
 #include "loadmgr/PayloadFiles.h"
 #include "platform/Profile.h"
 #include "prefs/ConfigurationDlg.h"
+#include "simbrief/SimBriefFlows.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -44,34 +46,53 @@ void ShowNotInstalled(HWND owner, const Variant& variant, const RunState& run) {
     ShowMessage(NotInstalledMessage(variant, run.Paths()), "ERROR", MB_ICONEXCLAMATION, owner);
 }
 
-// The load manager of the chosen variant; it saves on its OK.
-void RunLoadManager(HWND owner, RunState& run, const Variant& variant) {
+// The load manager of the chosen variant, opened on the plan's payload when there is one; it
+// saves on its OK. Whether it saved.
+bool RunLoadManager(HWND owner, RunState& run, const Variant& variant, const FlightPlan* startingPlan) {
     std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(variant.selection, run);
     if (!dialog->IsInstalled()) {
         ShowNotInstalled(owner, variant, run);
-        return;
+        return false;
     }
     const ProfileSnapshot& source = dialog->ReadSource();
     if (!source.Usable()) {
         ShowMessage(PayloadReadFailureMessage(source), "ERROR", MB_ICONSTOP, owner);
-        return;
+        return false;
     }
+    if (startingPlan) dialog->StartWith(*startingPlan);
     INT_PTR result = dialog->DoModal();
     if (result == -1) {
         ShowMessage("The load manager could not be opened.", "Error", MB_ICONSTOP, owner);
-        return;
+        return false;
     }
     if (result == IDOK) ShowMessage(kPayloadSaved, "WARNING", MB_ICONINFORMATION, owner);
+    return result == IDOK;
 }
 
-void RunFuelPlanner(HWND owner, RunState& run, const Variant& variant) {
+void RunFuelPlanner(HWND owner, RunState& run, const Variant& variant, const ChosenFlightPlan* startingFlight) {
     if (!IsVariantInstalled(variant, run.Paths().fsRoot)) {
         ShowNotInstalled(owner, variant, run);
         return;
     }
     FuelPlanner planner(variant, run, run.PlannerZeroFuelWeight(variant),
                         FilesMaximumGrossWeight(variant, run.Paths().fsRoot));
+    if (startingFlight) planner.StartWith(*startingFlight);
     planner.DoModal();
+}
+
+void OpenLoadManager(HWND owner, RunState& run, const Variant& variant) { RunLoadManager(owner, run, variant, nullptr); }
+
+void OpenFuelPlanner(HWND owner, RunState& run, const Variant& variant) { RunFuelPlanner(owner, run, variant, nullptr); }
+
+// The variant that flies the plan: its type's own, or the user's choice among the variants
+// filed as that type; nothing when the type is not one of them (told).
+const Variant* VariantFlying(HWND owner, const FlightPlan& plan) {
+    const std::vector<std::int32_t> variants = VariantsFiledAs(plan.load.aircraftType);
+    if (variants.empty()) {
+        ShowMessage(OtherAircraftMessage(plan.load.aircraftType), "ERROR", MB_ICONEXCLAMATION, owner);
+        return nullptr;
+    }
+    return FindVariant(variants.size() == 1 ? variants.front() : ChooseAircraft(variants));
 }
 
 // The chosen variant's flow, when one was chosen.
@@ -81,9 +102,9 @@ void WithChosenVariant(HWND owner, RunState& run, void (*flow)(HWND, RunState&, 
 
 }  // namespace
 
-std::int32_t ChooseAircraft() {
+std::int32_t ChooseAircraft(const std::vector<std::int32_t>& offered) {
     for (;;) {
-        CAircraftSelector selector;
+        CAircraftSelector selector(offered);
         if (selector.DoModal() == -1) {
             ShowMessage("The aircraft selector could not be opened.", "Error", MB_ICONSTOP);
             return kNoAircraft;
@@ -99,9 +120,21 @@ void OnAircraftConfiguration(HWND owner, RunState& run) {
     if (dialog.DoModal() == IDOK) ShowMessage(kConfigurationNote, "WARNING", MB_ICONINFORMATION, owner);
 }
 
-void OnLoadManager(HWND owner, RunState& run) { WithChosenVariant(owner, run, RunLoadManager); }
+void OnLoadManager(HWND owner, RunState& run) { WithChosenVariant(owner, run, OpenLoadManager); }
 
-void OnFuelPlanner(HWND owner, RunState& run) { WithChosenVariant(owner, run, RunFuelPlanner); }
+void OnFuelPlanner(HWND owner, RunState& run) { WithChosenVariant(owner, run, OpenFuelPlanner); }
+
+void OnPrepareFlight(HWND owner, RunState& run) {
+    const std::optional<ChosenFlightPlan> payload = LatestFlightPlan(owner, FlightPlanUse::Payload, run);
+    if (!payload) return;
+    const Variant* variant = VariantFlying(owner, payload->plan);
+    if (!variant || !RunLoadManager(owner, run, *variant, &payload->plan)) return;
+    // The planner's own reading of the same file: it needs the fields of a flight.
+    std::optional<ChosenFlightPlan> flight = ReadFlightPlan(payload->path, FlightPlanUse::Flight, owner);
+    if (!flight) return;
+    flight->plan.load.zeroFuelWeightKg = run.PlannerZeroFuelWeight(*variant);
+    RunFuelPlanner(owner, run, *variant, &*flight);
+}
 
 void OnKeyAssignments(HWND owner, RunState& run) {
     std::optional<ProfileSnapshot> prefs = ReadPreferencesFile(owner, run, "key assignments window");
@@ -117,6 +150,7 @@ void OnRestoreBackups(HWND owner, RunState& run) {
 
 void OnAbout(HWND owner, RunState& run) {
     const InstallPaths& paths = run.Paths();
-    ShowMessage(AboutText(SKYLINER_VERSION, paths, Profile(paths.prefs).CheckReadable()), "About FS9 Skyliner Config",
-                MB_ICONINFORMATION, owner);
+    ShowMessage(AboutText(SKYLINER_VERSION, paths, Profile(paths.prefs).CheckReadable(),
+                          Profile(paths.settings).CheckReadable()),
+                "About FS9 Skyliner Config", MB_ICONINFORMATION, owner);
 }

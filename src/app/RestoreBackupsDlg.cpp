@@ -9,6 +9,7 @@
 #include "res/ResourceIds.h"
 #include "ui/DialogItems.h"
 #include "ui/UserInterface.h"
+#include "ui/WindowScale.h"
 
 namespace {
 
@@ -64,13 +65,7 @@ bool CRestoreBackupsDlg::OnInitDialog() {
         ListView_SetCheckState(list, row, backups_[index].Restorable());
         allRestorable = allRestorable && backups_[index].Restorable();
     }
-    // The date takes what it needs; the path, the rest.
-    ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE);
-    const int headerWidth = ListView_GetStringWidth(list, "Backup date") + 16;
-    if (ListView_GetColumnWidth(list, 1) < headerWidth) ListView_SetColumnWidth(list, 1, headerWidth);
-    RECT area;
-    GetClientRect(list, &area);
-    ListView_SetColumnWidth(list, 0, area.right - ListView_GetColumnWidth(list, 1) - GetSystemMetrics(SM_CXVSCROLL));
+    SizeColumns(WindowDpi(list));
     std::string note = backups_.empty()
                            ? "No backup was found. A file gets one beside it the first time this program saves it."
                            : "Each file below has a backup of how it was before this program first changed it. "
@@ -80,6 +75,18 @@ bool CRestoreBackupsDlg::OnInitDialog() {
     EnableWindow(Item(IDC_RESTORE), !backups_.empty());
     return true;
 }
+
+void CRestoreBackupsDlg::SizeColumns(int dpi) {
+    HWND list = Item(IDC_RESTORE_LIST);
+    ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE);
+    const int headerWidth = ListView_GetStringWidth(list, "Backup date") + ScaledLength(16, dpi);
+    if (ListView_GetColumnWidth(list, 1) < headerWidth) ListView_SetColumnWidth(list, 1, headerWidth);
+    RECT area;
+    GetClientRect(list, &area);
+    ListView_SetColumnWidth(list, 0, area.right - ListView_GetColumnWidth(list, 1) - SystemMetricAt(SM_CXVSCROLL, dpi));
+}
+
+void CRestoreBackupsDlg::OnScaleChanged(int dpi) { SizeColumns(dpi); }
 
 bool CRestoreBackupsDlg::OnCommand(int id, int code, HWND control) {
     if (id == IDC_RESTORE && code == BN_CLICKED) {

@@ -18,8 +18,11 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+    void OnScaleChanged(int dpi) override;
 
 private:
+    // The date column as wide as its widest text, the file column the rest of the list.
+    void SizeColumns(int dpi);
     void Restore();
 
     std::vector<FoundBackup> backups_;  // in the list's order

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/ProgramFolder.h"
 #include "platform/SystemCodePage.h"
 
 namespace {
@@ -47,5 +48,7 @@ std::u16string CurrentDirectory() {
 }  // namespace
 
 InstallPaths FindInstallPaths() {
-    return ComputeInstallPaths(ReadRegisteredExePath(), CurrentDirectory(), Narrow);
+    InstallPaths paths = ComputeInstallPaths(ReadRegisteredExePath(), CurrentDirectory(), Narrow);
+    AddProgramFolder(paths, ApplicationDataFolder(), Narrow);
+    return paths;
 }

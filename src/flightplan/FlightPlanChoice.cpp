@@ -43,9 +43,13 @@ std::optional<ChosenFlightPlan> ChooseFlightPlan(FlightPlanUse use, RunState& ru
         ShowUnicodeMessage(UnheldFlightPlanMessage(wide), "ERROR", MB_ICONSTOP);
         return std::nullopt;
     }
+    return ReadFlightPlan(path, use);
+}
+
+std::optional<ChosenFlightPlan> ReadFlightPlan(const std::string& path, FlightPlanUse use, HWND owner) {
     FlightPlanImport import = ImportFlightPlan(path, use, ReadXmlWithSystemReader);
     if (!import.plan) {
-        ShowMessage(import.error, "ERROR", MB_ICONSTOP);
+        ShowMessage(import.error, "ERROR", MB_ICONSTOP, owner);
         return std::nullopt;
     }
     return ChosenFlightPlan{path, *import.plan};

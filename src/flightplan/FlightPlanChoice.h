@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 
@@ -18,3 +20,7 @@ struct ChosenFlightPlan {
 // when there is one). Nothing when the user cancelled or the file was refused, the user then
 // told why. Windows only.
 std::optional<ChosenFlightPlan> ChooseFlightPlan(FlightPlanUse use, RunState& run);
+
+// Reads the file for `use` with Windows' XML reader; nothing when it was refused, the user
+// then told why.
+std::optional<ChosenFlightPlan> ReadFlightPlan(const std::string& path, FlightPlanUse use, HWND owner = nullptr);

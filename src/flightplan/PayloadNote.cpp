@@ -31,6 +31,20 @@ std::string Count(std::int32_t count, const char* noun) {
 
 const char* FiledAircraftType(const Variant& variant) { return NamesOf(variant).filedType; }
 
+std::vector<std::int32_t> VariantsFiledAs(const std::string& type) {
+    std::vector<std::int32_t> variants;
+    for (const VariantNames& names : kNames) {
+        if (type == names.filedType) variants.push_back(names.selection);
+    }
+    return variants;
+}
+
+std::string OtherAircraftMessage(const std::string& type) {
+    return "The latest flight plan from SimBrief is " + (type.empty() ? "filed for no aircraft type" : "filed for the " + type) +
+           ", and this program prepares flights of the A318, A319, A320, A321 and ACJ only.\n"
+           "Plan the flight for one of them on SimBrief, then try again.";
+}
+
 std::optional<std::string> OtherTypeQuestion(const Variant& variant, const OfpLoad& load) {
     if (load.aircraftType == FiledAircraftType(variant)) return std::nullopt;
     return "This flight plan is filed for the " + load.aircraftType + ", and this is the load manager of the " +

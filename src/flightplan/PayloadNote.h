@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "aircraft/Variants.h"
 #include "flightplan/FlightPlan.h"
@@ -15,6 +16,13 @@ inline constexpr const char* kFlightPlanCaption = "Flight plan";
 
 // The type code an OFP files for the variant: the ACJ is filed as an A319.
 const char* FiledAircraftType(const Variant& variant);
+
+// The variants a plan filed for `type` is flown with (an A319's: the A319 and the ACJ); none
+// for a type this program does not configure.
+std::vector<std::int32_t> VariantsFiledAs(const std::string& type);
+
+// Why a plan filed for `type`, which no variant is filed as, cannot be prepared here.
+std::string OtherAircraftMessage(const std::string& type);
 
 // The question (Yes: import all the same) when the OFP is filed for another type than the
 // load manager's, naming both; nothing when the types agree.

@@ -1,8 +1,11 @@
 #include "fuel/FuelPlannerDlg.h"
 
+#include <utility>
+
 #include "flightplan/FlightPlanChoice.h"
 #include "flightplan/PlannerImport.h"
 #include "res/ResourceIds.h"
+#include "simbrief/SimBriefFlows.h"
 #include "ui/DialogItems.h"
 #include "ui/UserInterface.h"
 
@@ -79,14 +82,22 @@ bool FuelPlanner::OnInitDialog() {
     ShowFields();
     SetItemChecked(Window(), IDC_PLANNER_METRIC, true);
     SetItemChecked(Window(), IDC_PLANNER_IMPERIAL, false);
+    if (startingFlight_) startingMessage_ = TakeFlight(*startingFlight_);
     return true;
+}
+
+void FuelPlanner::OnShown() {
+    if (const std::optional<FuelPlannerMessage> message = std::exchange(startingMessage_, std::nullopt)) {
+        ShowMessage(message->text, message->caption, MB_ICONSTOP);
+    }
 }
 
 bool FuelPlanner::OnCommand(int id, int code, HWND control) {
     if (code == BN_CLICKED) {
         switch (id) {
             case IDC_PLANNER_VALIDATE: OnValidate(); return true;
-            case IDC_PLANNER_IMPORT: OnImport(); return true;
+            case IDC_PLANNER_IMPORT: Import(ChooseFlightPlan(FlightPlanUse::Flight, run_)); return true;
+            case IDC_PLANNER_LATEST: Import(LatestFlightPlan(Window(), FlightPlanUse::Flight, run_)); return true;
             case IDC_PLANNER_METRIC: OnMetric(); return true;
             case IDC_PLANNER_IMPERIAL: OnImperial(); return true;
             default: break;
@@ -102,17 +113,22 @@ void FuelPlanner::OnValidate() {
     if (message) ShowMessage(message->text, message->caption, MB_ICONSTOP);
 }
 
-void FuelPlanner::OnImport() {
-    const std::optional<ChosenFlightPlan> chosen = ChooseFlightPlan(FlightPlanUse::Flight, run_);
+void FuelPlanner::Import(const std::optional<ChosenFlightPlan>& chosen) {
     if (!chosen) return;
+    if (const std::optional<FuelPlannerMessage> message = TakeFlight(*chosen)) {
+        ShowMessage(message->text, message->caption, MB_ICONSTOP);
+    }
+}
+
+std::optional<FuelPlannerMessage> FuelPlanner::TakeFlight(const ChosenFlightPlan& chosen) {
     ReadFields();
-    const PlannerImport import = ImportIntoPlanner(form_, form_.Units(), chosen->plan, chosen->path);
+    const PlannerImport import = ImportIntoPlanner(form_, form_.Units(), chosen.plan, chosen.path);
     if (import.imported) {
         ofpBlockFuelKg_.reset();
-        if (chosen->plan.format == FlightPlanFormat::Ofp) ofpBlockFuelKg_ = chosen->plan.load.blockFuelKg;
+        if (chosen.plan.format == FlightPlanFormat::Ofp) ofpBlockFuelKg_ = chosen.plan.load.blockFuelKg;
     }
     ShowFields();
-    if (import.message) ShowMessage(import.message->text, import.message->caption, MB_ICONSTOP);
+    return import.message;
 }
 
 void FuelPlanner::SelectUnits(UnitSystem units) {

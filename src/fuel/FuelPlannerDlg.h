@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/RunState.h"
+#include "flightplan/FlightPlanChoice.h"
 #include "fuel/FuelPlannerForm.h"
 #include "ui/ColorEdit.h"
 #include "ui/ModalDialog.h"
@@ -18,16 +19,22 @@ public:
     FuelPlanner(const Variant& variant, RunState& run, std::int32_t savedZeroFuelWeight,
                 std::int32_t maximumGrossWeight, HWND parent = nullptr);
 
+    // Opens with the flight planned, as Import plans it.
+    void StartWith(const ChosenFlightPlan& flight) { startingFlight_ = flight; }
+
 protected:
     bool OnInitDialog() override;
+    void OnShown() override;
     bool OnCommand(int id, int code, HWND control) override;
     // Enter validates; the planner has no OK to end it with.
     void OnOK() override { OnValidate(); }
 
 private:
     void OnValidate();
-    // A flight plan's flight into the fields, planned as Validate plans it.
-    void OnImport();
+    // A flight plan's flight into the fields, planned as Validate plans it; the planner's
+    // message, if it has one.
+    void Import(const std::optional<ChosenFlightPlan>& chosen);
+    std::optional<FuelPlannerMessage> TakeFlight(const ChosenFlightPlan& chosen);
     void OnMetric() { SelectUnits(UnitSystem::Metric); }
     void OnImperial() { SelectUnits(UnitSystem::Imperial); }
     void SelectUnits(UnitSystem units);
@@ -37,6 +44,8 @@ private:
 
     RunState& run_;
     FuelPlannerForm form_;
+    std::optional<ChosenFlightPlan> startingFlight_;
+    std::optional<FuelPlannerMessage> startingMessage_;
     std::optional<double> ofpBlockFuelKg_;  // of the OFP last imported; none after a simulator's plan
     CColorEdit fuelOnBoard_;
     CColorEdit center_;

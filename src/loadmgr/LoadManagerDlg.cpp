@@ -2,13 +2,17 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "flightplan/FlightPlanChoice.h"
 #include "flightplan/PayloadNote.h"
 #include "flightplan/PayloadSpread.h"
 #include "loadmgr/PayloadTotals.h"
 #include "res/ResourceIds.h"
+#include "simbrief/SimBriefFlows.h"
 #include "ui/BackupQuestion.h"
 #include "ui/UserInterface.h"
+#include "ui/WindowScale.h"
 
 namespace {
 
@@ -86,19 +90,24 @@ void CLoadManager::InitPayloadControls(std::int32_t firstCabinCapacity, std::int
     zfwField_.SetBackgroundColor(kZfwColor);
     zfwField_.SetTextColor(kWhite);
 
-    // Tahoma 9 pt bold, at the display's resolution.
-    if (zfwFont_) DeleteObject(zfwFont_);
-    HDC screen = GetDC(nullptr);
-    int height = -MulDiv(90, GetDeviceCaps(screen, LOGPIXELSY), 720);
-    ReleaseDC(nullptr, screen);
-    zfwFont_ = CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
-    SendMessageA(zfwField_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(zfwFont_), TRUE);
+    ShowReadoutFont(WindowDpi(Window()));
 
     for (ProgressBar* bar : {&firstCabinBar_, &secondCabinBar_, &forwardHoldBar_, &aftHoldBar_}) {
         bar->SetBackgroundColor(kWhite);
     }
 }
+
+void CLoadManager::ShowReadoutFont(int dpi) {
+    // Tahoma 9 pt bold.
+    HFONT font = CreateFontA(-MulDiv(9, dpi, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                             "Tahoma");
+    SendMessageA(zfwField_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (zfwFont_) DeleteObject(zfwFont_);
+    zfwFont_ = font;
+}
+
+void CLoadManager::OnScaleChanged(int dpi) { ShowReadoutFont(dpi); }
 
 void CLoadManager::LoadPayload(const ProfileSnapshot& file, std::int32_t defaultEmptyWeightLb,
                                std::int32_t forwardCapacityKg, std::int32_t aftCapacityKg) {
@@ -190,7 +199,12 @@ bool CVariantLoadManager::OnInitDialog() {
     InitPayloadControls(variant_.firstCabinSeats, variant_.secondCabinSeats);
     // The launcher has read the source and seen that it can be shown.
     LoadPayload(source_, variant_.emptyWeightLb, variant_.forwardHoldKg, variant_.aftHoldKg);
+    if (startingPlan_) startingNote_ = SetPayloadOf(*startingPlan_);
     return true;  // the dialog manager sets the initial focus
+}
+
+void CVariantLoadManager::OnShown() {
+    if (!startingNote_.empty()) ShowMessage(std::exchange(startingNote_, {}), kFlightPlanCaption, MB_ICONINFORMATION);
 }
 
 bool CVariantLoadManager::OnNotify(const NMHDR& header, LRESULT& result) {
@@ -206,14 +220,16 @@ void CVariantLoadManager::OnHScroll(int, HWND scrollBar) {
     if (scrollBar && IsSlider(GetDlgCtrlID(scrollBar))) RefreshFromSliders(variant_.forwardHoldKg, variant_.aftHoldKg);
 }
 
-void CVariantLoadManager::OnImport() {
-    const std::optional<ChosenFlightPlan> chosen = ChooseFlightPlan(FlightPlanUse::Payload, run_);
+void CVariantLoadManager::Import(const std::optional<ChosenFlightPlan>& chosen) {
     if (!chosen) return;
-    const FlightPlan& plan = chosen->plan;
-    if (const std::optional<std::string> question = OtherTypeQuestion(variant_, plan.load);
+    if (const std::optional<std::string> question = OtherTypeQuestion(variant_, chosen->plan.load);
         question && !AskYesNo(*question, kFlightPlanCaption, MB_ICONQUESTION)) {
         return;
     }
+    ShowMessage(SetPayloadOf(chosen->plan), kFlightPlanCaption, MB_ICONINFORMATION);
+}
+
+std::string CVariantLoadManager::SetPayloadOf(const FlightPlan& plan) {
     const PayloadSpread spread = SpreadPayload(variant_, plan.load.passengers, plan.load.cargoKg);
     WeightAndBalance payload = Payload();
     payload.firstCabinCount = spread.firstCabinCount;
@@ -221,13 +237,16 @@ void CVariantLoadManager::OnImport() {
     payload.forwardHoldPercentage = spread.forwardHoldPercentage;
     payload.aftHoldPercentage = spread.aftHoldPercentage;
     ShowPayload(payload, variant_.forwardHoldKg, variant_.aftHoldKg);
-    ShowMessage(PayloadNote(plan, variant_, spread, payload.emptyWeight, UnitFactor()), kFlightPlanCaption,
-                MB_ICONINFORMATION);
+    return PayloadNote(plan, variant_, spread, payload.emptyWeight, UnitFactor());
 }
 
 bool CVariantLoadManager::OnCommand(int id, int code, HWND control) {
     if (code == BN_CLICKED && id == IDC_LOAD_MANAGER_IMPORT) {
-        OnImport();
+        Import(ChooseFlightPlan(FlightPlanUse::Payload, run_));
+        return true;
+    }
+    if (code == BN_CLICKED && id == IDC_LOAD_MANAGER_LATEST) {
+        Import(LatestFlightPlan(Window(), FlightPlanUse::Payload, run_));
         return true;
     }
     if (code == BN_CLICKED && (id == IDC_UNIT_KG || id == IDC_UNIT_LB)) {

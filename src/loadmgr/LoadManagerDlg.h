@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "aircraft/Variants.h"
 #include "app/RunState.h"
+#include "flightplan/FlightPlanChoice.h"
 #include "loadmgr/AircraftFile.h"
 #include "loadmgr/PayloadFiles.h"
 #include "ui/ColorEdit.h"
@@ -45,8 +47,14 @@ protected:
     void SetUnitFactor(float factor) { unitFactor_ = factor; }
     float UnitFactor() const { return unitFactor_; }
     static bool IsSlider(int id);
+    // The dialog manager has given the read-outs its own font at the new scale: the
+    // zero-fuel weight gets its bold one again, made for that scale.
+    void OnScaleChanged(int dpi) override;
 
 private:
+    // The zero-fuel weight's bold font made at `dpi`; the one it replaces is deleted.
+    void ShowReadoutFont(int dpi);
+
     // The coloured read-outs; the aircraft weight (empty weight) keeps the system's colours.
     CColorEdit firstCabinCountField_, zfwField_, secondCabinCountField_, firstCabinWeightField_,
         secondCabinWeightField_, forwardHoldPercentField_, aftHoldPercentField_, forwardHoldWeightField_,
@@ -79,6 +87,8 @@ public:
     const ProfileSnapshot& ReadSource() { return source_ = ReadPayloadSource(candidates_); }
     // The payload into every file of the variant that exists.
     PayloadSaveOutcome SavePayload() const;
+    // Opens with the OFP's payload set, as Import sets it, and its note over the dialog.
+    void StartWith(const FlightPlan& plan) { startingPlan_ = plan; }
 
 protected:
     CVariantLoadManager(const Variant& variant, RunState& run, HWND parent);
@@ -88,16 +98,22 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     void OnHScroll(int request, HWND scrollBar) override;
     void OnOK() override;
+    void OnShown() override;
 
 private:
-    // An OFP's payload onto the sliders; saved only by OK, as any other change.
-    void OnImport();
+    // The OFP's payload onto the sliders, after a Yes when it is filed for another type;
+    // saved only by OK, as any other change.
+    void Import(const std::optional<ChosenFlightPlan>& chosen);
+    // Sets the payload and gives the note that says what was set.
+    std::string SetPayloadOf(const FlightPlan& plan);
 
     const Variant& variant_;
     RunState& run_;
     std::vector<std::string> candidates_;  // below the simulator's folder; primary first
     ProfileSnapshot source_{std::string(), FileStatus::NotFound, std::string()};
     bool installed_;
+    std::optional<FlightPlan> startingPlan_;
+    std::string startingNote_;
 };
 
 struct CA318LoadManager : CVariantLoadManager { explicit CA318LoadManager(RunState& run, HWND parent = nullptr); };

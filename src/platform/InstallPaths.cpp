@@ -64,3 +64,17 @@ std::u16string UnheldFolderMessage(const std::u16string& folder) {
            u"Install the simulator in a folder named in that language, or set that language to one that has these "
            u"characters (Control Panel, Region, Administrative), then restart Windows.";
 }
+
+void AddProgramFolder(InstallPaths& paths, const std::optional<std::u16string>& applicationData, AnsiNarrowing narrow) {
+    if (!applicationData || applicationData->empty()) return;
+    const std::u16string folder = Resolve(*applicationData) + u"\\FS9 Skyliner Config";
+    if (!narrow(folder, paths.programFolder)) paths.unheldProgramFolder = folder;
+    paths.settings = paths.programFolder + "\\Settings.ini";
+}
+
+std::u16string UnheldProgramFolderMessage(const std::u16string& folder) {
+    return u"This program's folder for your settings and the flight plans it fetches,\n" + folder +
+           u"\nhas characters that the language for non-Unicode programs set in Windows lacks, so nothing can be kept "
+           u"there.\n\nSet that language to one that has these characters (Control Panel, Region, Administrative), "
+           u"then restart Windows.";
+}

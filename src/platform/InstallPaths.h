@@ -14,6 +14,12 @@ struct InstallPaths {
     // The folder's true name where the ANSI code page cannot hold it, else empty: fsRoot then
     // holds the code page's stand-ins for some of its characters and names no folder.
     std::u16string unheldFolder;
+    // The program's own folder under the user's application data, which holds its settings
+    // file and the latest flight plan fetched; empty when the system names no such folder. Its
+    // true name is in `unheldProgramFolder` where the code page cannot hold it.
+    std::string programFolder{};
+    std::string settings{};  // programFolder followed by the program's settings file
+    std::u16string unheldProgramFolder{};
 };
 
 // The ANSI code page's form of UTF-16 text; false where the code page has no form for some of
@@ -29,6 +35,13 @@ using AnsiNarrowing = bool (*)(const std::u16string& text, std::string& ansi);
 InstallPaths ComputeInstallPaths(const std::optional<std::u16string>& registeredExePath,
                                  const std::u16string& currentDirectory, AnsiNarrowing narrow);
 
+// Adds the program's own folder inside the user's application data folder (nothing when
+// the system names none), narrowed to the code page as the simulator's is.
+void AddProgramFolder(InstallPaths& paths, const std::optional<std::u16string>& applicationData, AnsiNarrowing narrow);
+
 // What the user is told when the folder's name cannot be held: the folder named in full,
 // why neither this program nor the simulator can use it, and what to do.
 std::u16string UnheldFolderMessage(const std::u16string& folder);
+
+// The same for the program's own folder, when the user asks for what it would hold.
+std::u16string UnheldProgramFolderMessage(const std::u16string& folder);

@@ -7,6 +7,7 @@
 #define IDC_LOAD_MANAGER 1001
 #define IDC_FUEL_PLANNER 1002
 #define IDC_KEY_ASSIGNMENTS 1003
+#define IDC_PREPARE_FLIGHT 1004
 #define IDI_APPLICATION_ICON 135
 #define IDB_CONFIGURATION 132
 #define IDB_LOAD_MANAGER 134
@@ -16,6 +17,7 @@
 // keeps the low four bits of a window menu command for itself.
 #define IDM_ABOUT 0x0010
 #define IDM_RESTORE_BACKUPS 0x0020
+#define IDM_SIMBRIEF_PILOT_ID 0x0030
 
 // Restore Backups, from the launcher's window menu
 #define IDD_RESTORE_BACKUPS 170
@@ -23,6 +25,11 @@
 #define IDC_RESTORE_LIST 1041
 #define IDC_RESTORE 1042
 
+// The web planner: the Pilot ID question and the window shown while the latest OFP is fetched
+#define IDD_PILOT_ID 180
+#define IDC_PILOT_ID 1050
+#define IDD_FETCH_PROGRESS 181
+#define IDC_FETCH_PROGRESS 1051
 // Aircraft selector
 #define IDD_AIRCRAFT_SELECTOR 129
 #define IDC_SELECT_A318 1008
@@ -104,6 +111,7 @@
 #define IDC_PLANNER_IMPORT 1040
 #define IDC_PLANNER_OFP_BLOCK_FUEL 1041
 #define IDC_PLANNER_OFP_UNIT 1042
+#define IDC_PLANNER_LATEST 1043
 // Load manager: one template per variant, the same controls in each
 #define IDD_A318_LOAD_MANAGER 131
 #define IDD_A319_LOAD_MANAGER 132
@@ -136,6 +144,7 @@
 #define IDC_AIRCRAFT_WEIGHT 1035
 #define IDC_LOAD_MANAGER_HEADER 1036
 #define IDC_LOAD_MANAGER_IMPORT 1037
+#define IDC_LOAD_MANAGER_LATEST 1038
 #define IDB_LOAD_MANAGER_HEADER 145
 #define IDB_A320_HOLD 146
 #define IDB_A320_CABIN 147

@@ -10,9 +10,12 @@ namespace {
 
 // Not in the headers of the oldest Windows the build targets.
 constexpr UINT kDpiChanged = 0x02E0;
-// Posted on a change of scale, so that the pictures follow once the dialog manager has
-// laid the dialog out again at the new scale.
-constexpr UINT kRescalePictures = WM_APP + 1;
+// Posted on a change of scale with the new dots per inch, so that the pictures and what a
+// dialog scales itself follow once the dialog manager has laid the dialog out again and
+// given every control the dialog's font at the new scale.
+constexpr UINT kScaleChanged = WM_APP + 1;
+// Posted at initialisation, so that what a dialog tells on opening comes over the dialog.
+constexpr UINT kShown = WM_APP + 2;
 
 // The user can act on the first sentence; the detail helps whoever reads a report of it.
 void ShowUnexpectedError(HWND window, const char* detail) {
@@ -122,6 +125,7 @@ INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITDIALOG:
             pictures_.clear();
             for (auto& [id, control] : bindings_) control->Attach(GetDlgItem(window_, id));
+            PostMessageA(window_, kShown, 0, 0);
             return OnInitDialog() ? TRUE : FALSE;
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
@@ -148,10 +152,14 @@ INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<INT_PTR>(OnControlColor(context, control));
         }
         case kDpiChanged:
-            PostMessageA(window_, kRescalePictures, 0, 0);
+            PostMessageA(window_, kScaleChanged, HIWORD(wParam), 0);
             return FALSE;  // the dialog manager scales the dialog
-        case kRescalePictures:
+        case kShown:
+            OnShown();
+            return TRUE;
+        case kScaleChanged:
             for (auto [control, picture] : pictures_) ::ShowPicture(Item(control), picture);
+            OnScaleChanged(static_cast<int>(wParam));
             return TRUE;
         default: {
             INT_PTR result = FALSE;

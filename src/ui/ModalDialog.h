@@ -52,6 +52,11 @@ protected:
     virtual HBRUSH OnControlColor(HDC, HWND) { return nullptr; }
     // Any other message; return true when handled, with `result` the procedure's answer.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+    // The dialog moved to a screen of another scale (`dpi`, 96 at 100 %) and has been laid
+    // out again; what it sized or made for the old scale is made again here.
+    virtual void OnScaleChanged(int) {}
+    // The dialog has opened: a message about what it opened on shows over it.
+    virtual void OnShown() {}
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 

@@ -6,6 +6,8 @@
 #include <map>
 #include <tuple>
 
+#include "ui/WindowScale.h"
+
 namespace {
 
 // Decoded and scaled pictures by id and size, for the whole process: dialogs open again
@@ -124,8 +126,9 @@ void ShowPicture(HWND control, int pictureId) {
     RECT area;
     GetClientRect(control, &area);
     if (IsButton(control)) {
-        // A button draws its picture inside its frame.
-        InflateRect(&area, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+        // A button draws its picture inside its frame, as thick as the button's scale makes it.
+        const int dpi = WindowDpi(control);
+        InflateRect(&area, -SystemMetricAt(SM_CXEDGE, dpi), -SystemMetricAt(SM_CYEDGE, dpi));
         HBITMAP picture = PictureAt(pictureId, {area.right - area.left, area.bottom - area.top});
         SendMessageA(control, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
     } else {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "FakeUserInterface.h"
 #include "ResourceIds.h"
 #include "app/AircraftSelectorDlg.h"
 #include "app/ConfiguratorDlg.h"
@@ -13,6 +14,7 @@
 #include "platform/Profile.h"
 #include "prefs/ConfigurationDlg.h"
 #include "ui/Pictures.h"
+#include "ui/WindowScale.h"
 
 namespace {
 
@@ -91,6 +93,28 @@ TEST(DialogPicturesTest, PicturesScaleWithTheirDialogAndBarsStayOnThem) {
             EXPECT_TRUE(EqualRect(&both, &barRect)) << dialog->TemplateId() << " bar " << bar.bar;
         }
     }
+}
+
+// The zero-fuel weight's bold 9 pt is made for its window's scale, and made again (the old
+// one deleted) when the window moves to a screen of another scale.
+TEST(DialogPicturesTest, TheReadOutFontFollowsTheWindowsScale) {
+    RunState run;
+    std::unique_ptr<CVariantLoadManager> dialog = CreateLoadManager(kA320, run);
+    ASSERT_NE(dialog->CreateForTest(nullptr), nullptr);
+    auto font = [&] { return reinterpret_cast<HFONT>(SendMessageA(dialog->Item(IDC_ZFW), WM_GETFONT, 0, 0)); };
+    auto height = [](HFONT shown) {
+        LOGFONTA described = {};
+        GetObjectA(shown, sizeof described, &described);
+        return described.lfHeight;
+    };
+    const HFONT first = font();
+    EXPECT_EQ(height(first), -12 * WindowDpi(dialog->Window()) / 96);
+    RECT suggested;
+    GetWindowRect(dialog->Window(), &suggested);
+    SendMessageA(dialog->Window(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    PumpMessages();
+    EXPECT_EQ(height(font()), -24);
+    EXPECT_EQ(GetObjectType(first), 0u);
 }
 
 }  // namespace

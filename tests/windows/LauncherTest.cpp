@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "LoopbackServer.h"
+
 #include "DemoFiles.h"
 #include "InstallationTest.h"
 #include "StartProcess.h"
@@ -81,6 +83,16 @@ TEST(LauncherTest, EnterPressesTheFocusedButton) {
     }
 }
 
+// The window menu's Pilot ID item asks for it, to keep it in the user's application data.
+TEST(LauncherTest, ThePilotIdItemAsksForIt) {
+    FakeUserInterface ui;
+    ui.dialogsFail = true;
+    CConfiguratorDlg launcher;
+    ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
+    SendMessageA(launcher.Window(), WM_SYSCOMMAND, IDM_SIMBRIEF_PILOT_ID, 0);
+    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_PILOT_ID});
+}
+
 // A window of another process, once it shows.
 HWND AwaitWindow(const char* caption) {
     HWND window = nullptr;
@@ -115,6 +127,8 @@ TEST(LauncherTest, ASecondStartBringsTheRunningProgramToTheFrontAndEnds) {
     DWORD exitCode = 1;
     GetExitCodeProcess(second.get(), &exitCode);
     EXPECT_EQ(exitCode, 0u);
+    // The system hands the foreground to the other process's thread by a message of its own.
+    for (int wait = 0; GetForegroundWindow() != about && wait < 50; ++wait) Sleep(20);
     EXPECT_EQ(GetForegroundWindow(), about);
     EXPECT_NE(about, nullptr);
     EXPECT_FALSE(IsIconic(launcher));
@@ -381,6 +395,58 @@ TEST_F(LauncherFlowsTest, LoadManagerImportsAnOfpsPayloadThatOKSaves) {
     ASSERT_EQ(ui.openRequests.size(), 2u);
     EXPECT_EQ(ui.openRequests[0].kinds[0].patterns, L"*.xml");
     EXPECT_EQ(ui.openRequests[1].initialFolder, L"C:\\\x6771\x4EAC");
+}
+
+// Prepare a flight: the latest OFP fetched, the load manager of its type opened on its payload
+// with the note over it, and after OK the planner on its flight with the weight just saved and
+// the OFP's block fuel; an A319's plan offers the A319 and the ACJ only.
+TEST_F(LauncherFlowsTest, PrepareAFlightOpensTheLoadManagerThenThePlannerOnTheLatestOfp) {
+    InstallPaths paths = run.Paths();
+    paths.programFolder = folder.Path("Config");
+    paths.settings = folder.Put("Config\\Settings.ini", "[SimBrief]\r\nPilotID=123456\r\n");
+    RunState prepared(paths);
+    const std::string ofp = DemoFile("Documents/EBBRLEMD OFP.xml");
+    {
+        LoopbackServer site(Http("200 OK", ofp));
+        PlannerOnLoopback planner(site.Port());
+        ui.Script(IDD_FETCH_PROGRESS, [](ModalDialog& progress) { AwaitEnd(progress); });
+        ui.Script(IDD_A320_LOAD_MANAGER, [&](ModalDialog& dialog) {
+            PumpMessages();
+            EXPECT_EQ(ui.TakeMessage("Flight plan", MB_OK | MB_ICONINFORMATION, dialog.Window()).substr(0, 40),
+                      "EBBR to LEMD: 148 passengers, 3299 kg of");
+            EXPECT_EQ(ItemText(dialog.Window(), IDC_ZFW), "56811");
+            Press(dialog, IDOK);
+        });
+        ui.Script(IDD_FUEL_PLANNER, [&](ModalDialog& dialog) {
+            PumpMessages();
+            ui.TakeMessage("WARNING", MB_OK | MB_ICONINFORMATION, launcher);
+            std::string shown;
+            for (int id : {IDC_PLANNER_DISTANCE, IDC_PLANNER_ALTITUDE, IDC_PLANNER_COST_INDEX,
+                           IDC_PLANNER_ZERO_FUEL_WEIGHT, IDC_PLANNER_OFP_BLOCK_FUEL}) {
+                shown += ItemText(dialog.Window(), id) + " ";
+            }
+            EXPECT_EQ(shown, "718 35000 30 56811 9850 ");
+            EXPECT_NE(ItemText(dialog.Window(), IDC_PLANNER_FUEL_ON_BOARD), "");
+        });
+        OnPrepareFlight(launcher, prepared);
+        EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_FETCH_PROGRESS, IDD_A320_LOAD_MANAGER, IDD_FUEL_PLANNER}));
+        EXPECT_TRUE(ui.messages.empty());
+    }
+    Reset();
+    std::string a319 = ofp;
+    a319.replace(a319.find("<icaocode>A320<"), 15, "<icaocode>A319<");
+    LoopbackServer site(Http("200 OK", a319));
+    PlannerOnLoopback planner(site.Port());
+    ui.Script(IDD_FETCH_PROGRESS, [](ModalDialog& progress) { AwaitEnd(progress); });
+    ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog& selector) {
+        std::string offered;
+        for (int id = IDC_SELECT_A318; id <= IDC_SELECT_ACJ; ++id) offered += IsWindowVisible(selector.Item(id)) ? "1" : "0";
+        EXPECT_EQ(offered, "01001");
+        Press(selector, IDC_SELECT_ACJ);
+    });
+    OnPrepareFlight(launcher, prepared);
+    EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_FETCH_PROGRESS, IDD_AIRCRAFT_SELECTOR}));
+    ui.TakeMessage("ERROR", MB_OK | MB_ICONEXCLAMATION, launcher);  // the ACJ is not installed here
 }
 
 // The A319 is installed by its alternative file alone: the load manager shows and saves only

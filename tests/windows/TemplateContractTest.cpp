@@ -57,6 +57,8 @@ std::vector<Contract> Contracts() {
           {{IDC_PLANNER_METRIC, IDC_PLANNER_IMPERIAL}, "Button", kRadio},
           {{IDC_PLANNER_VALIDATE}, "Button", kOk}, {{IDC_PLANNER_IMPORT, IDCANCEL}, "Button", kPush},
           {{IDC_PLANNER_BANNER}, "Static", SS_BITMAP}}},
+        {IDD_PILOT_ID, {{{IDC_PILOT_ID}, "Edit", ES_NUMBER}, {{IDOK}, "Button", kOk}, {{IDCANCEL}, "Button", kPush}}},
+        {IDD_FETCH_PROGRESS, {{{IDC_FETCH_PROGRESS}, PROGRESS_CLASSA, PBS_MARQUEE}, {{IDCANCEL}, "Button", kOk}}},
     };
     const std::vector<Controls> loadManager = {
         {{IDC_FIRST_CABIN_SLIDER, IDC_SECOND_CABIN_SLIDER, IDC_FORWARD_HOLD_SLIDER, IDC_AFT_HOLD_SLIDER},

@@ -69,4 +69,13 @@ TEST(PayloadImportTest, AnotherTypeIsImportedOnlyAfterAQuestion) {
     }
 }
 
+TEST(PayloadImportTest, AFlightIsPreparedWithTheVariantsFiledAsItsType) {
+    EXPECT_EQ(VariantsFiledAs("A319"), (std::vector<std::int32_t>{kA319, kACJ}));
+    EXPECT_EQ(VariantsFiledAs("A321"), (std::vector<std::int32_t>{kA321}));
+    EXPECT_TRUE(VariantsFiledAs("B738").empty());
+    EXPECT_EQ(OtherAircraftMessage("B738"),
+              "The latest flight plan from SimBrief is filed for the B738, and this program prepares flights of the "
+              "A318, A319, A320, A321 and ACJ only.\nPlan the flight for one of them on SimBrief, then try again.");
+}
+
 }  // namespace

@@ -26,7 +26,7 @@ add_library(skyliner_win32 STATIC
     src/fuel/FuelPlannerDlg.cpp
     src/loadmgr/LoadManagerDlg.cpp
     src/simbrief/FetchProgressDlg.cpp
-    src/simbrief/LatestOfpRequest.cpp
+    src/simbrief/OfpRequest.cpp
     src/simbrief/PilotIdDlg.cpp
     src/simbrief/SimBriefFlows.cpp
     src/ui/BackupQuestion.cpp

@@ -17,7 +17,7 @@ CFetchProgressDlg::CFetchProgressDlg(std::string pilotId, HWND parent)
 
 bool CFetchProgressDlg::OnInitDialog() {
     SendMessageA(Item(IDC_FETCH_PROGRESS), PBM_SETMARQUEE, TRUE, 0);
-    request_ = std::make_unique<LatestOfpRequest>(pilotId_, Window(), kAnswerIn);
+    request_ = std::make_unique<OfpRequest>(pilotId_, Window(), kAnswerIn);
     return true;
 }
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "simbrief/LatestOfpRequest.h"
+#include "simbrief/OfpRequest.h"
 #include "ui/ModalDialog.h"
 
 // The small window shown while the latest OFP is asked for: it starts the request when it
@@ -23,5 +23,5 @@ protected:
 
 private:
     std::string pilotId_;
-    std::unique_ptr<LatestOfpRequest> request_;
+    std::unique_ptr<OfpRequest> request_;
 };

@@ -3,7 +3,7 @@
 #include "app/ProgramFolder.h"
 #include "flightplan/SystemXmlReader.h"
 #include "simbrief/FetchProgressDlg.h"
-#include "simbrief/LatestOfp.h"
+#include "simbrief/OfpAnswer.h"
 #include "simbrief/PilotId.h"
 #include "simbrief/PilotIdDlg.h"
 #include "ui/UserInterface.h"

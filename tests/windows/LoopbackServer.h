@@ -10,7 +10,7 @@
 #include <string>
 
 #include "FakeUserInterface.h"
-#include "simbrief/LatestOfpRequest.h"
+#include "simbrief/OfpRequest.h"
 #include "ui/ModalDialog.h"
 
 class LoopbackServer {

@@ -13,7 +13,7 @@
 namespace {
 
 // How the system's HTTP client reported each kind of answer; "" stands for a port nothing listens on.
-TEST(LatestOfpRequestTest, EachAnswerOfTheServerTellsItsOutcome) {
+TEST(OfpRequestTest, EachAnswerOfTheServerTellsItsOutcome) {
     const std::string ofp = Http("200 OK", PlannerAnswer("Success")), big(20 << 20, ' ');
     const struct { std::string answer; bool answers; FetchOutcome outcome; int status; std::size_t size; } cases[] = {
         {ofp, true, FetchOutcome::Answered, 200, PlannerAnswer("Success").size()},

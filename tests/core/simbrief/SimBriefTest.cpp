@@ -5,7 +5,7 @@
 
 #include "MemoryFileSystem.h"
 #include "StandInXmlReader.h"
-#include "simbrief/LatestOfp.h"
+#include "simbrief/OfpAnswer.h"
 #include "simbrief/PilotId.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "simbrief/LatestOfp.h"
+#include "simbrief/OfpAnswer.h"
 
 #include "platform/Profile.h"
 
@@ -16,7 +16,7 @@ std::string FetchStatus(const XmlDocument& document) {
 
 }  // namespace
 
-std::string LatestOfpRequestPath(const std::string& pilotId) { return "/api/xml.fetcher.php?userid=" + pilotId; }
+std::string OfpRequestPath(const std::string& pilotId) { return "/api/xml.fetcher.php?userid=" + pilotId; }
 
 JudgedAnswer JudgeAnswer(const FetchedAnswer& answer, const XmlReader& readXml) {
     const std::string failed = "The latest flight plan could not be fetched from SimBrief: ";

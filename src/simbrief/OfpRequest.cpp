@@ -1,4 +1,4 @@
-#include "simbrief/LatestOfpRequest.h"
+#include "simbrief/OfpRequest.h"
 
 #include <winhttp.h>
 
@@ -42,7 +42,7 @@ void UsePlannerServerForTests(const PlannerServer* server) { testServer = server
 
 // What the thread and the window share. The handles are closed by whichever comes first:
 // the thread at its end, or a Cancel from the window, which the thread then sees.
-struct LatestOfpRequest::Exchange {
+struct OfpRequest::Exchange {
     PlannerServer server;
     std::wstring path;
     HWND window;
@@ -150,9 +150,9 @@ struct LatestOfpRequest::Exchange {
     }
 };
 
-LatestOfpRequest::LatestOfpRequest(const std::string& pilotId, HWND window, UINT message)
+OfpRequest::OfpRequest(const std::string& pilotId, HWND window, UINT message)
     : exchange_(new Exchange{testServer ? *testServer : PlannerServer(), {}, window, message, {}, {}}) {
-    const std::string path = LatestOfpRequestPath(pilotId);
+    const std::string path = OfpRequestPath(pilotId);
     exchange_->path.assign(path.begin(), path.end());
     InitializeCriticalSection(&exchange_->lock);
     HANDLE thread = CreateThread(nullptr, 0, Exchange::Thread, exchange_, 0, nullptr);
@@ -166,16 +166,16 @@ LatestOfpRequest::LatestOfpRequest(const std::string& pilotId, HWND window, UINT
     exchange_->Release();
 }
 
-LatestOfpRequest::~LatestOfpRequest() {
+OfpRequest::~OfpRequest() {
     Cancel();
     exchange_->Release();
 }
 
-void LatestOfpRequest::Cancel() {
+void OfpRequest::Cancel() {
     EnterCriticalSection(&exchange_->lock);
     exchange_->cancelled = true;
     exchange_->CloseHandles();
     LeaveCriticalSection(&exchange_->lock);
 }
 
-const FetchedAnswer& LatestOfpRequest::Answer() const { return exchange_->answer; }
+const FetchedAnswer& OfpRequest::Answer() const { return exchange_->answer; }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "simbrief/LatestOfp.h"
+#include "simbrief/OfpAnswer.h"
 
 // Where the latest OFP is asked for: the planner's site over HTTPS. Only tests put another
 // server in its place (a loopback one, over plain HTTP, reached without any proxy).
@@ -20,12 +20,12 @@ void UsePlannerServerForTests(const PlannerServer* server);  // null: the planne
 // its own so that the window that waits for it stays responsive; the only other thread of
 // the program. When the answer is in, `window` gets `message`; a cancelled request posts
 // nothing.
-class LatestOfpRequest {
+class OfpRequest {
 public:
-    LatestOfpRequest(const std::string& pilotId, HWND window, UINT message);
-    ~LatestOfpRequest();  // cancels a request still running
-    LatestOfpRequest(const LatestOfpRequest&) = delete;
-    LatestOfpRequest& operator=(const LatestOfpRequest&) = delete;
+    OfpRequest(const std::string& pilotId, HWND window, UINT message);
+    ~OfpRequest();  // cancels a request still running
+    OfpRequest(const OfpRequest&) = delete;
+    OfpRequest& operator=(const OfpRequest&) = delete;
 
     // Closes the connection at once, without waiting for the thread, which ends on its own.
     void Cancel();

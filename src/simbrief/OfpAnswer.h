@@ -13,7 +13,7 @@
 inline constexpr char kLatestOfpName[] = "LatestOFP.xml";
 
 // The planner's documented request for a user's latest OFP, below its site's address.
-std::string LatestOfpRequestPath(const std::string& pilotId);
+std::string OfpRequestPath(const std::string& pilotId);
 
 // How a request ended, as the system's HTTP client reports it.
 enum class FetchOutcome {

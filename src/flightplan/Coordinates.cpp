@@ -10,9 +10,13 @@ namespace {
 constexpr double kEarthRadiusNm = 3440.065;
 constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180;
 
-// The degree sign: '*' where the simulator writes it, else the ANSI or the UTF-8 form.
+// The degree sign: '*' where the simulator writes it, else its UTF-8 form or its form in the
+// ANSI code page the XML reader converts to: one byte in the Western and most other code
+// pages, two in those of Japanese, Chinese and Korean Windows.
+constexpr std::string_view kDegreeSigns[] = {"*", "\xB0", "\xC2\xB0", "\x81\x8B", "\xA1\xE3", "\xA1\xC6", "\xA2\x58"};
+
 bool ConsumeDegreeSign(std::string_view& text) {
-    for (std::string_view sign : {std::string_view("*"), std::string_view("\xB0"), std::string_view("\xC2\xB0")}) {
+    for (std::string_view sign : kDegreeSigns) {
         if (text.substr(0, sign.size()) == sign) return text.remove_prefix(sign.size()), true;
     }
     return false;

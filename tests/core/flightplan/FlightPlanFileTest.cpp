@@ -108,6 +108,7 @@ TEST(FlightPlanFileTest, CoordinatesInEveryWrittenForm) {
     const std::tuple<const char*, Axis, std::optional<double>> cases[] = {
         {" N47* 27.00' ", Axis::Latitude, 47.45}, {"S33\xB0 30.00'", Axis::Latitude, -33.5},
         {"W166\xC2\xB0 30' 36.00\"", Axis::Longitude, -166.51}, {"E180* 0.00'", Axis::Longitude, 180},
+        {"N35\x81\x8B 33' 0.00\"", Axis::Latitude, 35.55},
         {"E180* 0.01'", Axis::Longitude, std::nullopt}, {"N90* 0.60'", Axis::Latitude, std::nullopt},
         {"N47* 60.00'", Axis::Latitude, std::nullopt}, {"N47* 27' 60\"", Axis::Latitude, std::nullopt},
         {"E001* 17.07'", Axis::Latitude, std::nullopt}, {"N47 27.00'", Axis::Latitude, std::nullopt},

@@ -101,6 +101,22 @@ TEST(FileReplacementTest, ChangesByAnotherProgramDuringTheWriteAreKept) {
     EXPECT_EQ(appeared.ReadInt("WEIGHT_AND_BALANCE", "empty_weight", 0), 1);
 }
 
+// What a crash left beside the file goes at the next write once older than five minutes, in
+// any letter case; a younger one may be another instance's write in flight. Nothing of
+// another program matches.
+TEST(FileReplacementTest, StaleTemporaryFilesOfOursGoAtTheNextWrite) {
+    MemoryFileSystem fileSystem = WithFile(true);
+    fileSystem.now = 100000;
+    const std::tuple<const char*, int, bool> leftovers[] = {
+        {"~skyliner-0123abcd.tmp", 301, false}, {"~SKYLINER-89ABCDEF.TMP", 3600, false}, {"~skyliner-00000001.tmp", 300, true},
+        {"~sky0123abcd.tmp", 3600, true}, {"~skyliner-0123abcd.tmp.bak", 3600, true}, {"~skyliner-0123abcg.tmp", 3600, true}};
+    for (const auto& [name, age, stays] : leftovers) {
+        fileSystem.files[kFolder + name] = "x", fileSystem.times[kFolder + name] = fileSystem.now - age;
+    }
+    ASSERT_EQ(WriteEmptyWeight(fileSystem, "1"), FileStatus::Ok);
+    for (const auto& [name, age, stays] : leftovers) EXPECT_EQ(fileSystem.files.count(kFolder + name), stays ? 1u : 0u) << name;
+}
+
 // Nothing is written where nothing may or need be: for an entry that could not be found
 // again (even beside a valid one), an empty batch, a value that is there already. A file
 // that is there but cannot be read says why to every read and is never taken for missing.

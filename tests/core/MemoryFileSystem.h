@@ -3,6 +3,9 @@
 // An in-memory file system for the engine's tests and fuzz target: it refuses an operation by name or
 // the n-th of any kind, and throws Crash at its n-th change, leaving half-written data as a crash would.
 
+#include <strings.h>
+
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -16,6 +19,7 @@ class MemoryFileSystem final : public FileSystem {
 public:
     std::map<std::string, std::string> files;
     std::map<std::string, long long> times;  // last written, seconds since 1970; 0 when not set
+    long long now = 0;                        // from which ListFiles counts the files' ages
     std::map<std::string, FileStatus> refusals;  // operation name -> status, every time
     int failAtOperation = -1;                    // this operation (counted from 0) is refused
     FileStatus failure = FileStatus::DiskFull;
@@ -62,7 +66,17 @@ public:
         if (auto refusal = Refused("LastWritten")) return *refusal;
         return files.count(path) ? (secondsSince1970 = times[path], FileStatus::Ok) : FileStatus::NotFound;
     }
-    std::vector<FolderFile> ListFiles(const std::string&, const std::string&) override { return {}; }
+    std::vector<FolderFile> ListFiles(const std::string& folder, const std::string& prefix) override {
+        std::vector<FolderFile> listed;
+        for (const auto& [path, bytes] : files) {
+            const std::string name = path.substr(std::min(folder.size(), path.size()));
+            if (path.compare(0, folder.size(), folder) == 0 && name.find('\\') == std::string::npos &&
+                strncasecmp(name.c_str(), prefix.c_str(), prefix.size()) == 0) {
+                listed.push_back({name, now - times[path]});
+            }
+        }
+        return listed;
+    }
 
 private:
     std::optional<FileStatus> Refused(const char* operation) {

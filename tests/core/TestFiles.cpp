@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <chrono>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -36,10 +35,6 @@ std::string ScratchFolder::Take(const std::string& name) const {
 }
 
 bool ScratchFolder::Has(const std::string& name) const { return fs::exists(Path(name)); }
-
-void ScratchFolder::Age(const std::string& name, int seconds) const {
-    fs::last_write_time(Path(name), fs::file_time_type::clock::now() - std::chrono::seconds(seconds));
-}
 
 int ScratchFolder::FileCount() const {
     return static_cast<int>(std::distance(fs::directory_iterator(root_), fs::directory_iterator()));

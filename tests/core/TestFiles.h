@@ -14,7 +14,6 @@ public:
     std::string Put(const std::string& name, const std::string& bytes) const;
     std::string Take(const std::string& name) const;
     bool Has(const std::string& name) const;
-    void Age(const std::string& name, int seconds) const;  // its times set that far back
     int FileCount() const;
 
 private:

@@ -46,9 +46,11 @@ protected:
     static std::string Field(const ModalDialog& dialog) { return ItemText(dialog.Window(), IDC_KEY_ASSIGNMENT); }
 };
 
+// A save declined without a backup, or failed, keeps the dialog open.
 TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
     folder.Put("Prefs.cfg", "[Keys]\r\nCommand.03-Modifier=1\r\nCommand.03-Key=31\r\n");
     ASSERT_TRUE(SetFileAttributesA(prefsPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(CreateDirectoryA((prefsPath + ".skyliner-backup").c_str(), nullptr));  // where the backup goes
     OpenKeyDialog([&](ModalDialog& keys) {
         ComboBox list;
         list.Attach(keys.Item(IDC_KEY_COMMAND_LIST));
@@ -66,14 +68,11 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
 
         ChangeAssignment(keys, kInitKey, [&](ModalDialog& assigner) {
             EXPECT_EQ(ItemText(assigner.Window(), IDC_KEY_COMMAND_NAME), "[MCDU] INIT Key");
-            for (const auto& withAlt : {std::vector<WPARAM>{VK_MENU, VK_F5}, {VK_SHIFT, VK_MENU, VK_F5}}) {
-                PressKeys(assigner.Window(), withAlt);
-                Press(assigner, IDOK);
-                EXPECT_EQ(ui.TakeMessage("Error", kStop, assigner.Window()),
-                          "ALT modifier is not authorized, please use another.");
-                ASSERT_NE(assigner.Window(), nullptr) << "the capture goes on";
-                EXPECT_EQ(GetFocus(), assigner.Item(IDC_KEY_CAPTURE));
-            }
+            PressKeys(assigner.Window(), {VK_SHIFT, VK_MENU, VK_F5});
+            Press(assigner, IDOK);
+            EXPECT_EQ(ui.TakeMessage("Error", kStop, assigner.Window()), "ALT modifier is not authorized, please use another.");
+            ASSERT_NE(assigner.Window(), nullptr) << "the capture goes on";
+            EXPECT_EQ(GetFocus(), assigner.Item(IDC_KEY_CAPTURE));
             PressKeys(assigner.Window(), {VK_CONTROL, VK_LWIN});  // a key without a code
             Press(assigner, IDOK);
             EXPECT_EQ(ui.TakeMessage("Error", kStop, assigner.Window()), "This key cannot be assigned, please use another.");
@@ -94,6 +93,10 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
             }
         });
 
+        ui.answers = {IDNO};  // to saving without a backup
+        Press(keys, IDOK);
+        EXPECT_EQ(ui.TakeMessage("WARNING", MB_YESNO | MB_ICONEXCLAMATION, keys.Window()).rfind("No backup of ", 0), 0u);
+        RemoveDirectoryA((prefsPath + ".skyliner-backup").c_str());
         Press(keys, IDOK);
         EXPECT_EQ(ui.TakeMessage("ERROR", kStop, keys.Window())
                       .rfind("The file\n" + prefsPath + "\ncould not be written: the file is read-only.\n\n", 0), 0u);
@@ -137,8 +140,6 @@ TEST_F(KeyAssignmentsTest, FrenchLayoutNamesAndCapture) {
     OpenKeyDialog([&](ModalDialog& keys) {
         Choose(keys, 23);  // "[FCU] Decrease Speed/Mach"
         EXPECT_EQ(Field(keys), "CTRL + 1 (PAVE NUM.)");
-        ChangeAssignment(keys, 23, {VK_CONTROL, 'A'}, IDOK);
-        EXPECT_EQ(Field(keys), "CTRL + A") << "stored as the key where Q is on a US keyboard";
         ChangeAssignment(keys, 23, {VK_SCROLL}, IDOK);
         wchar_t shown[40] = {};
         GetWindowTextW(keys.Item(IDC_KEY_ASSIGNMENT), shown, 40);

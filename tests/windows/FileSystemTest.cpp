@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "ProfileCorpus.h"
 #include "StartProcess.h"
@@ -72,13 +74,36 @@ TEST(FileSystemTest, FilesAtThePathLengthLimitAreWrittenWhereThePlatformWritesTh
     EXPECT_EQ(GetPrivateProfileIntA("Common", "UnitSystem", -9999, file.Path().c_str()), 0u);
 }
 
-// Attributes survive the replacement; every name of a hard-linked file sees the new content.
-// (Wine makes no symbolic links, so the native test alone covers them.)
-TEST(FileSystemTest, AttributesAndHardLinksSurviveAWrite) {
+// The program's own entries of the system's functions that make a write durable, recorded in
+// order while a test puts its stand-ins there.
+#ifdef _WIN64
+extern "C" decltype(&FlushFileBuffers) flushEntry asm("__imp_FlushFileBuffers");
+extern "C" decltype(&MoveFileExW) moveEntry asm("__imp_MoveFileExW");
+#else
+extern "C" decltype(&FlushFileBuffers) flushEntry asm("__imp__FlushFileBuffers@4");
+extern "C" decltype(&MoveFileExW) moveEntry asm("__imp__MoveFileExW@12");
+#endif
+decltype(&FlushFileBuffers) systemFlush;
+decltype(&MoveFileExW) systemMove;
+std::vector<std::string> durableCalls;
+BOOL WINAPI RecordedFlush(HANDLE file) { return durableCalls.push_back("flush"), systemFlush(file); }
+BOOL WINAPI RecordedMove(LPCWSTR from, LPCWSTR to, DWORD flags) {
+    durableCalls.push_back(flags & MOVEFILE_WRITE_THROUGH ? "swap written through" : "swap");
+    return systemMove(from, to, flags);
+}
+
+// The temporary file is flushed before it is swapped in. Attributes survive the replacement;
+// every name of a hard-linked file sees the new content. (Wine makes no symbolic links, so
+// the native test alone covers them.)
+TEST(FileSystemTest, AFlushedWriteKeepsAttributesAndHardLinks) {
     ScratchFolder folder;
     std::string path = folder.Put("Prefs.cfg", kPrefs);
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
-    ASSERT_EQ(Profile(path).Write("Common", "UnitSystem", "3"), FileStatus::Ok);
+    systemFlush = std::exchange(flushEntry, RecordedFlush), systemMove = std::exchange(moveEntry, RecordedMove);
+    const FileStatus written = Profile(path).Write("Common", "UnitSystem", "3");
+    flushEntry = systemFlush, moveEntry = systemMove;
+    ASSERT_EQ(written, FileStatus::Ok);
+    EXPECT_EQ(durableCalls, (std::vector<std::string>{"flush", "swap written through"}));
     EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     ASSERT_TRUE(CreateHardLinkA(folder.Path("Copy.cfg").c_str(), path.c_str(), nullptr));

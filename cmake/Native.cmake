@@ -21,7 +21,6 @@ add_executable(core_tests
     tests/core/ProfilePropertyTest.cpp
     tests/core/ProfileSafetyTest.cpp
     tests/core/PreferencesTest.cpp
-    tests/core/TestFiles.cpp
     tests/core/WriteLockTest.cpp
     tests/core/fuel/FuelDigest.cpp
     tests/core/fuel/FuelPlannerFormTest.cpp

@@ -74,7 +74,6 @@ add_executable(win32_tests
     tests/windows/TemplateContractTest.cpp
     tests/windows/FileSystemTest.cpp
     tests/core/ProfileCorpus.cpp
-    tests/core/TestFiles.cpp
     tests/core/WriteLockTest.cpp
 )
 target_include_directories(win32_tests PRIVATE tests/core src/res)

@@ -22,7 +22,6 @@ add_executable(core_tests
     tests/core/ProfileSafetyTest.cpp
     tests/core/PreferencesTest.cpp
     tests/core/WriteLockTest.cpp
-    tests/core/fuel/FuelDigest.cpp
     tests/core/fuel/FuelPlannerFormTest.cpp
     tests/core/flightplan/FlightPlanFileTest.cpp
     tests/core/flightplan/PayloadImportTest.cpp

@@ -69,7 +69,6 @@ add_executable(win32_tests
     tests/windows/FakeUserInterface.cpp
     tests/windows/KeyAssignmentsTest.cpp
     tests/windows/FuelPlannerTest.cpp
-    tests/core/fuel/FuelDigest.cpp
     tests/windows/LauncherTest.cpp
     tests/windows/TemplateContractTest.cpp
     tests/windows/FileSystemTest.cpp

@@ -21,11 +21,6 @@ constexpr int kInitKey = 4;  // list position of "[MCDU] INIT Key", slot 3, CTRL
 
 class KeyAssignmentsTest : public InstallationTest {
 protected:
-    // The launcher's key button, with `step` played in the key dialog.
-    void OpenKeyDialog(FakeUserInterface::Step step) {
-        ui.Script(IDD_KEY_CONFIG, std::move(step));
-        OnKeyAssignments(launcher, run);
-    }
     // A pick in the list, with the notification the user's pick sends.
     static void Choose(const ModalDialog& dialog, int position) {
         HWND list = dialog.Item(IDC_KEY_COMMAND_LIST);
@@ -51,7 +46,7 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
     folder.Put("Prefs.cfg", "[Keys]\r\nCommand.03-Modifier=1\r\nCommand.03-Key=31\r\n");
     ASSERT_TRUE(SetFileAttributesA(prefsPath.c_str(), FILE_ATTRIBUTE_READONLY));
     ASSERT_TRUE(CreateDirectoryA((prefsPath + ".skyliner-backup").c_str(), nullptr));  // where the backup goes
-    OpenKeyDialog([&](ModalDialog& keys) {
+    RunFlow(OnKeyAssignments, IDD_KEY_CONFIG, [&](ModalDialog& keys) {
         ComboBox list;
         list.Attach(keys.Item(IDC_KEY_COMMAND_LIST));
         ASSERT_EQ(list.Count(), 86);
@@ -116,7 +111,7 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
     // The capture starts from the assignment, which OK keeps; a cleared capture removes it.
     // Cancel writes nothing and drops the capture.
     const std::string bytes = folder.Take("Prefs.cfg");
-    OpenKeyDialog([&](ModalDialog& keys) {
+    RunFlow(OnKeyAssignments, IDD_KEY_CONFIG, [&](ModalDialog& keys) {
         for (const auto& [typed, field] : {std::pair{std::vector<WPARAM>{}, "SHIFT + CTRL + 5 (NUMPAD)"}, {{VK_BACK}, "No key defined"}}) {
             ChangeAssignment(keys, 2, typed, IDOK);
             EXPECT_EQ(Field(keys), field);
@@ -125,7 +120,7 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
     EXPECT_EQ(folder.Take("Prefs.cfg"), bytes);
     // A file put back without [Keys] (a restored backup) shows the defaults, not the last save.
     folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=1\r\n");
-    OpenKeyDialog([&](ModalDialog& keys) {
+    RunFlow(OnKeyAssignments, IDD_KEY_CONFIG, [&](ModalDialog& keys) {
         Choose(keys, 2);
         EXPECT_EQ(Field(keys), "SHIFT + CTRL + F");
     });
@@ -137,7 +132,7 @@ TEST_F(KeyAssignmentsTest, FrenchLayoutNamesAndCapture) {
     const char* language = std::getenv("LANG");
     if (!language || std::string(language).rfind("fr", 0) != 0) GTEST_SKIP() << "needs LANG=fr_FR.UTF-8";
     ASSERT_EQ(ActiveKeyboardLanguage(), 0x040C);
-    OpenKeyDialog([&](ModalDialog& keys) {
+    RunFlow(OnKeyAssignments, IDD_KEY_CONFIG, [&](ModalDialog& keys) {
         Choose(keys, 23);  // "[FCU] Decrease Speed/Mach"
         EXPECT_EQ(Field(keys), "CTRL + 1 (PAVE NUM.)");
         ChangeAssignment(keys, 23, {VK_SCROLL}, IDOK);

@@ -137,8 +137,7 @@ protected:
     void Run(void (*flow)(HWND, RunState&), int button, int dialog, FakeUserInterface::Step step) {
         Reset();
         Choose(button);
-        ui.Script(dialog, std::move(step));
-        flow(launcher, run);
+        RunFlow(flow, dialog, std::move(step));
         EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, dialog}));
     }
     void RunA320LoadManager(FakeUserInterface::Step step) {
@@ -169,7 +168,7 @@ TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
         EXPECT_EQ(SendMessageA(selector.Item(IDC_SELECT_A318), BM_GETCHECK, 0, 0), BST_UNCHECKED);
         EXPECT_NE(selector.Window(), nullptr) << "a variant button must not close the selector";
     });
-    ui.Script(IDD_FUEL_PLANNER, [](ModalDialog& planner) {
+    RunFlow(OnFuelPlanner, IDD_FUEL_PLANNER, [](ModalDialog& planner) {
         EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "43312");
         SetItemText(planner.Window(), IDC_PLANNER_DISTANCE, "500");
         SetItemText(planner.Window(), IDC_PLANNER_ALTITUDE, "35000");
@@ -177,7 +176,6 @@ TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
         EXPECT_EQ(ItemText(planner.Window(), IDC_PLANNER_TAKE_OFF_WEIGHT_NOTE),
                   "Take-off weight 48153 kg is above the maximum of 45360 kg in the aircraft file.");
     });
-    OnFuelPlanner(launcher, run);
     EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, IDD_AIRCRAFT_SELECTOR, IDD_FUEL_PLANNER}));
     EXPECT_EQ(ui.modalOwners, std::vector<HWND>(3, launcher));
     EXPECT_TRUE(ui.messages.empty()) << "a cancelled dialog has nothing to say";
@@ -272,7 +270,7 @@ TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
     ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
     const std::string before = folder.Take(kPrimary);
     ui.answers = {IDNO, IDOK, IDYES};
-    ui.Script(IDD_RESTORE_BACKUPS, [&](ModalDialog& dialog) {
+    RunFlow(OnRestoreBackups, IDD_RESTORE_BACKUPS, [&](ModalDialog& dialog) {
         HWND list = dialog.Item(IDC_RESTORE_LIST);
         ASSERT_EQ(ListView_GetItemCount(list), 3);  // the A319's, then the A320's two
         char said[200] = "";
@@ -291,7 +289,6 @@ TEST_F(LauncherFlowsTest, RestoreBackupsPutsBackWhatItCanAndSaysWhy) {
         for (int row : {1, 2}) ListView_SetCheckState(list, row, TRUE);
         Press(dialog, IDC_RESTORE);
     });
-    OnRestoreBackups(launcher, run);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(std::tie(ui.messages[1].text, ui.messages[1].caption),
               std::make_tuple("Restored:\n" + primary + "\n\nNot restored:\n" + alternative + ": the file is read-only.",

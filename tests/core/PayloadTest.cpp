@@ -89,10 +89,12 @@ TEST_F(AircraftFileTest, StationLoadsAreWrittenQuotedInOneBlockAndReadBackAlike)
 
 TEST(PayloadFilesTest, AnIncompleteSaveNamesEachFailureAndWhatWasSaved) {
     const std::string a = "C:\\A\\Aircraft.cfg", b = "C:\\B\\Aircraft.cfg";
-    PayloadSaveOutcome half{{{a, FileStatus::Locked}, {b, FileStatus::Ok}}};
+    PayloadSaveOutcome half{{{a, FileStatus::ReadOnly}, {b, FileStatus::Ok}}};
     EXPECT_FALSE(half.AllWritten());
-    EXPECT_NE(half.FailureMessage().find(DescribeFileFailure(FileAccess::Write, a, FileStatus::Locked) +
-                                         "\n\nThe new payload was saved only in\n" + b), std::string::npos);
+    EXPECT_EQ(half.FailureMessage(), "The new payload could not be saved completely.\n\nThe file\nC:\\A\\Aircraft.cfg\ncould not "
+                                     "be written: the file is read-only.\n\nThe new payload was saved only in\nC:\\B\\Aircraft.cfg"
+                                     "\n\nYour payload is still in this window. Make sure that the simulator is not running and that "
+                                     "the file is not read-only, then press OK again, or press Cancel to leave without saving.");
     const std::string none = PayloadSaveOutcome{{{a, FileStatus::ReadOnly}}}.FailureMessage();
     EXPECT_NE(none.find("No aircraft file received"), std::string::npos);
     EXPECT_FALSE(PayloadSaveOutcome{}.AllWritten()) << "nothing left to write into is no save";

@@ -111,14 +111,6 @@ TEST(FileSystemTest, AFlushedWriteKeepsAttributesAndHardLinks) {
     EXPECT_EQ(folder.Take("Prefs.cfg"), folder.Take("Copy.cfg"));
 }
 
-// A started program's exit code once it ends (255 if it could not start or run).
-DWORD ExitCodeOf(HANDLE process) {
-    DWORD code = 255;
-    if (process && WaitForSingleObject(process, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
-    if (process) CloseHandle(process);
-    return code;
-}
-
 // Two processes writing their own entries of one file take turns: none is lost, none fails.
 // The test program runs twice more as the writers, told so by the environment.
 TEST(FileSystemTest, TwoWritersOfOneFileLoseNothing) {

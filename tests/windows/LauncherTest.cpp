@@ -161,7 +161,10 @@ protected:
 // Cancel opens the selector again; the last variant pressed wins. The planner starts from the
 // file: 42412 kg empty and its 18 first-class seats held to 12.
 TEST_F(LauncherFlowsTest, TheSelectorReopensUntilAVariantIsChosen) {
-    ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog& selector) { Press(selector, IDCANCEL); });
+    ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog& selector) {
+        Press(selector, IDCANCEL);
+        EXPECT_EQ(selector.Window(), nullptr);
+    });
     ui.Script(IDD_AIRCRAFT_SELECTOR, [](ModalDialog& selector) {
         Press(selector, IDC_SELECT_A318);
         Press(selector, IDC_SELECT_A320);

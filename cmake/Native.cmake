@@ -19,7 +19,6 @@ add_executable(core_tests
     tests/core/PictureScaleTest.cpp
     tests/core/ProfileCorpus.cpp
     tests/core/ProfilePropertyTest.cpp
-    tests/core/ProfileSafetyTest.cpp
     tests/core/PreferencesTest.cpp
     tests/core/WriteLockTest.cpp
     tests/core/fuel/FuelPlannerFormTest.cpp

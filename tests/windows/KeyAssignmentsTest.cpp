@@ -118,12 +118,6 @@ TEST_F(KeyAssignmentsTest, ChooseCaptureAndSaveWithAFailedSaveKeptOpen) {
         }
     });
     EXPECT_EQ(folder.Take("Prefs.cfg"), bytes);
-    // A file put back without [Keys] (a restored backup) shows the defaults, not the last save.
-    folder.Put("Prefs.cfg", "[Common]\r\nUnitSystem=1\r\n");
-    RunFlow(OnKeyAssignments, IDD_KEY_CONFIG, [&](ModalDialog& keys) {
-        Choose(keys, 2);
-        EXPECT_EQ(Field(keys), "SHIFT + CTRL + F");
-    });
 }
 
 // Run by its own test entry under a French locale, from which Wine takes the keyboard

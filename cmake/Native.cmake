@@ -19,11 +19,8 @@ add_executable(core_tests
     tests/core/PictureScaleTest.cpp
     tests/core/ProfileCorpus.cpp
     tests/core/ProfilePropertyTest.cpp
-    tests/core/ProfileSafetyTest.cpp
     tests/core/PreferencesTest.cpp
-    tests/core/TestFiles.cpp
     tests/core/WriteLockTest.cpp
-    tests/core/fuel/FuelDigest.cpp
     tests/core/fuel/FuelPlannerFormTest.cpp
     tests/core/flightplan/FlightPlanFileTest.cpp
     tests/core/flightplan/PayloadImportTest.cpp

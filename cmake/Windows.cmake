@@ -78,13 +78,11 @@ add_executable(win32_tests
     tests/windows/KeyAssignmentsTest.cpp
     tests/windows/FuelPlannerTest.cpp
     tests/windows/SystemXmlReaderTest.cpp
-    tests/core/fuel/FuelDigest.cpp
     tests/windows/LauncherTest.cpp
     tests/windows/SimBriefTest.cpp
     tests/windows/TemplateContractTest.cpp
     tests/windows/FileSystemTest.cpp
     tests/core/ProfileCorpus.cpp
-    tests/core/TestFiles.cpp
     tests/core/WriteLockTest.cpp
 )
 target_include_directories(win32_tests PRIVATE tests/core src/res)

@@ -101,6 +101,39 @@ TEST(FileReplacementTest, ChangesByAnotherProgramDuringTheWriteAreKept) {
     EXPECT_EQ(appeared.ReadInt("WEIGHT_AND_BALANCE", "empty_weight", 0), 1);
 }
 
+// Through a symbolic link the file it leads to is written, and the link stays a link. Where
+// only the temporary file's name is too long, an existing file is edited in place and a new
+// one is created directly.
+TEST(FileReplacementTest, LinksAndNamesTooLongForATemporaryFile) {
+    MemoryFileSystem linked = WithFile(true);
+    linked.links[kFolder + "Link.cfg"] = kPath;
+    ASSERT_EQ(Profile(kFolder + "Link.cfg", linked).Write("WEIGHT_AND_BALANCE", "empty_weight", "1"), FileStatus::Ok);
+    EXPECT_EQ(std::tuple(linked.files.size(), Profile(kPath, linked).ReadInt("WEIGHT_AND_BALANCE", "empty_weight", 0)),
+              std::tuple(1u, 1));
+    for (bool old : {true, false}) {
+        MemoryFileSystem fileSystem = WithFile(old);
+        fileSystem.longestPath = kPath.size();
+        EXPECT_EQ(WriteEmptyWeight(fileSystem, "1"), FileStatus::Ok) << old;
+        EXPECT_EQ(Profile(kPath, fileSystem).ReadInt("WEIGHT_AND_BALANCE", "empty_weight", 0), 1) << old;
+    }
+}
+
+// What a crash left beside the file goes at the next write once older than five minutes, in
+// any letter case; a younger one may be another instance's write in flight. Nothing of
+// another program matches.
+TEST(FileReplacementTest, StaleTemporaryFilesOfOursGoAtTheNextWrite) {
+    MemoryFileSystem fileSystem = WithFile(true);
+    fileSystem.now = 100000;
+    const std::tuple<const char*, int, bool> leftovers[] = {
+        {"~skyliner-0123abcd.tmp", 301, false}, {"~SKYLINER-89ABCDEF.TMP", 3600, false}, {"~skyliner-00000001.tmp", 300, true},
+        {"~sky0123abcd.tmp", 3600, true}, {"~skyliner-0123abcd.tmp.bak", 3600, true}, {"~skyliner-0123abcg.tmp", 3600, true}};
+    for (const auto& [name, age, stays] : leftovers) {
+        fileSystem.files[kFolder + name] = "x", fileSystem.times[kFolder + name] = fileSystem.now - age;
+    }
+    ASSERT_EQ(WriteEmptyWeight(fileSystem, "1"), FileStatus::Ok);
+    for (const auto& [name, age, stays] : leftovers) EXPECT_EQ(fileSystem.files.count(kFolder + name), stays ? 1u : 0u) << name;
+}
+
 // Nothing is written where nothing may or need be: for an entry that could not be found
 // again (even beside a valid one), an empty batch, a value that is there already. A file
 // that is there but cannot be read says why to every read and is never taken for missing.
@@ -123,8 +156,8 @@ TEST(FileReplacementTest, NothingIsWrittenThatCouldNotBeReadBackOrWouldChangeNot
     EXPECT_EQ(fileSystem.changes, 0);
 }
 
-// A backup keeps the file as it was before its first change and is never replaced, nor
-// opened again: one made read-only is no failure. A missing file gets none, also once this
+// A backup keeps the file as it was before its first change, allows no more than it, and is
+// never replaced, nor opened again: one made read-only is no failure. A missing file gets none, also once this
 // run created it; a backup that cannot be written says why and leaves the file alone; a
 // restore puts the backup back and keeps it, or says why it could not.
 TEST(FileReplacementTest, BackupsKeepTheFirstStateAndComeBack) {
@@ -136,6 +169,7 @@ TEST(FileReplacementTest, BackupsKeepTheFirstStateAndComeBack) {
     memory.refusals["CheckWritable"] = FileStatus::ReadOnly;
     ASSERT_EQ(backups.Keep(kPath), FileStatus::Ok);
     EXPECT_EQ(memory.files[backup], kOld);
+    EXPECT_EQ(memory.permissionsFrom[backup], kPath) << "a backup may allow more than its file";
     memory.refusals.clear();
     // Listed with when the file was last written when another program changed more than the
     // payload since; unreadable backups are listed with their reason.

@@ -21,10 +21,10 @@ struct KeyNamesTest : ::testing::Test {
 };
 
 TEST_F(KeyNamesTest, NamesUnderBothLayoutsAndModifiers) {
+    // One key per branch: letters, digits, the keypad, no key, each layout's table, unknown codes.
     const std::tuple<KeyCode, const char*, const char*> cases[] = {{16, "Q", "A"}, {39, ";", "M"}, {5, "4", "4"},
-        {79, "1 (NUMPAD)", "1 (PAVE NUM.)"}, {181, "/ (NUMPAD)", "/ (PAVE NUM.)"}, {11, "0", "0"}, {207, "Fin", "Fin"},
-        {0, "No key defined", "No key defined"}, {211, "Del", "Suppr"}, {70, "Scroll Lock", "Arr\xEAt D\xE9" "fil"},
-        {40, "`", "\xF9"}, {41, "'", "\xB2"}, {86, "?", "<"}, {300, "?", "?"}, {-1, "?", "?"}};
+        {79, "1 (NUMPAD)", "1 (PAVE NUM.)"}, {0, "No key defined", "No key defined"},
+        {70, "Scroll Lock", "Arr\xEAt D\xE9" "fil"}, {86, "?", "<"}, {300, "?", "?"}, {-1, "?", "?"}};
     for (std::uint16_t language : {kUs, kFrench}) {
         Use(language);
         for (auto [key, us, fr] : cases) EXPECT_EQ(KeyName(key), language == kFrench ? fr : us) << key;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "MemoryFileSystem.h"
-#include "TestFiles.h"
 #include "app/RunState.h"
 #include "aircraft/Variants.h"
 #include "loadmgr/AircraftFile.h"
@@ -38,16 +37,17 @@ std::vector<std::int32_t> Figures(const WeightAndBalance& p) {  // empty weight 
 }
 
 struct AircraftFileTest : ::testing::Test {
-    const std::string kHead = "[fltsim.0]\r\ntitle=Quill\r\n\r\n[WEIGHT_AND_BALANCE]\r\n";
-    const std::string kTail = "\r\n[GeneralEngineData]\r\nengine_type=1\r\n";
-    std::string WithWeights(const std::string& entries) { return folder.Put("Aircraft.cfg", kHead + entries + kTail); }
-    ScratchFolder folder;
+    const std::string kPath = "C:\\FS9\\Aircraft\\Velmora Quill A320\\Aircraft.cfg", kHead = "[WEIGHT_AND_BALANCE]\r\n";
+    ProfileSnapshot WithWeights(const std::string& entries) {
+        memory.files[kPath] = kHead + entries;
+        return Profile(kPath, memory).Snapshot();
+    }
+    MemoryFileSystem memory;
 };
 
 // The payload's figures, then the maximum gross weight (kg, 0: none).
 TEST_F(AircraftFileTest, ReadsWhatIsStoredAndFallsBackToTheDefaults) {
-    const std::pair<const char*, std::vector<std::int32_t>> cases[] = {  // null: no file
-        {nullptr, {42411, 0, 0, 0, 0, 0}},
+    const std::pair<const char*, std::vector<std::int32_t>> cases[] = {
         {"max_gross_weight=169756\r\n", {42411, 0, 0, 0, 0, 77001}},  // missing: the default, truncated
         {"empty_weight=0\r\nmax_gross_weight=0\r\n", {42412, 0, 0, 0, 0, 0}},  // unusable: the default, rounded
         {"empty_weight=none\r\nmax_gross_weight=heavy\r\n", {42412, 0, 0, 0, 0, 0}},
@@ -57,43 +57,44 @@ TEST_F(AircraftFileTest, ReadsWhatIsStoredAndFallsBackToTheDefaults) {
         {"station_load.4=1322,   26.0, 0.0, 0.0, First\r\nstation_load.5=20000, 0.0, 0.0, 0.0, Coach\r\n"
          "station_load.2=abc\r\nstation_load.3=-40\r\nmax_gross_weight=-169756\r\n", {42411, 8, 121, 0, 0, 0}}};
     for (const auto& [entries, expected] : cases) {
-        const ProfileSnapshot file = Profile(entries ? WithWeights(entries) : folder.Path("none.cfg")).Snapshot();
+        const ProfileSnapshot file = WithWeights(entries);
         std::vector<std::int32_t> read = Figures(ReadWeightAndBalance(file, 93500, 1614, 2131));
         read.push_back(ReadMaximumGrossWeight(file));
-        EXPECT_EQ(read, expected) << (entries ? entries : "");
+        EXPECT_EQ(read, expected) << entries;
     }
 }
 
 TEST_F(AircraftFileTest, StationLoadsAreWrittenQuotedInOneBlockAndReadBackAlike) {
-    std::string path = WithWeights("empty_weight=86650\r\n");
-    ASSERT_EQ(WriteWeightAndBalance(path, WeightAndBalance{0, 8, 0, 50, 0}, 2260, 3020), FileStatus::Ok);
-    EXPECT_EQ(folder.Take("Aircraft.cfg"), kHead + "empty_weight=86650\r\n"
-                                                   "station_load.4=\"1322,   26.0, 0.0, 0.0, First\"\r\n"
-                                                   "station_load.5=\"0,  0.0, 0.0, 0.0, Coach\"\r\n"
-                                                   "station_load.2=\"2491,   16.0, 0.0, 0.0, Baggage\"\r\n"
-                                                   "station_load.3=\"0,   0.0, 0.0, 0.0, Cargo\"\r\n" + kTail);
-    EXPECT_EQ(Figures(ReadWeightAndBalance(Profile(path).Snapshot(), 89500, 2260, 3020)), (std::vector<std::int32_t>{39304, 8, 0, 50, 0}));
-    EXPECT_EQ(WriteWeightAndBalance(folder.Path("gone/Aircraft.cfg"), {}, 3402, 4536), FileStatus::FolderMissing);
-    EXPECT_FALSE(FileExists(folder.Path("gone/Aircraft.cfg")));
+    WithWeights("empty_weight=86650\r\n");
+    ASSERT_EQ(WriteWeightAndBalance(kPath, WeightAndBalance{0, 8, 0, 50, 0}, 2260, 3020, memory), FileStatus::Ok);
+    EXPECT_EQ(memory.files[kPath], kHead + "empty_weight=86650\r\n"
+                                           "station_load.4=\"1322,   26.0, 0.0, 0.0, First\"\r\n"
+                                           "station_load.5=\"0,  0.0, 0.0, 0.0, Coach\"\r\n"
+                                           "station_load.2=\"2491,   16.0, 0.0, 0.0, Baggage\"\r\n"
+                                           "station_load.3=\"0,   0.0, 0.0, 0.0, Cargo\"\r\n");
+    EXPECT_EQ(Figures(ReadWeightAndBalance(Profile(kPath, memory).Snapshot(), 89500, 2260, 3020)),
+              (std::vector<std::int32_t>{39304, 8, 0, 50, 0}));
     // Every count and percentage survives the round trip.
     for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {
         const Variant& v = *FindVariant(selection);
         for (std::int32_t n = 0; n <= std::max(v.secondCabinSeats, 100); ++n) {
             WeightAndBalance payload{39304, std::min(n, v.firstCabinSeats), std::min(n, v.secondCabinSeats),
                                      std::min(n, 100), 100 - std::min(n, 100)};
-            ASSERT_EQ(WriteWeightAndBalance(path, payload, v.forwardHoldKg, v.aftHoldKg), FileStatus::Ok);
-            ASSERT_EQ(Figures(ReadWeightAndBalance(Profile(path).Snapshot(), 1, v.forwardHoldKg, v.aftHoldKg)), Figures(payload))
-                << selection << " " << n;
+            ASSERT_EQ(WriteWeightAndBalance(kPath, payload, v.forwardHoldKg, v.aftHoldKg, memory), FileStatus::Ok);
+            ASSERT_EQ(Figures(ReadWeightAndBalance(Profile(kPath, memory).Snapshot(), 1, v.forwardHoldKg, v.aftHoldKg)),
+                      Figures(payload)) << selection << " " << n;
         }
     }
 }
 
 TEST(PayloadFilesTest, AnIncompleteSaveNamesEachFailureAndWhatWasSaved) {
     const std::string a = "C:\\A\\Aircraft.cfg", b = "C:\\B\\Aircraft.cfg";
-    PayloadSaveOutcome half{{{a, FileStatus::Locked}, {b, FileStatus::Ok}}};
+    PayloadSaveOutcome half{{{a, FileStatus::ReadOnly}, {b, FileStatus::Ok}}};
     EXPECT_FALSE(half.AllWritten());
-    EXPECT_NE(half.FailureMessage().find(DescribeFileFailure(FileAccess::Write, a, FileStatus::Locked) +
-                                         "\n\nThe new payload was saved only in\n" + b), std::string::npos);
+    EXPECT_EQ(half.FailureMessage(), "The new payload could not be saved completely.\n\nThe file\nC:\\A\\Aircraft.cfg\ncould not "
+                                     "be written: the file is read-only.\n\nThe new payload was saved only in\nC:\\B\\Aircraft.cfg"
+                                     "\n\nYour payload is still in this window. Make sure that the simulator is not running and that "
+                                     "the file is not read-only, then press OK again, or press Cancel to leave without saving.");
     const std::string none = PayloadSaveOutcome{{{a, FileStatus::ReadOnly}}}.FailureMessage();
     EXPECT_NE(none.find("No aircraft file received"), std::string::npos);
     EXPECT_FALSE(PayloadSaveOutcome{}.AllWritten()) << "nothing left to write into is no save";

@@ -19,10 +19,8 @@ namespace {
 // The dialog run from the launcher's button over a scratch Prefs.cfg.
 class ConfigurationFlowTest : public InstallationTest {
 protected:
-    // Opens the dialog from the launcher, plays `step` in its window, and cancels it if still open.
     void Run(std::function<void(HWND)> step) {
-        ui.Script(IDD_CONFIGURATION, [step](ModalDialog& dialog) { step(dialog.Window()); });
-        OnAircraftConfiguration(launcher, run);
+        RunFlow(OnAircraftConfiguration, IDD_CONFIGURATION, [step](ModalDialog& dialog) { step(dialog.Window()); });
     }
 };
 

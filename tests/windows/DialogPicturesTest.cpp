@@ -39,7 +39,8 @@ std::vector<DialogPictures> Dialogs() {
          {{IDC_AIRCRAFT_CONFIGURATION, IDB_CONFIGURATION}, {IDC_LOAD_MANAGER, IDB_LOAD_MANAGER},
           {IDC_FUEL_PLANNER, IDB_FUEL_PLANNER}, {IDC_KEY_ASSIGNMENTS, IDB_KEY_CONFIG}}, {}},
         {[] { return std::make_unique<CAircraftSelector>(); },
-         {{IDC_SELECT_A318, IDB_SELECT_A318}, {IDC_SELECT_ACJ, IDB_SELECT_ACJ}}, {}},
+         {{IDC_SELECT_A318, IDB_SELECT_A318}, {IDC_SELECT_A319, IDB_SELECT_A319}, {IDC_SELECT_A320, IDB_SELECT_A320},
+          {IDC_SELECT_A321, IDB_SELECT_A321}, {IDC_SELECT_ACJ, IDB_SELECT_ACJ}}, {}},
         {[] { return std::make_unique<CConfigurationDlg>(ProfileSnapshot{{}, FileStatus::NotFound, {}}, run.Backups()); },
          {{IDC_CFG_HEADER, IDB_CONFIGURATION_HEADER}}, {}},
     };
@@ -54,10 +55,14 @@ std::vector<DialogPictures> Dialogs() {
     return dialogs;
 }
 
-SIZE ShownSize(HWND control) {
+HBITMAP ShownPicture(HWND control) {
     UINT message = SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON ? BM_GETIMAGE : STM_GETIMAGE;
+    return reinterpret_cast<HBITMAP>(SendMessageA(control, message, IMAGE_BITMAP, 0));
+}
+
+SIZE ShownSize(HWND control) {
     BITMAP bitmap = {};
-    GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(control, message, IMAGE_BITMAP, 0)), sizeof bitmap, &bitmap);
+    GetObjectA(ShownPicture(control), sizeof bitmap, &bitmap);
     return {bitmap.bmWidth, bitmap.bmHeight};
 }
 
@@ -70,8 +75,8 @@ RECT ShownRect(HWND control) {
     return {left, top, left + size.cx, top + size.cy};
 }
 
-// Each picture keeps its share of its dialog, and each bar its place on its picture, at
-// whatever scale the dialog runs.
+// Each control shows its own picture, which keeps its share of its dialog, and each bar its
+// place on its picture, at whatever scale the dialog runs.
 TEST(DialogPicturesTest, PicturesScaleWithTheirDialogAndBarsStayOnThem) {
     for (const DialogPictures& entry : Dialogs()) {
         std::unique_ptr<ModalDialog> dialog = entry.make();
@@ -83,6 +88,7 @@ TEST(DialogPicturesTest, PicturesScaleWithTheirDialogAndBarsStayOnThem) {
         for (const Shown& shown : entry.pictures) {
             PixelSize drawn = PictureSize(shown.picture);
             SIZE size = ShownSize(dialog->Item(shown.control));
+            EXPECT_EQ(ShownPicture(dialog->Item(shown.control)), PictureAt(shown.picture, {size.cx, size.cy})) << shown.control;
             EXPECT_LE(std::abs(size.cx - drawn.width * scaleX), 3) << dialog->TemplateId() << " " << shown.control;
             EXPECT_LE(std::abs(size.cy - drawn.height * scaleY), 3) << dialog->TemplateId() << " " << shown.control;
         }

@@ -34,17 +34,23 @@ TEST(FuelPlannerTest, TypedFlightByEnterAndByButton) {
     PressKeys(window, {VK_RETURN});
     EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, window), "All the mandatory fields must be filled.");
 
-    type(IDC_PLANNER_DISTANCE, "5x00");
+    type(IDC_PLANNER_DISTANCE, "15x00");
     type(IDC_PLANNER_COST_INDEX, "30");
     Press(planner, IDC_PLANNER_VALIDATE);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(ItemText(window, IDC_PLANNER_TRIP_FUEL) + " " + ItemText(window, IDC_PLANNER_RIGHT_OUTER), "4042 0 (0.0%)");
-
+    auto shown = [&](std::initializer_list<int> ids) {
+        std::string texts;
+        for (int id : ids) texts += ItemText(window, id) + "|";
+        return texts;
+    };
+    EXPECT_EQ(shown({IDC_PLANNER_TRIP_FUEL, IDC_PLANNER_FUEL_ON_BOARD, IDC_PLANNER_LEFT_INNER, IDC_PLANNER_RIGHT_INNER,
+                     IDC_PLANNER_LEFT_OUTER, IDC_PLANNER_RIGHT_OUTER, IDC_PLANNER_CENTER}),
+              "10787|12526|5435 (100.0%)|5435 (100.0%)|691 (100.0%)|691 (100.0%)|274 (4.2%)|");
     Press(planner, IDC_PLANNER_IMPERIAL);
-    std::string units;
-    for (int id : {IDC_PLANNER_ZFW_UNIT, IDC_PLANNER_COST_INDEX_UNIT, IDC_PLANNER_FOB_UNIT}) units += ItemText(window, id) + " ";
-    EXPECT_EQ(units, "lb 100lb/h lb ");
-    EXPECT_EQ(ItemText(window, IDC_PLANNER_FUEL_ON_BOARD), "12001");
+    EXPECT_EQ(shown({IDC_PLANNER_ZERO_FUEL_WEIGHT, IDC_PLANNER_TAXI_FUEL, IDC_PLANNER_ROUTE_RESERVE, IDC_PLANNER_FINAL_FUEL,
+                     IDC_PLANNER_ZFW_UNIT, IDC_PLANNER_TAXI_UNIT, IDC_PLANNER_TRIP_UNIT, IDC_PLANNER_FINAL_UNIT,
+                     IDC_PLANNER_FOB_UNIT, IDC_PLANNER_COST_INDEX_UNIT}),
+              "132275|440|5|2204|lb|lb|lb|lb|lb|100lb/h|");
 }
 
 // The demo's OFP gives the flight and its block fuel, which follows the unit; then the demo's

@@ -15,3 +15,11 @@ inline HANDLE StartProcess(std::string commandLine) {
     CloseHandle(process.hThread);
     return process.hProcess;
 }
+
+// A started program's exit code once it ends, its handle closed (255 if it could not start or run).
+inline DWORD ExitCodeOf(HANDLE process) {
+    DWORD code = 255;
+    if (process && WaitForSingleObject(process, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
+    if (process) CloseHandle(process);
+    return code;
+}

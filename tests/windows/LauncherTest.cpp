@@ -373,8 +373,8 @@ TEST_F(LauncherFlowsTest, LoadManagerImportsAnOfpsPayloadThatOKSaves) {
 }
 
 // Prepare a flight: the latest OFP fetched, the load manager of its type opened on its payload
-// with the note over it, and after OK the planner on its flight with the weight just saved and
-// the OFP's block fuel; an A319's plan offers the A319 and the ACJ only.
+// with the note over it, and after OK the planner on its flight with the weight just saved; an
+// A319's plan offers the A319 and the ACJ only. What the dialogs make of an OFP is the imports'.
 TEST_F(LauncherFlowsTest, PrepareAFlightOpensTheLoadManagerThenThePlannerOnTheLatestOfp) {
     InstallPaths paths = run.Paths();
     paths.programFolder = folder.Path("Config");
@@ -387,25 +387,15 @@ TEST_F(LauncherFlowsTest, PrepareAFlightOpensTheLoadManagerThenThePlannerOnTheLa
         ui.Script(IDD_FETCH_PROGRESS, [](ModalDialog& progress) { AwaitEnd(progress); });
         ui.Script(IDD_A320_LOAD_MANAGER, [&](ModalDialog& dialog) {
             PumpMessages();
-            EXPECT_EQ(ui.TakeMessage("Flight plan", MB_OK | MB_ICONINFORMATION, dialog.Window()).substr(0, 40),
-                      "EBBR to LEMD: 148 passengers, 3299 kg of");
-            EXPECT_EQ(ItemText(dialog.Window(), IDC_ZFW), "56811");
+            EXPECT_EQ(ui.TakeMessage("Flight plan", MB_OK | MB_ICONINFORMATION, dialog.Window()).substr(0, 13), "EBBR to LEMD:");
             Press(dialog, IDOK);
         });
         ui.Script(IDD_FUEL_PLANNER, [&](ModalDialog& dialog) {
-            PumpMessages();
-            ui.TakeMessage("WARNING", MB_OK | MB_ICONINFORMATION, launcher);
-            std::string shown;
-            for (int id : {IDC_PLANNER_DISTANCE, IDC_PLANNER_ALTITUDE, IDC_PLANNER_COST_INDEX,
-                           IDC_PLANNER_ZERO_FUEL_WEIGHT, IDC_PLANNER_OFP_BLOCK_FUEL}) {
-                shown += ItemText(dialog.Window(), id) + " ";
-            }
-            EXPECT_EQ(shown, "718 35000 30 56811 9850 ");
-            EXPECT_NE(ItemText(dialog.Window(), IDC_PLANNER_FUEL_ON_BOARD), "");
+            EXPECT_EQ(ItemText(dialog.Window(), IDC_PLANNER_DISTANCE) + " " +
+                      ItemText(dialog.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "718 56811");
         });
         OnPrepareFlight(launcher, prepared);
         EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_FETCH_PROGRESS, IDD_A320_LOAD_MANAGER, IDD_FUEL_PLANNER}));
-        EXPECT_TRUE(ui.messages.empty());
     }
     Reset();
     std::string a319 = ofp;

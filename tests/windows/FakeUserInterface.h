@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
 #include "ui/UserInterface.h"
 
@@ -96,6 +97,13 @@ private:
 // Presses a button of a dialog as a user would (the button must be enabled and visible).
 inline void Press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 inline void Press(const ModalDialog& dialog, int id) { Press(dialog.Window(), id); }
+
+// The texts of a dialog's controls as a user reads them, each followed by a blank.
+inline std::string ItemTexts(HWND dialog, std::initializer_list<int> ids) {
+    std::string texts;
+    for (int id : ids) texts += ItemText(dialog, id) + " ";
+    return texts;
+}
 
 // Keys pressed, then released, in the dialog's focused control as its modal loop delivers them,
 // with the scan codes a keyboard sends (a hot-key control reads them): Escape, SHIFT + A, ...

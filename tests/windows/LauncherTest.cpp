@@ -242,12 +242,10 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
         Slide(dialog, IDC_SECOND_CABIN_SLIDER, 500);  // beyond the 138 seats
         Slide(dialog, IDC_FORWARD_HOLD_SLIDER, 50);
         Slide(dialog, IDC_AFT_HOLD_SLIDER, 100);
-        std::string shown;
-        for (int id : {IDC_FIRST_CABIN_COUNT, IDC_SECOND_CABIN_COUNT, IDC_SECOND_CABIN_WEIGHT, IDC_FORWARD_HOLD_PERCENT,
-                       IDC_FORWARD_HOLD_WEIGHT, IDC_CARGO_WEIGHT, IDC_AIRCRAFT_WEIGHT, IDC_ZFW}) {
-            shown += ItemText(dialog.Window(), id) + " ";
-        }
-        EXPECT_EQ(shown, "12 138 10350 50 1701 6237 42412 59899 ");
+        EXPECT_EQ(ItemTexts(dialog.Window(), {IDC_FIRST_CABIN_COUNT, IDC_SECOND_CABIN_COUNT, IDC_SECOND_CABIN_WEIGHT,
+                                              IDC_FORWARD_HOLD_PERCENT, IDC_FORWARD_HOLD_WEIGHT, IDC_CARGO_WEIGHT,
+                                              IDC_AIRCRAFT_WEIGHT, IDC_ZFW}),
+                  "12 138 10350 50 1701 6237 42412 59899 ");
         Press(dialog, IDC_UNIT_LB);
         EXPECT_EQ(ItemText(dialog.Window(), IDC_ZFW), "132050");
         Press(dialog, IDOK);
@@ -353,12 +351,9 @@ TEST_F(LauncherFlowsTest, LoadManagerImportsAnOfpsPayloadThatOKSaves) {
         EXPECT_EQ(ui.TakeMessage("Flight plan", MB_OK | MB_ICONINFORMATION, dialog.Window()),
                   "EBBR to LEMD: 148 passengers, 3299 kg of cargo.\n"
                   "Zero-fuel weight: 56811 kg here, 60500 kg in the flight plan (75 kg a passenger here).");
-        std::string shown;
-        for (int id : {IDC_FIRST_CABIN_COUNT, IDC_SECOND_CABIN_COUNT, IDC_FORWARD_HOLD_PERCENT, IDC_AFT_HOLD_PERCENT,
-                       IDC_CARGO_WEIGHT, IDC_ZFW}) {
-            shown += ItemText(dialog.Window(), id) + " ";
-        }
-        EXPECT_EQ(shown, "12 136 41 42 3299 56811 ");
+        EXPECT_EQ(ItemTexts(dialog.Window(), {IDC_FIRST_CABIN_COUNT, IDC_SECOND_CABIN_COUNT, IDC_FORWARD_HOLD_PERCENT,
+                                              IDC_AFT_HOLD_PERCENT, IDC_CARGO_WEIGHT, IDC_ZFW}),
+                  "12 136 41 42 3299 56811 ");
         EXPECT_EQ(SendMessageA(dialog.Item(IDC_SECOND_CABIN_BAR), PBM_GETPOS, 0, 0), 136);
         EXPECT_EQ(folder.Take(kPrimary), original);
         Press(dialog, IDOK);
@@ -389,8 +384,7 @@ TEST_F(LauncherFlowsTest, PrepareAFlightOpensTheLoadManagerThenThePlannerOnTheLa
             Press(dialog, IDOK);
         });
         ui.Script(IDD_FUEL_PLANNER, [&](ModalDialog& dialog) {
-            EXPECT_EQ(ItemText(dialog.Window(), IDC_PLANNER_DISTANCE) + " " +
-                      ItemText(dialog.Window(), IDC_PLANNER_ZERO_FUEL_WEIGHT), "718 56811");
+            EXPECT_EQ(ItemTexts(dialog.Window(), {IDC_PLANNER_DISTANCE, IDC_PLANNER_ZERO_FUEL_WEIGHT}), "718 56811 ");
         });
         OnPrepareFlight(launcher, prepared);
         EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_FETCH_PROGRESS, IDD_A320_LOAD_MANAGER, IDD_FUEL_PLANNER}));

@@ -156,9 +156,6 @@ protected:
         RunFlow(flow, dialog, std::move(step));
         EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_AIRCRAFT_SELECTOR, dialog}));
     }
-    void RunA320LoadManager(FakeUserInterface::Step step) {
-        Run(OnLoadManager, IDC_SELECT_A320, IDD_A320_LOAD_MANAGER, std::move(step));
-    }
     // As a user's drag ends: the slider moves and repaints, and the repaint tells the dialog.
     static void Slide(const ModalDialog& dialog, int id, int position) {
         SendMessageA(dialog.Item(id), TBM_SETPOS, TRUE, position);
@@ -235,7 +232,7 @@ TEST_F(LauncherFlowsTest, AnUnreadableFileKeepsItsDialogClosed) {
 
 TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIntoBothFiles) {
     const std::string original = folder.Take(kPrimary);
-    RunA320LoadManager([](ModalDialog& dialog) {
+    Run(OnLoadManager, IDC_SELECT_A320, IDD_A320_LOAD_MANAGER, [](ModalDialog& dialog) {
         EXPECT_TRUE(GetWindowLongA(dialog.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW) << "its own task-bar button";
         EXPECT_TRUE(IsItemChecked(dialog.Window(), IDC_UNIT_KG));
         EXPECT_EQ(SendMessageA(dialog.Item(IDC_FIRST_CABIN_BAR), PBM_GETPOS, 0, 0), 12);
@@ -260,7 +257,7 @@ TEST_F(LauncherFlowsTest, LoadManagerSlidersAndUnitsDriveTheReadOutsAndOKSavesIn
 
     // Opened again in kilograms on what was saved; Cancel keeps the files.
     const std::string saved = folder.Take(kPrimary);
-    RunA320LoadManager([](ModalDialog& dialog) {
+    Run(OnLoadManager, IDC_SELECT_A320, IDD_A320_LOAD_MANAGER, [](ModalDialog& dialog) {
         EXPECT_TRUE(IsItemChecked(dialog.Window(), IDC_UNIT_KG));
         EXPECT_EQ(ItemText(dialog.Window(), IDC_ZFW), "59899");
         Slide(dialog, IDC_FIRST_CABIN_SLIDER, 0);
@@ -316,7 +313,7 @@ TEST_F(LauncherFlowsTest, ALoadManagerSaveThatIsDeclinedOrIncompleteKeepsTheDial
     ASSERT_TRUE(CreateDirectoryA(backup.c_str(), nullptr));
     ASSERT_TRUE(SetFileAttributesA(alternative.c_str(), FILE_ATTRIBUTE_READONLY));
     ui.answers = {IDNO};
-    RunA320LoadManager([&](ModalDialog& dialog) {
+    Run(OnLoadManager, IDC_SELECT_A320, IDD_A320_LOAD_MANAGER, [&](ModalDialog& dialog) {
         Slide(dialog, IDC_FIRST_CABIN_SLIDER, 3);
         Press(dialog, IDOK);
         EXPECT_EQ(ui.TakeMessage("WARNING", MB_YESNO | MB_ICONEXCLAMATION, dialog.Window()),
@@ -339,7 +336,7 @@ TEST_F(LauncherFlowsTest, LoadManagerImportsAnOfpsPayloadThatOKSaves) {
     const std::string ofp = folder.Put("Pl\xE4ne\\EBBRLEMD OFP.xml", DemoFile("Documents/EBBRLEMD OFP.xml"));
     ui.chosenFiles = {L"C:\\\x6771\x4EAC\\EBBRLEMD.xml", Widen(ofp)};
     const std::string original = folder.Take(kPrimary);
-    RunA320LoadManager([&](ModalDialog& dialog) {
+    Run(OnLoadManager, IDC_SELECT_A320, IDD_A320_LOAD_MANAGER, [&](ModalDialog& dialog) {
         Press(dialog, IDC_LOAD_MANAGER_IMPORT);
         EXPECT_EQ(ui.unicodeTexts.size(), 1u);
         EXPECT_EQ(ui.TakeMessage("ERROR", MB_OK | MB_ICONSTOP, dialog.Window()), "");

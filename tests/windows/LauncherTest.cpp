@@ -9,8 +9,6 @@
 #include "app/ConfiguratorDlg.h"
 #include "app/LauncherFlows.h"
 #include "app/SimulatorFolder.h"
-#include "loadmgr/PayloadFiles.h"
-#include "platform/FileStatus.h"
 #include "platform/Profile.h"
 #include "platform/SystemCodePage.h"
 #include "ui/DialogItems.h"

@@ -33,6 +33,7 @@ void Register(const wchar_t* folder) {
 
 // The registered folder is used resolved, however long, whole in code page 932 (LANG=ja_JP), and named in Unicode
 // at start where the code page cannot hold it. Without it the start is two levels above the current folder.
+// The window menu's Pilot ID item asks for it, to keep it in the user's application data.
 TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndMenu) {
     Register(L"D:\\Sim\\性能\\.\\FS9\\");
     EXPECT_EQ(FindInstallPaths().fsRoot, GetACP() == 932 ? "D:\\Sim\\\x90\xab\x94\x5c\\FS9" : "D:\\Sim\\??\\FS9");
@@ -45,6 +46,9 @@ TEST(LauncherTest, TakesItsPathsFromTheRegistryAndShowsItsIconAndMenu) {
     char item[64] = "";
     GetMenuStringA(GetSystemMenu(launcher.Window(), FALSE), IDM_RESTORE_BACKUPS, item, sizeof item, MF_BYCOMMAND);
     EXPECT_STREQ(item, "Restore &backups...");
+    ui.dialogsFail = true;
+    SendMessageA(launcher.Window(), WM_SYSCOMMAND, IDM_SIMBRIEF_PILOT_ID, 0);
+    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_PILOT_ID});
 
     std::wstring deep = L"D:";
     while (deep.size() < 700) deep += L"\\Simulators and their many add-ons";
@@ -76,16 +80,6 @@ TEST(LauncherTest, EnterPressesTheFocusedButton) {
         EXPECT_EQ(ui.modalRuns, runs) << focus;
         EXPECT_EQ(launcher.Window() == nullptr, focus == IDCANCEL) << focus;
     }
-}
-
-// The window menu's Pilot ID item asks for it, to keep it in the user's application data.
-TEST(LauncherTest, ThePilotIdItemAsksForIt) {
-    FakeUserInterface ui;
-    ui.dialogsFail = true;
-    CConfiguratorDlg launcher;
-    ASSERT_NE(launcher.CreateForTest(nullptr), nullptr);
-    SendMessageA(launcher.Window(), WM_SYSCOMMAND, IDM_SIMBRIEF_PILOT_ID, 0);
-    EXPECT_EQ(ui.modalRuns, std::vector<int>{IDD_PILOT_ID});
 }
 
 // A window of another process, once it shows.

@@ -403,7 +403,6 @@ TEST_F(LauncherFlowsTest, TheAlternativeFileAloneMakesAVariantInstalled) {
     ui.TakeMessage("WARNING", MB_OK | MB_ICONINFORMATION, launcher);
     EXPECT_EQ(Station(a319, "station_load.5"), "11243,  0.0, 0.0, 0.0, Coach");
     EXPECT_FALSE(folder.Has("Aircraft\\Velmora Quill A319\\Aircraft.cfg"));
-    EXPECT_TRUE(ui.messages.empty());
 }
 
 }  // namespace

@@ -74,7 +74,6 @@ add_executable(win32_tests
     tests/windows/ConfigurationDlgTest.cpp
     tests/windows/DialogLayerTest.cpp
     tests/windows/DialogPicturesTest.cpp
-    tests/windows/FakeUserInterface.cpp
     tests/windows/KeyAssignmentsTest.cpp
     tests/windows/FuelPlannerTest.cpp
     tests/windows/SystemXmlReaderTest.cpp

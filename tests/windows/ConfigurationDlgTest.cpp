@@ -10,7 +10,6 @@
 #include "InstallationTest.h"
 #include "ResourceIds.h"
 #include "app/LauncherFlows.h"
-#include "platform/FileStatus.h"
 #include "ui/DialogItems.h"
 #include "ui/ModalDialog.h"
 
@@ -99,14 +98,13 @@ TEST_F(ConfigurationFlowTest, ShowEditAndSave) {
 // the next OK saves and closes.
 TEST_F(ConfigurationFlowTest, AFailedOrDeclinedSaveKeepsTheDialogOpen) {
     const std::string before = "[Common]\r\nUnitSystem=0\r\n", backup = folder.Path("Prefs.cfg.skyliner-backup");
-    const ShownMessage readOnly{nullptr, "The file\n" + prefsPath + "\ncould not be written: the file is read-only.\n\n",
-                                "ERROR", MB_OK | MB_ICONSTOP},
-        noBackup{nullptr,
-                 "No backup of " + prefsPath + " could be written (it is a folder, not a file).\nSave without a backup?",
-                 "WARNING", MB_YESNO | MB_ICONEXCLAMATION};
-    for (const ShownMessage* expected : {&readOnly, &noBackup}) {
+    const ShownMessage told[] = {
+        {nullptr, "The file\n" + prefsPath + "\ncould not be written: the file is read-only.\n\n", "ERROR", MB_OK | MB_ICONSTOP},
+        {nullptr, "No backup of " + prefsPath + " could be written (it is a folder, not a file).\nSave without a backup?",
+         "WARNING", MB_YESNO | MB_ICONEXCLAMATION}};
+    for (const ShownMessage& expected : told) {
         folder.Put("Prefs.cfg", before);
-        if (expected == &readOnly) SetFileAttributesA(prefsPath.c_str(), FILE_ATTRIBUTE_READONLY);
+        if (&expected == &told[0]) SetFileAttributesA(prefsPath.c_str(), FILE_ATTRIBUTE_READONLY);
         else DeleteFileA(backup.c_str()), CreateDirectoryA(backup.c_str(), nullptr), ui.answers = {IDNO, IDNO, IDYES};
         ui.messages.clear();
         Run([&](HWND d) {
@@ -115,8 +113,8 @@ TEST_F(ConfigurationFlowTest, AFailedOrDeclinedSaveKeepsTheDialogOpen) {
             EXPECT_TRUE(IsItemChecked(d, IDC_CFG_IMPERIAL));
             ASSERT_EQ(ui.messages.size(), 2u);
             for (const ShownMessage& m : ui.messages) {
-                EXPECT_EQ(std::tuple(m.text.substr(0, expected->text.size()), m.caption, m.style, m.owner),
-                          std::tuple(expected->text, expected->caption, expected->style, d));
+                EXPECT_EQ(std::tuple(m.text.substr(0, expected.text.size()), m.caption, m.style, m.owner),
+                          std::tuple(expected.text, expected.caption, expected.style, d));
             }
             EXPECT_EQ(folder.Take("Prefs.cfg"), before);
             SetFileAttributesA(prefsPath.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -18,18 +18,14 @@
 
 namespace {
 
+// A control and its picture, or a bar and the picture control it lies over.
 struct Shown {
     int control;
     int picture;
 };
-struct Bar {
-    int bar;
-    int picture;  // the control it lies over
-};
 struct DialogPictures {
     std::function<std::unique_ptr<ModalDialog>()> make;
-    std::vector<Shown> pictures;
-    std::vector<Bar> bars;
+    std::vector<Shown> pictures, bars;
 };
 
 std::vector<DialogPictures> Dialogs() {
@@ -92,11 +88,11 @@ TEST(DialogPicturesTest, PicturesScaleWithTheirDialogAndBarsStayOnThem) {
             EXPECT_LE(std::abs(size.cx - drawn.width * scaleX), 3) << dialog->TemplateId() << " " << shown.control;
             EXPECT_LE(std::abs(size.cy - drawn.height * scaleY), 3) << dialog->TemplateId() << " " << shown.control;
         }
-        for (const Bar& bar : entry.bars) {
+        for (const Shown& bar : entry.bars) {
             RECT barRect, picture = ShownRect(dialog->Item(bar.picture)), both;
-            GetWindowRect(dialog->Item(bar.bar), &barRect);
+            GetWindowRect(dialog->Item(bar.control), &barRect);
             IntersectRect(&both, &barRect, &picture);
-            EXPECT_TRUE(EqualRect(&both, &barRect)) << dialog->TemplateId() << " bar " << bar.bar;
+            EXPECT_TRUE(EqualRect(&both, &barRect)) << dialog->TemplateId() << " bar " << bar.control;
         }
     }
 }

@@ -38,19 +38,14 @@ TEST(FuelPlannerTest, TypedFlightByEnterAndByButton) {
     type(IDC_PLANNER_COST_INDEX, "30");
     Press(planner, IDC_PLANNER_VALIDATE);
     EXPECT_TRUE(ui.messages.empty());
-    auto shown = [&](std::initializer_list<int> ids) {
-        std::string texts;
-        for (int id : ids) texts += ItemText(window, id) + "|";
-        return texts;
-    };
-    EXPECT_EQ(shown({IDC_PLANNER_TRIP_FUEL, IDC_PLANNER_FUEL_ON_BOARD, IDC_PLANNER_LEFT_INNER, IDC_PLANNER_RIGHT_INNER,
-                     IDC_PLANNER_LEFT_OUTER, IDC_PLANNER_RIGHT_OUTER, IDC_PLANNER_CENTER}),
-              "10787|12526|5435 (100.0%)|5435 (100.0%)|691 (100.0%)|691 (100.0%)|274 (4.2%)|");
+    EXPECT_EQ(ItemTexts(window, {IDC_PLANNER_TRIP_FUEL, IDC_PLANNER_FUEL_ON_BOARD, IDC_PLANNER_LEFT_INNER,
+                                 IDC_PLANNER_RIGHT_INNER, IDC_PLANNER_LEFT_OUTER, IDC_PLANNER_RIGHT_OUTER, IDC_PLANNER_CENTER}),
+              "10787 12526 5435 (100.0%) 5435 (100.0%) 691 (100.0%) 691 (100.0%) 274 (4.2%) ");
     Press(planner, IDC_PLANNER_IMPERIAL);
-    EXPECT_EQ(shown({IDC_PLANNER_ZERO_FUEL_WEIGHT, IDC_PLANNER_TAXI_FUEL, IDC_PLANNER_ROUTE_RESERVE, IDC_PLANNER_FINAL_FUEL,
-                     IDC_PLANNER_ZFW_UNIT, IDC_PLANNER_TAXI_UNIT, IDC_PLANNER_TRIP_UNIT, IDC_PLANNER_FINAL_UNIT,
-                     IDC_PLANNER_FOB_UNIT, IDC_PLANNER_COST_INDEX_UNIT}),
-              "132275|440|5|2204|lb|lb|lb|lb|lb|100lb/h|");
+    EXPECT_EQ(ItemTexts(window, {IDC_PLANNER_ZERO_FUEL_WEIGHT, IDC_PLANNER_TAXI_FUEL, IDC_PLANNER_ROUTE_RESERVE,
+                                 IDC_PLANNER_FINAL_FUEL, IDC_PLANNER_ZFW_UNIT, IDC_PLANNER_TAXI_UNIT, IDC_PLANNER_TRIP_UNIT,
+                                 IDC_PLANNER_FINAL_UNIT, IDC_PLANNER_FOB_UNIT, IDC_PLANNER_COST_INDEX_UNIT}),
+              "132275 440 5 2204 lb lb lb lb lb 100lb/h ");
 }
 
 // The demo's OFP gives the flight and its block fuel, which follows the unit; then the demo's
@@ -64,17 +59,13 @@ TEST(FuelPlannerTest, ImportsTheFlightOfAnOfpThenOfAPlan) {
     FuelPlanner planner(*FindVariant(kA320), run, 0, 0);
     HWND window = planner.CreateForTest(nullptr);
     auto shown = [window] {
-        std::string texts;
-        for (int id : {IDC_PLANNER_DISTANCE, IDC_PLANNER_ALTITUDE, IDC_PLANNER_COST_INDEX, IDC_PLANNER_ZERO_FUEL_WEIGHT,
-                       IDC_PLANNER_TRIP_FUEL, IDC_PLANNER_OFP_BLOCK_FUEL}) {
-            texts += ItemText(window, id) + " ";
-        }
-        return texts;
+        return ItemTexts(window, {IDC_PLANNER_DISTANCE, IDC_PLANNER_ALTITUDE, IDC_PLANNER_COST_INDEX,
+                                  IDC_PLANNER_ZERO_FUEL_WEIGHT, IDC_PLANNER_TRIP_FUEL, IDC_PLANNER_OFP_BLOCK_FUEL});
     };
     Press(planner, IDC_PLANNER_IMPORT);
     EXPECT_EQ(shown(), "718 35000 30 60500 5433 9850 ");
     Press(planner, IDC_PLANNER_IMPERIAL);
-    EXPECT_EQ(ItemText(window, IDC_PLANNER_OFP_BLOCK_FUEL) + " " + ItemText(window, IDC_PLANNER_OFP_UNIT), "21715 lb");
+    EXPECT_EQ(ItemTexts(window, {IDC_PLANNER_OFP_BLOCK_FUEL, IDC_PLANNER_OFP_UNIT}), "21715 lb ");
     Press(planner, IDC_PLANNER_IMPORT);
     EXPECT_EQ(shown(), "754 33000 30 133377 12678  ");
     EXPECT_TRUE(ui.messages.empty());

@@ -8,7 +8,6 @@
 #include "InstallationTest.h"
 #include "ResourceIds.h"
 #include "app/LauncherFlows.h"
-#include "keys/KeyNames.h"
 #include "keys/SystemKeyboardLayout.h"
 #include "platform/Profile.h"
 #include "ui/DialogItems.h"

@@ -32,10 +32,10 @@ public:
     }
     ~LoopbackServer() {
         SetEvent(stop_);
+        closesocket(listener_);  // which ends the wait for the next client
         WaitForSingleObject(thread_, INFINITE);
         CloseHandle(thread_);
         CloseHandle(stop_);
-        closesocket(listener_);
         WSACleanup();
     }
     unsigned short Port() const { return port_; }
@@ -45,13 +45,7 @@ public:
 private:
     static DWORD WINAPI Serve(void* parameter) {
         LoopbackServer& server = *static_cast<LoopbackServer*>(parameter);
-        while (WaitForSingleObject(server.stop_, 0) == WAIT_TIMEOUT) {
-            fd_set waiting;
-            FD_ZERO(&waiting);
-            FD_SET(server.listener_, &waiting);
-            timeval tick{0, 20000};
-            if (select(0, &waiting, nullptr, nullptr, &tick) != 1) continue;
-            SOCKET client = accept(server.listener_, nullptr, nullptr);
+        for (SOCKET client; (client = accept(server.listener_, nullptr, nullptr)) != INVALID_SOCKET;) {
             const DWORD patience = 2000;  // a client that stopped reading a large answer may keep it unread
             setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&patience), sizeof patience);
             char buffer[4096];

@@ -47,14 +47,8 @@ TEST(OfpRequestTest, EachAnswerOfTheServerTellsItsOutcome) {
 // kept as the latest; a refusal of the planner told and nothing changed; Cancel at once, silent.
 class FetchLatestOfpTest : public ::testing::Test {
 protected:
-    InstallPaths Paths() const {
-        InstallPaths paths;
-        paths.programFolder = folder.Path("Config");
-        paths.settings = folder.Path("Config\\Settings.ini");
-        return paths;
-    }
     ScratchFolder folder;
-    RunState run{Paths()};
+    RunState run{InstallPaths{"", "", FolderSource::Registry, {}, folder.Path("Config"), folder.Path("Config\\Settings.ini")}};
     FakeUserInterface ui;
 };
 

@@ -56,10 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::int32_t selection = kA318; selection <= kACJ; ++selection) {
             const Variant& variant = *FindVariant(selection);
             const PayloadSpread spread = SpreadPayload(variant, load.passengers, load.cargoKg);
-            Require(spread.firstCabinCount + spread.secondCabinCount + spread.passengersLeftOver == load.passengers);
-            Require(spread.firstCabinCount <= variant.firstCabinSeats && spread.secondCabinCount <= variant.secondCabinSeats);
-            Require(HoldKilograms(spread.forwardHoldPercentage, variant.forwardHoldKg) +
-                        HoldKilograms(spread.aftHoldPercentage, variant.aftHoldKg) <=
+            Require(spread.payload.firstCabinCount + spread.payload.secondCabinCount + spread.passengersLeftOver == load.passengers);
+            Require(spread.payload.firstCabinCount <= variant.firstCabinSeats && spread.payload.secondCabinCount <= variant.secondCabinSeats);
+            Require(HoldKilograms(spread.payload.forwardHoldPercentage, variant.forwardHoldKg) +
+                        HoldKilograms(spread.payload.aftHoldPercentage, variant.aftHoldKg) <=
                     load.cargoKg + spread.cargoLeftOverKg + 0.5);
             PayloadNote(plan, variant, spread, 42411, kPoundFactor);
             OtherTypeQuestion(variant, load);

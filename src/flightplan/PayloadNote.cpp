@@ -53,14 +53,14 @@ std::optional<std::string> OtherTypeQuestion(const Variant& variant, const OfpLo
 
 std::string PayloadNote(const FlightPlan& plan, const Variant& variant, const PayloadSpread& spread,
                         std::int32_t emptyWeightKg, float unitFactor) {
-    PayloadFigures figures{spread.firstCabinCount, spread.secondCabinCount, spread.forwardHoldPercentage,
-                           spread.aftHoldPercentage, variant.forwardHoldKg, variant.aftHoldKg, emptyWeightKg, unitFactor};
+    PayloadFigures figures{spread.payload.firstCabinCount, spread.payload.secondCabinCount, spread.payload.forwardHoldPercentage,
+                           spread.payload.aftHoldPercentage, variant.forwardHoldKg, variant.aftHoldKg, emptyWeightKg, unitFactor};
     const PayloadTotals shown = ComputePayloadTotals(figures);
     const std::string unit = unitFactor == kKilogramFactor ? " kg" : " lb";
     auto weight = [&](double kilograms) { return std::to_string(static_cast<std::int64_t>(std::floor(kilograms * unitFactor + 0.5))) + unit; };
 
     std::string note = plan.departure + " to " + plan.destination + ": " +
-                       Count(spread.firstCabinCount + spread.secondCabinCount, "passenger") + ", " +
+                       Count(spread.payload.firstCabinCount + spread.payload.secondCabinCount, "passenger") + ", " +
                        std::to_string(shown.cargoWeight) + unit + " of cargo.\n";
     std::string leftOver;
     if (spread.passengersLeftOver > 0) leftOver = Count(spread.passengersLeftOver, "passenger");

@@ -3,14 +3,12 @@
 #include <cstdint>
 
 #include "aircraft/Variants.h"
+#include "loadmgr/AircraftFile.h"
 
 // An OFP's passengers and cargo over the variant's two cabins and two holds, as the load
 // manager's sliders can hold them.
 struct PayloadSpread {
-    std::int32_t firstCabinCount = 0;
-    std::int32_t secondCabinCount = 0;
-    std::int32_t forwardHoldPercentage = 0;
-    std::int32_t aftHoldPercentage = 0;
+    WeightAndBalance payload;  // the sliders' four values; the empty weight is the file's, left to the caller
     // What did not fit, when there was more than the cabins or holds take.
     std::int32_t passengersLeftOver = 0;
     std::int32_t cargoLeftOverKg = 0;

@@ -231,11 +231,8 @@ void CVariantLoadManager::Import(const std::optional<ChosenFlightPlan>& chosen) 
 
 std::string CVariantLoadManager::SetPayloadOf(const FlightPlan& plan) {
     const PayloadSpread spread = SpreadPayload(variant_, plan.load.passengers, plan.load.cargoKg);
-    WeightAndBalance payload = Payload();
-    payload.firstCabinCount = spread.firstCabinCount;
-    payload.secondCabinCount = spread.secondCabinCount;
-    payload.forwardHoldPercentage = spread.forwardHoldPercentage;
-    payload.aftHoldPercentage = spread.aftHoldPercentage;
+    WeightAndBalance payload = spread.payload;
+    payload.emptyWeight = Payload().emptyWeight;
     ShowPayload(payload, variant_.forwardHoldKg, variant_.aftHoldKg);
     return PayloadNote(plan, variant_, spread, payload.emptyWeight, UnitFactor());
 }

@@ -11,8 +11,8 @@
 namespace {
 
 auto Fields(const PayloadSpread& s) {
-    return std::make_tuple(s.firstCabinCount, s.secondCabinCount, s.forwardHoldPercentage, s.aftHoldPercentage,
-                           s.passengersLeftOver, s.cargoLeftOverKg);
+    return std::make_tuple(s.payload.firstCabinCount, s.payload.secondCabinCount, s.payload.forwardHoldPercentage,
+                           s.payload.aftHoldPercentage, s.passengersLeftOver, s.cargoLeftOverKg);
 }
 
 // A320: 12 + 138 seats, holds of 3402 and 4536 kg; A321: 16 + 169 seats, two holds of 5670 kg.

@@ -20,7 +20,6 @@ add_executable(core_tests
     tests/core/ProfileCorpus.cpp
     tests/core/ProfilePropertyTest.cpp
     tests/core/PreferencesTest.cpp
-    tests/core/WriteLockTest.cpp
     tests/core/fuel/FuelPlannerFormTest.cpp
     tests/core/flightplan/FlightPlanFileTest.cpp
     tests/core/flightplan/PayloadImportTest.cpp

@@ -82,7 +82,6 @@ add_executable(win32_tests
     tests/windows/TemplateContractTest.cpp
     tests/windows/FileSystemTest.cpp
     tests/core/ProfileCorpus.cpp
-    tests/core/WriteLockTest.cpp
 )
 target_include_directories(win32_tests PRIVATE tests/core src/res)
 # The demo's sample files, which the import tests read as Wine shows the host's folders.

@@ -56,7 +56,7 @@ std::optional<std::string> AskPilotId(HWND owner, const RunState& run) {
 
 void OnSimBriefPilotId(HWND owner, RunState& run) { AskPilotId(owner, run); }
 
-std::optional<std::string> FetchLatestOfp(HWND owner, const RunState& run, const XmlReader& readXml) {
+std::optional<std::string> FetchLatestOfp(HWND owner, const RunState& run) {
     const InstallPaths& paths = run.Paths();
     if (!ProgramFolderUsable(owner, paths)) return std::nullopt;
     std::optional<std::string> id = KeptId(owner, paths);
@@ -67,7 +67,7 @@ std::optional<std::string> FetchLatestOfp(HWND owner, const RunState& run, const
     const INT_PTR result = progress.DoModal();
     if (result == -1) ShowMessage("The progress window could not be opened.", "Error", MB_ICONSTOP, owner);
     if (result != IDOK) return std::nullopt;
-    const JudgedAnswer judged = JudgeAnswer(progress.Answer(), readXml);
+    const JudgedAnswer judged = JudgeAnswer(progress.Answer(), ReadXmlWithSystemReader);
     if (!judged.isOfp) {
         ShowMessage(judged.message, "ERROR", MB_ICONEXCLAMATION, owner);
         return std::nullopt;
@@ -83,7 +83,7 @@ std::optional<std::string> FetchLatestOfp(HWND owner, const RunState& run, const
 }
 
 std::optional<ChosenFlightPlan> LatestFlightPlan(HWND owner, FlightPlanUse use, const RunState& run) {
-    const std::optional<std::string> path = FetchLatestOfp(owner, run, ReadXmlWithSystemReader);
+    const std::optional<std::string> path = FetchLatestOfp(owner, run);
     if (!path) return std::nullopt;
     return ReadFlightPlan(*path, use, owner);
 }

@@ -22,7 +22,7 @@ void OnSimBriefPilotId(HWND owner, RunState& run);
 // The user's latest OFP, asked of the planner (the Pilot ID asked first when none is kept)
 // while the progress window shows, then kept as LatestOFP.xml in the program's folder: the
 // file's path, or nothing after a Cancel or a failure told to the user, which changed nothing.
-std::optional<std::string> FetchLatestOfp(HWND owner, const RunState& run, const XmlReader& readXml);
+std::optional<std::string> FetchLatestOfp(HWND owner, const RunState& run);
 
 // The latest OFP fetched as FetchLatestOfp does, then read for `use` as a chosen file is:
 // what the dialogs' "Latest from SimBrief" takes.

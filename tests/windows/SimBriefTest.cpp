@@ -59,7 +59,7 @@ TEST_F(FetchLatestOfpTest, TheFirstTimeAsksForThePilotIdAndKeepsTheOfp) {
         for (const char* typed : {"12x", "654321"}) SetItemText(question.Window(), IDC_PILOT_ID, typed), Press(question, IDOK);
     });
     ui.Script(IDD_FETCH_PROGRESS, [](ModalDialog& progress) { AwaitEnd(progress); });
-    EXPECT_EQ(FetchLatestOfp(nullptr, run, StandInXmlReader), folder.Path("Config\\LatestOFP.xml"));
+    EXPECT_EQ(FetchLatestOfp(nullptr, run), folder.Path("Config\\LatestOFP.xml"));
     EXPECT_EQ(ui.messages.size(), 1u);  // the refusal of "12x", which kept the question open
     EXPECT_EQ(folder.Take("Config\\Settings.ini"), "[SimBrief]\r\nPilotID=654321\r\n");
     EXPECT_EQ(folder.Take("Config\\LatestOFP.xml"), PlannerAnswer("Success"));
@@ -73,7 +73,7 @@ TEST_F(FetchLatestOfpTest, ARefusalOfThePlannerIsToldAndCancelEndsAtOnce) {
         LoopbackServer site(Http("400 Bad Request", PlannerAnswer("Error: Unknown UserID")));
         PlannerOnLoopback planner(site.Port());
         ui.Script(IDD_FETCH_PROGRESS, [](ModalDialog& progress) { AwaitEnd(progress); });
-        EXPECT_EQ(FetchLatestOfp(nullptr, run, StandInXmlReader), std::nullopt);
+        EXPECT_EQ(FetchLatestOfp(nullptr, run), std::nullopt);
         EXPECT_NE(ui.TakeMessage("ERROR", MB_ICONEXCLAMATION, nullptr).find("\"Error: Unknown UserID\""), std::string::npos);
     }
     LoopbackServer silent("", false);
@@ -84,7 +84,7 @@ TEST_F(FetchLatestOfpTest, ARefusalOfThePlannerIsToldAndCancelEndsAtOnce) {
         cancelled = GetTickCount();
         Press(progress, IDCANCEL);
     });
-    EXPECT_EQ(FetchLatestOfp(nullptr, run, StandInXmlReader), std::nullopt);
+    EXPECT_EQ(FetchLatestOfp(nullptr, run), std::nullopt);
     EXPECT_LT(GetTickCount() - cancelled, 200u);
     EXPECT_EQ(ui.modalRuns, (std::vector<int>{IDD_FETCH_PROGRESS, IDD_FETCH_PROGRESS}));
     EXPECT_TRUE(ui.messages.empty());

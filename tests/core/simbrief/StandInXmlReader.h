@@ -1,22 +1,18 @@
 #pragma once
 
 // Stands in for the system's XML reader where an answer of the planner is judged: it reads
-// only the root element's name, whether the document ends, and the planner's fetch status.
+// only the root element's name and the planner's fetch status.
 
 #include <string>
 
 #include "flightplan/FlightPlan.h"
 
 inline XmlDocument StandInXmlReader(const std::string& bytes) {
-    std::size_t open = bytes.find('<');
-    while (open != std::string::npos && (bytes[open + 1] == '?' || bytes[open + 1] == '!')) open = bytes.find('<', open + 1);
-    const std::size_t end = bytes.find_first_of(" />", open == std::string::npos ? open : open + 1);
-    if (end == std::string::npos) return {XmlProblem::Malformed, 0, {}, {}};
-    XmlDocument document{XmlProblem::None, 0, bytes.substr(open + 1, end - open - 1), {}};
-    if (bytes.find("</" + document.root + ">") == std::string::npos) return {XmlProblem::Malformed, 0, {}, {}};
-    const std::size_t status = bytes.find("<status>");
+    const std::size_t declared = bytes.find("?>"), root = bytes.find('<', declared == std::string::npos ? 0 : declared);
+    XmlDocument document{XmlProblem::None, 0, bytes.substr(root + 1, bytes.find_first_of("/>", root) - root - 1), {}};
+    const std::size_t status = bytes.find("<status>"), text = status + 8;
     if (status != std::string::npos) {
-        document.texts.push_back({document.root + "/fetch/status", bytes.substr(status + 8, bytes.find('<', status + 8) - status - 8)});
+        document.texts.push_back({document.root + "/fetch/status", bytes.substr(text, bytes.find('<', text) - text)});
     }
     return document;
 }
